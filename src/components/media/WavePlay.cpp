@@ -1,0 +1,79 @@
+#include "WavePlay.h"
+
+#include "framework/Application.h"
+#include "framework/Exceptions.h"
+#include "framework/Resources.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace orv {
+
+TWavePlayer::TWavePlayer(TComponent* owner) : TComponent(owner) {}
+
+// A sound still playing keeps its own reference to the image.
+TWavePlayer::~TWavePlayer() = default;
+
+void TWavePlayer::Loaded() {
+    TComponent::Loaded();
+    if (!fileName_.empty())
+        LoadFromFile();
+    else if (!resourceName_.empty())
+        LoadFromResource();
+    loaded_ = true;
+}
+
+void TWavePlayer::Play() {
+    if (enabled_ && image_)
+        Application().Sound().Play(image_, Sync);
+}
+
+void TWavePlayer::Stop() { Application().Sound().Stop(); }
+
+void TWavePlayer::SetEnabled(bool value) {
+    enabled_ = value;
+    if (!value)
+        Stop();
+}
+
+void TWavePlayer::SetFileName(const std::string& value) {
+    fileName_ = value;
+    if (loaded_ && !value.empty())
+        LoadFromFile();
+}
+
+void TWavePlayer::SetResourceName(const std::string& value) {
+    resourceName_ = value;
+    if (loaded_ && !value.empty())
+        LoadFromResource();
+}
+
+void TWavePlayer::LoadFromFile() {
+    image_.reset();
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(fileName_, error))
+        throw EInOutError("ファイルを開けません: " + fileName_);
+    std::ifstream file(fileName_, std::ios::binary | std::ios::ate);
+    if (!file)
+        throw EInOutError("ファイルを開けません: " + fileName_);
+    const std::streamoff size = file.tellg();
+    if (size < 0)
+        throw EInOutError("ファイルを読めません: " + fileName_);
+    if (size > kMaxSoundSize)
+        return;
+    auto bytes = std::make_shared<std::vector<std::uint8_t>>(static_cast<std::size_t>(size));
+    file.seekg(0);
+    if (!file.read(reinterpret_cast<char*>(bytes->data()), size))
+        throw EInOutError("ファイルを読めません: " + fileName_);
+    image_ = std::move(bytes);
+}
+
+void TWavePlayer::LoadFromResource() {
+    image_.reset();
+    auto bytes = LoadResourceData(TResourceType::rtRCData, resourceName_);
+    if (static_cast<long long>(bytes.size()) > kMaxSoundSize)
+        return;
+    image_ = std::make_shared<const std::vector<std::uint8_t>>(std::move(bytes));
+}
+
+} // namespace orv

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "framework/Component.h"
+#include "framework/SoundService.h"
+
+#include <string>
+
+namespace orv {
+
+// Holds one whole wave sound in memory, from a file or a program resource,
+// and plays it through the process's one sound channel.
+class TWavePlayer : public TComponent {
+public:
+    // Larger sounds are not loaded.
+    static constexpr long long kMaxSoundSize = 0x10000000;
+
+    explicit TWavePlayer(TComponent* owner);
+    ~TWavePlayer() override;
+
+    void Loaded() override;
+
+    void Play();
+    void Stop();
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool value);
+    const std::string& FileName() const { return fileName_; }
+    void SetFileName(const std::string& value);
+    const std::string& ResourceName() const { return resourceName_; }
+    void SetResourceName(const std::string& value);
+
+    bool Sync = false;
+
+    // The loaded sound, or null.
+    const TSoundImage& SoundImage() const { return image_; }
+
+private:
+    void LoadFromFile();
+    void LoadFromResource();
+
+    bool enabled_ = true;
+    std::string fileName_;
+    std::string resourceName_;
+    TSoundImage image_;
+    bool loaded_ = false;
+};
+
+} // namespace orv

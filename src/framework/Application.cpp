@@ -1,0 +1,104 @@
+#include "Application.h"
+
+#include "Exceptions.h"
+#include "Font.h"
+
+#include <QApplication>
+
+#include <cassert>
+
+namespace orv {
+namespace {
+TApplication* instance = nullptr;
+} // namespace
+
+// Catches every exception at Qt's dispatch, so none crosses the event loop.
+class TApplication::QtApp : public QApplication {
+public:
+    QtApp(int& argc, char** argv, TApplication& owner) : QApplication(argc, argv), owner_(owner) {}
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& error) {
+            owner_.HandleException(error);
+        } catch (...) {
+            owner_.HandleUnknownException();
+        }
+        return true;
+    }
+
+private:
+    TApplication& owner_;
+};
+
+TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr) {
+    assert(!instance && "one application object at a time");
+    instance = this;
+    qt_ = std::make_unique<QtApp>(argc, argv, *this);
+    exeName_ = QCoreApplication::applicationFilePath().toStdString();
+    messageBox_ = CreateQtMessageBox();
+    sound_ = CreateQtSoundService();
+    RegisterFontSubstitutions();
+}
+
+TApplication::~TApplication() {
+    DestroyComponents();
+    sound_.reset();
+    instance = nullptr;
+}
+
+TApplication& TApplication::Instance() {
+    assert(instance);
+    return *instance;
+}
+
+bool TApplication::Exists() { return instance != nullptr; }
+
+std::string TApplication::ExeDir() const {
+    const auto slash = exeName_.find_last_of('/');
+    return slash == std::string::npos ? std::string("./") : exeName_.substr(0, slash + 1);
+}
+
+void TApplication::FormCreated(TForm& form) {
+    if (!mainForm_)
+        mainForm_ = &form;
+}
+
+void TApplication::FormDestroyed(TForm& form) {
+    if (mainForm_ == &form)
+        mainForm_ = nullptr;
+}
+
+void TApplication::Run() {
+    if (!terminated_)
+        QApplication::exec();
+}
+
+void TApplication::Terminate() {
+    terminated_ = true;
+    QCoreApplication::exit(0);
+}
+
+void TApplication::HandleException(const std::exception& error) {
+    MessageBox(error.what(), title_, MB_OK | MB_ICONERROR);
+}
+
+void TApplication::HandleUnknownException() {
+    MessageBox("予期しないエラーが発生しました", title_, MB_OK | MB_ICONERROR);
+}
+
+void TApplication::SetMessageBoxService(std::unique_ptr<IMessageBox> service) {
+    messageBox_ = std::move(service);
+}
+
+void TApplication::SetSoundService(std::unique_ptr<ISoundService> service) {
+    sound_ = std::move(service);
+}
+
+int TApplication::MessageBox(const std::string& text, const std::string& caption,
+                             unsigned flags) {
+    return messageBox_->Show(text, caption.empty() ? title_ : caption, flags);
+}
+
+} // namespace orv

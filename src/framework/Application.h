@@ -1,0 +1,72 @@
+#pragma once
+
+#include "Component.h"
+#include "MessageBox.h"
+#include "SoundService.h"
+
+#include <exception>
+#include <memory>
+#include <string>
+
+namespace orv {
+
+class TForm;
+
+// The application object: the program's identity, its forms and the
+// platform services. It also is the boundary for exceptions: one raised in
+// any handler is shown in a message box and the program goes on.
+//
+// Exactly one exists while the program (or a test) runs.
+class TApplication : public TComponent {
+public:
+    TApplication(int& argc, char** argv);
+    ~TApplication() override;
+
+    static TApplication& Instance();
+    static bool Exists();
+
+    const std::string& Title() const { return title_; }
+    void SetTitle(const std::string& title) { title_ = title; }
+
+    // The program's own file, and its directory with a trailing separator.
+    const std::string& ExeName() const { return exeName_; }
+    void SetExeName(const std::string& path) { exeName_ = path; }
+    std::string ExeDir() const;
+
+    // The first form created becomes the main form.
+    TForm* MainForm() const { return mainForm_; }
+    void FormCreated(TForm& form);
+    void FormDestroyed(TForm& form);
+
+    // Runs the event loop until Terminate.
+    void Run();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+
+    void HandleException(const std::exception& error);
+    void HandleUnknownException();
+
+    IMessageBox& MessageBoxService() { return *messageBox_; }
+    void SetMessageBoxService(std::unique_ptr<IMessageBox> service);
+    ISoundService& Sound() { return *sound_; }
+    void SetSoundService(std::unique_ptr<ISoundService> service);
+
+    // Shows a message box captioned with the title unless a caption is given.
+    int MessageBox(const std::string& text, const std::string& caption = {},
+                   unsigned flags = MB_OK);
+
+private:
+    class QtApp;
+    std::unique_ptr<QtApp> qt_;
+    std::string title_;
+    std::string exeName_;
+    TForm* mainForm_ = nullptr;
+    bool terminated_ = false;
+    std::unique_ptr<IMessageBox> messageBox_;
+    std::unique_ptr<ISoundService> sound_;
+};
+
+// The running application object.
+inline TApplication& Application() { return TApplication::Instance(); }
+
+} // namespace orv

@@ -1,0 +1,35 @@
+#include "Component.h"
+
+#include <algorithm>
+
+namespace orv {
+
+TComponent::TComponent(TComponent* owner) : owner_(owner) {
+    if (owner_)
+        owner_->Insert(this);
+}
+
+TComponent::~TComponent() {
+    DestroyComponents();
+    if (owner_)
+        owner_->Remove(this);
+}
+
+void TComponent::DestroyComponents() {
+    while (!components_.empty()) {
+        TComponent* last = components_.back();
+        components_.pop_back();
+        last->owner_ = nullptr;
+        delete last; // the owner's list is the one place that owns components
+    }
+}
+
+void TComponent::Insert(TComponent* component) { components_.push_back(component); }
+
+void TComponent::Remove(TComponent* component) {
+    const auto it = std::find(components_.begin(), components_.end(), component);
+    if (it != components_.end())
+        components_.erase(it);
+}
+
+} // namespace orv

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace orv {
+
+class TObject {
+public:
+    TObject() = default;
+    TObject(const TObject&) = delete;
+    TObject& operator=(const TObject&) = delete;
+    virtual ~TObject() = default;
+};
+
+// An event handler with the sender as its only argument.
+using TNotifyEvent = std::function<void(TObject* sender)>;
+
+// A component with an owner. The owner keeps its components in creation
+// order and destroys them last-to-first when it goes; a component that is
+// destroyed earlier leaves its owner's list by itself.
+class TComponent : public TObject {
+public:
+    explicit TComponent(TComponent* owner);
+    ~TComponent() override;
+
+    TComponent* Owner() const { return owner_; }
+    const std::vector<TComponent*>& Components() const { return components_; }
+    int ComponentCount() const { return static_cast<int>(components_.size()); }
+
+    const std::string& Name() const { return name_; }
+    void SetName(const std::string& name) { name_ = name; }
+
+    // Runs once all stored properties of the owning form have been set.
+    virtual void Loaded() { loaded_ = true; }
+    bool IsLoaded() const { return loaded_; }
+
+protected:
+    // Destroys the owned components last-to-first. Containers call it early in
+    // their destructor so that their children go before their own window.
+    void DestroyComponents();
+
+private:
+    void Insert(TComponent* component);
+    void Remove(TComponent* component);
+
+    TComponent* owner_ = nullptr;
+    std::vector<TComponent*> components_;
+    std::string name_;
+    bool loaded_ = false;
+};
+
+} // namespace orv

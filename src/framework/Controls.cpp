@@ -1,0 +1,156 @@
+#include "Controls.h"
+
+#include "Peers.h"
+
+#include <QPainter>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace orv {
+
+// ---- TControl --------------------------------------------------------------
+
+TControl::TControl(TComponent* owner) : TComponent(owner) {}
+
+TControl::~TControl() {
+    DetachFromParent();
+    peer_.reset();
+}
+
+void TControl::AttachPeer(std::unique_ptr<QWidget> peer) {
+    peer_ = std::move(peer);
+    peer_->setGeometry(left_, top_, width_, height_);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+    const bool resized = width != width_ || height != height_;
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    if (peer_)
+        peer_->setGeometry(left_, top_, width_ < 0 ? 0 : width_, height_ < 0 ? 0 : height_);
+    if (resized)
+        Resize();
+}
+
+void TControl::SetParent(TWinControl* parent) {
+    if (parent == parent_)
+        return;
+    DetachFromParent();
+    parent_ = parent;
+    if (!parent_)
+        return;
+    parent_->controls_.push_back(this);
+    if (peer_) {
+        peer_->setParent(parent_->ClientPeer());
+        peer_->setGeometry(left_, top_, width_ < 0 ? 0 : width_, height_ < 0 ? 0 : height_);
+        peer_->setVisible(visible_);
+    }
+}
+
+void TControl::DetachFromParent() {
+    if (!parent_)
+        return;
+    auto& siblings = parent_->controls_;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    parent_ = nullptr;
+    if (peer_)
+        peer_->setParent(nullptr);
+}
+
+void TControl::SetVisible(bool visible) {
+    visible_ = visible;
+    if (peer_ && parent_)
+        peer_->setVisible(visible);
+}
+
+void TControl::SetFont(const TFont& font) {
+    font_ = font;
+    FontChanged();
+}
+
+void TControl::FontChanged() {
+    if (peer_)
+        peer_->setFont(font_.ToQFont());
+    Invalidate();
+}
+
+void TControl::SetColor(TColor color) {
+    color_ = color;
+    Invalidate();
+}
+
+void TControl::SetHint(const std::string& hint) {
+    hint_ = hint;
+    HintChanged();
+}
+
+void TControl::SetShowHint(bool show) {
+    showHint_ = show;
+    HintChanged();
+}
+
+void TControl::HintChanged() {
+    if (peer_)
+        peer_->setToolTip(showHint_ ? QString::fromStdString(hint_) : QString());
+}
+
+void TControl::Invalidate() {
+    if (peer_)
+        peer_->update();
+}
+
+void TControl::Repaint() {
+    if (peer_)
+        peer_->repaint();
+}
+
+// ---- TGraphicControl -------------------------------------------------------
+
+class TGraphicControl::ScreenCanvas : public TCanvas {
+public:
+    QPainter* painter = nullptr;
+
+protected:
+    QPainter* BeginPaint() override { return painter; }
+};
+
+TPaintPeer::TPaintPeer(TGraphicControl& control) : control_(control) {}
+
+void TPaintPeer::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    control_.PaintOnScreen(painter);
+}
+
+TGraphicControl::TGraphicControl(TComponent* owner)
+    : TControl(owner), canvas_(std::make_unique<ScreenCanvas>()) {
+    AttachPeer(std::make_unique<TPaintPeer>(*this));
+}
+
+TGraphicControl::~TGraphicControl() = default;
+
+TCanvas& TGraphicControl::Canvas() { return *canvas_; }
+
+void TGraphicControl::PaintOnScreen(QPainter& painter) {
+    canvas_->painter = &painter;
+    Paint();
+    canvas_->painter = nullptr;
+}
+
+void TGraphicControl::SetOpaque(bool opaque) {
+    Peer()->setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+    Peer()->setAttribute(Qt::WA_NoSystemBackground, opaque);
+}
+
+// ---- TWinControl -----------------------------------------------------------
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+    while (!controls_.empty())
+        controls_.back()->SetParent(nullptr);
+}
+
+} // namespace orv

@@ -1,0 +1,139 @@
+#pragma once
+
+#include "Canvas.h"
+#include "Component.h"
+#include "Font.h"
+#include "Types.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QPainter;
+class QWidget;
+
+namespace orv {
+
+class TWinControl;
+
+// A visible control. Its bounds are kept here and mirrored onto a Qt widget
+// (the peer), which is what actually appears on the screen.
+class TControl : public TComponent {
+public:
+    explicit TControl(TComponent* owner);
+    ~TControl() override;
+
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    virtual void SetBounds(int left, int top, int width, int height);
+    void SetLeft(int value) { SetBounds(value, top_, width_, height_); }
+    void SetTop(int value) { SetBounds(left_, value, width_, height_); }
+    void SetWidth(int value) { SetBounds(left_, top_, value, height_); }
+    void SetHeight(int value) { SetBounds(left_, top_, width_, value); }
+
+    TWinControl* Parent() const { return parent_; }
+    void SetParent(TWinControl* parent);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+
+    TFont& Font() { return font_; }
+    const TFont& Font() const { return font_; }
+    void SetFont(const TFont& font);
+    TColor Color() const { return color_; }
+    void SetColor(TColor color);
+    const std::string& Hint() const { return hint_; }
+    void SetHint(const std::string& hint);
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool show);
+
+    // Asks for a paint when the event loop next runs.
+    void Invalidate();
+    // Paints at once, before returning, when the control is on the screen.
+    void Repaint();
+
+    QWidget* Peer() const { return peer_.get(); }
+
+protected:
+    // Each concrete control hands in its widget from its constructor.
+    void AttachPeer(std::unique_ptr<QWidget> peer);
+    virtual void Resize() {}
+    virtual void FontChanged();
+    virtual void HintChanged();
+
+private:
+    friend class TWinControl;
+    void DetachFromParent();
+
+    std::unique_ptr<QWidget> peer_;
+    TWinControl* parent_ = nullptr;
+    int left_ = 0;
+    int top_ = 0;
+    int width_ = 0;
+    int height_ = 0;
+    bool visible_ = true;
+    TFont font_;
+    TColor color_ = clBtnFace;
+    std::string hint_;
+    bool showHint_ = false;
+};
+
+// A control without a window of its own that paints itself through Canvas.
+class TGraphicControl : public TControl {
+public:
+    explicit TGraphicControl(TComponent* owner);
+    ~TGraphicControl() override;
+
+    // The screen canvas; it draws only while the control paints.
+    TCanvas& Canvas();
+
+    // Called by the peer's paint event.
+    void PaintOnScreen(QPainter& painter);
+
+protected:
+    virtual void Paint() {}
+    void SetOpaque(bool opaque);
+
+private:
+    class ScreenCanvas;
+    std::unique_ptr<ScreenCanvas> canvas_;
+};
+
+// A control that holds others. Destroying it leaves its remaining children
+// without a parent (they are owned elsewhere).
+class TWinControl : public TControl {
+public:
+    explicit TWinControl(TComponent* owner);
+    ~TWinControl() override;
+
+    virtual int ClientWidth() const { return Width(); }
+    virtual int ClientHeight() const { return Height(); }
+    const std::vector<TControl*>& Controls() const { return controls_; }
+
+    // Where the children's widgets live.
+    virtual QWidget* ClientPeer() const { return Peer(); }
+
+private:
+    friend class TControl;
+    std::vector<TControl*> controls_;
+};
+
+} // namespace orv
+
+namespace orv {
+
+// A graphic control whose drawing is left to its OnPaint handler.
+class TPaintBox : public TGraphicControl {
+public:
+    using TGraphicControl::TGraphicControl;
+    TNotifyEvent OnPaint;
+
+protected:
+    void Paint() override {
+        if (OnPaint)
+            OnPaint(this);
+    }
+};
+
+} // namespace orv

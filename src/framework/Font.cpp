@@ -1,0 +1,29 @@
+#include "Font.h"
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+namespace orv {
+
+QFont TFont::ToQFont() const {
+    QFont font(QString::fromStdString(name_));
+    font.setPixelSize(height_ < 0 ? -height_ : (height_ > 0 ? height_ : 12));
+    font.setBold(bold_);
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+void RegisterFontSubstitutions() {
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
+                               QStringList() << QStringLiteral("IPAPGothic")
+                                             << QStringLiteral("IPAGothic")
+                                             << QStringLiteral("DejaVu Sans"));
+    QFont::insertSubstitutions(QStringLiteral("Small Fonts"),
+                               QStringList() << QStringLiteral("DejaVu Sans Condensed")
+                                             << QStringLiteral("Liberation Sans")
+                                             << QStringLiteral("DejaVu Sans"));
+}
+
+} // namespace orv

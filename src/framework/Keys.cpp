@@ -1,0 +1,33 @@
+#include "Keys.h"
+
+#include <Qt>
+
+namespace orv {
+
+int VirtualKeyFromQt(int qtKey) {
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
+        return 'A' + (qtKey - Qt::Key_A);
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return '0' + (qtKey - Qt::Key_0);
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12)
+        return VK_F1 + (qtKey - Qt::Key_F1);
+    switch (qtKey) {
+    case Qt::Key_Space:
+        return VK_SPACE;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return VK_RETURN;
+    case Qt::Key_Comma:
+    case Qt::Key_Less:
+        return VK_OEM_COMMA;
+    case Qt::Key_Period:
+    case Qt::Key_Greater:
+        return VK_OEM_PERIOD;
+    default:
+        return 0;
+    }
+}
+
+} // namespace orv

@@ -1,0 +1,98 @@
+#include "SoundService.h"
+
+#include "Wave.h"
+
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QMediaDevices>
+
+#include <chrono>
+#include <thread>
+
+namespace orv {
+namespace {
+
+QAudioFormat ToQtFormat(const TWaveInfo& info) {
+    QAudioFormat format;
+    format.setSampleRate(info.SampleRate);
+    format.setChannelCount(info.Channels);
+    format.setSampleFormat(info.BitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+    return format;
+}
+
+class TQtSoundService final : public ISoundService {
+public:
+    ~TQtSoundService() override { Stop(); }
+
+    void Play(TSoundImage image, bool sync) override {
+        Stop();
+        if (!image)
+            return;
+        const auto info = ParseWave(*image);
+        if (!info)
+            return;
+        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+        if (device.isNull() || !device.isFormatSupported(ToQtFormat(*info))) {
+            if (sync)
+                std::this_thread::sleep_for(std::chrono::milliseconds(info->DurationMs()));
+            return;
+        }
+        playing_ = std::move(image);
+        const QByteArray pcm = QByteArray::fromRawData(
+            reinterpret_cast<const char*>(playing_->data() + info->DataOffset),
+            static_cast<qsizetype>(info->DataSize));
+        sink_ = std::make_unique<QAudioSink>(device, ToQtFormat(*info));
+        if (sync)
+            PlayBlocking(pcm, *info);
+        else
+            PlayAsync(pcm);
+    }
+
+    void Stop() override {
+        if (sink_)
+            sink_->stop();
+        sink_.reset();
+        buffer_.reset();
+        playing_.reset();
+    }
+
+private:
+    void PlayAsync(const QByteArray& pcm) {
+        buffer_ = std::make_unique<QBuffer>();
+        buffer_->setData(pcm);
+        buffer_->open(QIODevice::ReadOnly);
+        sink_->start(buffer_.get());
+    }
+
+    // Feeds the sink from this thread and waits out the sound, without
+    // running the event loop, so nothing else happens while it plays.
+    void PlayBlocking(const QByteArray& pcm, const TWaveInfo& info) {
+        using Clock = std::chrono::steady_clock;
+        const auto end = Clock::now() + std::chrono::milliseconds(info.DurationMs());
+        QIODevice* io = sink_->start();
+        qsizetype written = 0;
+        while (io && written < pcm.size() && Clock::now() < end + std::chrono::seconds(1)) {
+            const qsizetype chunk = std::min<qsizetype>(sink_->bytesFree(), pcm.size() - written);
+            if (chunk > 0)
+                written += io->write(pcm.constData() + written, chunk);
+            else
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        std::this_thread::sleep_until(end);
+        Stop();
+    }
+
+    TSoundImage playing_;
+    std::unique_ptr<QBuffer> buffer_;
+    std::unique_ptr<QAudioSink> sink_;
+};
+
+} // namespace
+
+std::unique_ptr<ISoundService> CreateQtSoundService() {
+    return std::make_unique<TQtSoundService>();
+}
+
+} // namespace orv

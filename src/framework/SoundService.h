@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace orv {
+
+// A whole wave file in memory. Shared, so a sound that is still playing keeps
+// its bytes alive even when its player reloads or goes away.
+using TSoundImage = std::shared_ptr<const std::vector<std::uint8_t>>;
+
+// One sound at a time for the whole process: a new sound cuts the old one.
+class ISoundService {
+public:
+    virtual ~ISoundService() = default;
+    // Asynchronous play returns at once; synchronous play returns when the
+    // sound has ended. An image that is not a playable wave is ignored.
+    virtual void Play(TSoundImage image, bool sync) = 0;
+    // Silences whatever is playing.
+    virtual void Stop() = 0;
+};
+
+// The desktop's audio server through Qt Multimedia. With no audio device it
+// stays silent; synchronous play still takes the sound's length.
+std::unique_ptr<ISoundService> CreateQtSoundService();
+
+} // namespace orv

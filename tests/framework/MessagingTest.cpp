@@ -1,0 +1,125 @@
+#include "EventLoop.h"
+#include "Fakes.h"
+#include "framework/Application.h"
+#include "framework/MessageWindow.h"
+#include "framework/PeriodicTimer.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+#include <atomic>
+#include <chrono>
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+namespace orv {
+namespace {
+
+using test::DeliverPosted;
+using test::RunEventsUntil;
+
+TEST(MessageWindow, DeliversEveryPostInOrderNeverMerged) {
+    std::vector<int> seen;
+    TMessageWindow window([&](int message) { seen.push_back(message); });
+    for (int i = 0; i < 5; ++i)
+        window.Post(1034);
+    window.Post(1035);
+    DeliverPosted();
+    EXPECT_EQ(seen, (std::vector<int>{1034, 1034, 1034, 1034, 1034, 1035}));
+}
+
+TEST(MessageWindow, DestroyedReceiverDropsWhatIsStillQueued) {
+    int seen = 0;
+    {
+        TMessageWindow window([&](int) { ++seen; });
+        window.Post(1034);
+        window.Post(1034);
+    }
+    DeliverPosted();
+    EXPECT_EQ(seen, 0);
+}
+
+TEST(MessageWindow, PostsFromAnotherThreadArrive) {
+    int seen = 0;
+    TMessageWindow window([&](int) { ++seen; });
+    std::thread poster([&] {
+        for (int i = 0; i < 100; ++i)
+            window.Post(1034);
+    });
+    poster.join();
+    DeliverPosted();
+    EXPECT_EQ(seen, 100);
+}
+
+TEST(PeriodicTimer, TicksRepeatedlyUntilDestroyed) {
+    std::atomic<int> ticks = 0;
+    {
+        TPeriodicTimer timer(2, [&] { ++ticks; });
+        EXPECT_TRUE(timer.Running());
+        const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (ticks < 5 && std::chrono::steady_clock::now() < limit)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    const int atStop = ticks;
+    EXPECT_GE(atStop, 5);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(ticks, atStop) << "a callback ran after the timer was destroyed";
+}
+
+TEST(PeriodicTimer, PeriodOfZeroOrLessNeverTicks) {
+    std::atomic<int> ticks = 0;
+    for (int period : {0, -5}) {
+        TPeriodicTimer timer(period, [&] { ++ticks; });
+        EXPECT_FALSE(timer.Running());
+    }
+    EXPECT_EQ(ticks, 0);
+}
+
+TEST(PeriodicTimer, StopWaitsForACallbackInFlight) {
+    std::atomic<bool> inside = false;
+    std::atomic<bool> finished = false;
+    {
+        TPeriodicTimer timer(1, [&] {
+            inside = true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(30));
+            finished = true;
+        });
+        while (!inside)
+            std::this_thread::yield();
+    }
+    EXPECT_TRUE(finished);
+}
+
+// Throws from inside an event handler, where Qt would otherwise abort.
+class Thrower : public QObject {
+public:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::User)
+            throw std::runtime_error("handler failed");
+        return QObject::event(event);
+    }
+};
+
+TEST(Application, ExceptionFromAHandlerIsShownAndTheProgramGoesOn) {
+    test::FakeServices fakes;
+    Thrower thrower;
+    QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
+    QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
+    DeliverPosted();
+    ASSERT_EQ(fakes.messageBox.shown.size(), 2u);
+    EXPECT_EQ(fakes.messageBox.shown[0].text, "handler failed");
+    EXPECT_EQ(fakes.messageBox.shown[0].caption, Application().Title());
+    EXPECT_EQ(fakes.messageBox.shown[0].flags & 0xF0u, MB_ICONERROR);
+}
+
+TEST(Application, ProgramDirectoryFollowsTheProgramFile) {
+    const std::string saved = Application().ExeName();
+    Application().SetExeName("/opt/orbit-raven/orbit-raven");
+    EXPECT_EQ(Application().ExeDir(), "/opt/orbit-raven/");
+    Application().SetExeName(saved);
+}
+
+} // namespace
+} // namespace orv

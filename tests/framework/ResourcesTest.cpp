@@ -1,0 +1,125 @@
+#include "framework/Bitmap.h"
+#include "framework/Exceptions.h"
+#include "framework/Resources.h"
+#include "framework/Wave.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <cstring>
+
+namespace orv {
+namespace {
+
+struct SoundCase {
+    const char* name;
+    std::size_t dataSize;
+};
+
+class SoundResource : public ::testing::TestWithParam<SoundCase> {};
+
+TEST_P(SoundResource, IsAMono8BitWaveOfTheRightLengthAndNotSilent) {
+    const auto bytes = LoadResourceData(TResourceType::rtRCData, GetParam().name);
+    const auto info = ParseWave(bytes);
+    ASSERT_TRUE(info.has_value());
+    EXPECT_EQ(info->Channels, 1);
+    EXPECT_EQ(info->SampleRate, 22050);
+    EXPECT_EQ(info->BitsPerSample, 8);
+    EXPECT_EQ(info->DataSize, GetParam().dataSize);
+    int loud = 0;
+    for (std::size_t i = 0; i < info->DataSize; ++i)
+        loud += std::abs(bytes[info->DataOffset + i] - 128) > 16;
+    EXPECT_GT(loud, static_cast<int>(info->DataSize / 20));
+}
+
+INSTANTIATE_TEST_SUITE_P(Program, SoundResource,
+                         ::testing::Values(SoundCase{"SND_LASER", 6615},
+                                           SoundCase{"SND_ENEMY_EXPLODE", 11025},
+                                           SoundCase{"SND_MYSHIP_EXPLODE", 66150}));
+
+int CountNonBlack(const TBitmap& bitmap) {
+    int count = 0;
+    for (int y = 0; y < bitmap.Height(); ++y)
+        for (int x = 0; x < bitmap.Width(); ++x)
+            count += bitmap.Pixel(x, y) != clBlack;
+    return count;
+}
+
+TEST(Resources, UnitPicturesAreSixteenSquareDrawingsOnBlack) {
+    for (int id = 100; id <= 105; ++id) {
+        TBitmap bitmap;
+        bitmap.LoadFromResourceID(id);
+        EXPECT_EQ(bitmap.Width(), 16) << id;
+        EXPECT_EQ(bitmap.Height(), 16) << id;
+        EXPECT_GT(CountNonBlack(bitmap), 10) << id;
+        EXPECT_EQ(bitmap.Pixel(0, 0), clBlack) << id;
+    }
+}
+
+TEST(Resources, TitlePictureAndIconsHaveTheirSizes) {
+    const QImage titleImage(QString::fromStdString(
+        ResourcePath(TResourceType::rtForm, "MainForm.TitleImageBox")));
+    EXPECT_EQ(titleImage.size(), QSize(180, 80));
+    for (const char* icon : {"MAINICON", "ZEOICON"}) {
+        const QImage image(QString::fromStdString(ResourcePath(TResourceType::rtIcon, icon)));
+        EXPECT_EQ(image.size(), QSize(32, 32)) << icon;
+    }
+}
+
+TEST(Resources, MissingResourceNamesItselfInTheError) {
+    try {
+        LoadResourceData(TResourceType::rtRCData, "SND_NOTHING");
+        FAIL() << "no error";
+    } catch (const EResNotFound& error) {
+        EXPECT_STREQ(error.what(), "SND_NOTHING ﾘｿｰｽが見つかりません");
+    }
+    TBitmap bitmap;
+    EXPECT_THROW(bitmap.LoadFromResourceID(99), EResNotFound);
+    EXPECT_TRUE(ResourceExists(TResourceType::rtBitmap, "#100"));
+}
+
+std::vector<std::uint8_t> MakeWave(std::uint32_t claimedData, std::size_t actualData,
+                                   std::uint16_t format = 1) {
+    std::vector<std::uint8_t> w(44 + actualData, 128);
+    auto put32 = [&](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            w[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+    };
+    auto put16 = [&](std::size_t at, std::uint16_t v) {
+        w[at] = static_cast<std::uint8_t>(v);
+        w[at + 1] = static_cast<std::uint8_t>(v >> 8);
+    };
+    std::memcpy(&w[0], "RIFF", 4);
+    put32(4, static_cast<std::uint32_t>(36 + actualData));
+    std::memcpy(&w[8], "WAVEfmt ", 8);
+    put32(16, 16);
+    put16(20, format);
+    put16(22, 1);
+    put32(24, 22050);
+    put32(28, 22050);
+    put16(32, 1);
+    put16(34, 8);
+    std::memcpy(&w[36], "data", 4);
+    put32(40, claimedData);
+    return w;
+}
+
+TEST(Wave, ReadsFormatAndLength) {
+    const auto info = ParseWave(MakeWave(22050, 22050));
+    ASSERT_TRUE(info.has_value());
+    EXPECT_EQ(info->DataOffset, 44u);
+    EXPECT_EQ(info->DurationMs(), 1000);
+}
+
+TEST(Wave, CutsAnOverlongDataChunkAndRefusesNonPcm) {
+    const auto info = ParseWave(MakeWave(100000, 10));
+    ASSERT_TRUE(info.has_value());
+    EXPECT_EQ(info->DataSize, 10u);
+    EXPECT_FALSE(ParseWave(MakeWave(10, 10, 3)).has_value());
+    EXPECT_FALSE(ParseWave(std::vector<std::uint8_t>{'R', 'I', 'F', 'F'}).has_value());
+    EXPECT_FALSE(ParseWave(std::vector<std::uint8_t>(44, 0)).has_value());
+}
+
+} // namespace
+} // namespace orv

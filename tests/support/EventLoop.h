@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <functional>
+
+namespace orv::test {
+
+// Runs the event loop until done() holds or the limit passes; the limit only
+// keeps a broken test from hanging, no result depends on it.
+inline bool RunEventsUntil(const std::function<bool()>& done, int limitMs = 5000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > limitMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+inline void DeliverPosted() { QCoreApplication::sendPostedEvents(); }
+
+} // namespace orv::test

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "framework/MessageBox.h"
+#include "framework/SoundService.h"
+
+#include <string>
+#include <vector>
+
+namespace orv::test {
+
+// Records every message box and answers with a preset result.
+class FakeMessageBox : public IMessageBox {
+public:
+    struct Shown {
+        std::string text;
+        std::string caption;
+        unsigned flags;
+    };
+
+    int Show(const std::string& text, const std::string& caption, unsigned flags) override {
+        shown.push_back({text, caption, flags});
+        return answer;
+    }
+
+    std::vector<Shown> shown;
+    int answer = IDOK;
+};
+
+// Records what would be played; plays nothing.
+class FakeSound : public ISoundService {
+public:
+    void Play(TSoundImage image, bool sync) override {
+        played.push_back(image);
+        lastSync = sync;
+        playing = image;
+    }
+    void Stop() override {
+        ++stops;
+        playing.reset();
+    }
+
+    std::vector<TSoundImage> played;
+    TSoundImage playing;
+    bool lastSync = false;
+    int stops = 0;
+};
+
+// Installs fresh fakes into the running application for one test.
+struct FakeServices {
+    FakeServices();
+    ~FakeServices();
+    FakeMessageBox& messageBox;
+    FakeSound& sound;
+};
+
+} // namespace orv::test

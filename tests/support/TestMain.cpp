@@ -1,0 +1,43 @@
+// Every unit test runs against one real application object on Qt's
+// offscreen platform, with message boxes and sound replaced by fakes.
+
+#include "Fakes.h"
+#include "framework/Application.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace orv::test {
+
+namespace {
+template <typename Fake, typename Base>
+Fake& InstallFake(void (TApplication::*install)(std::unique_ptr<Base>)) {
+    auto fake = std::make_unique<Fake>();
+    Fake& installed = *fake;
+    (Application().*install)(std::move(fake));
+    return installed;
+}
+} // namespace
+
+FakeServices::FakeServices()
+    : messageBox(InstallFake<FakeMessageBox>(&TApplication::SetMessageBoxService)),
+      sound(InstallFake<FakeSound>(&TApplication::SetSoundService)) {}
+
+FakeServices::~FakeServices() {
+    Application().SetMessageBoxService(std::make_unique<FakeMessageBox>());
+    Application().SetSoundService(std::make_unique<FakeSound>());
+}
+
+} // namespace orv::test
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    ::testing::InitGoogleTest(&argc, argv);
+    orv::TApplication app(argc, argv);
+    app.SetTitle("ORBIT RAVEN");
+    // No test ever shows a real box or plays through the speakers.
+    app.SetMessageBoxService(std::make_unique<orv::test::FakeMessageBox>());
+    app.SetSoundService(std::make_unique<orv::test::FakeSound>());
+    return RUN_ALL_TESTS();
+}
