@@ -77,19 +77,23 @@ TSoundImage Resource(const char* name) {
 TEST(RealSound, LaserIsHeardOnTheAudioServer) {
     Recorder recorder;
     Application().Sound().Play(Resource("SND_LASER"), false);
-    Pump(800);
+    // The null sink buffers generously; give the sound time to come out.
+    Pump(2500);
     const int peak = recorder.Peak();
     EXPECT_GT(recorder.Bytes(), 0) << "nothing was recorded";
     EXPECT_GT(peak, 20) << "the recording is silent";
 }
 
 TEST(RealSound, StopSilencesALongSound) {
+    Recorder during;
     Application().Sound().Play(Resource("SND_MYSHIP_EXPLODE"), false);
-    Pump(400);
+    Pump(2000);
+    ASSERT_GT(during.Peak(), 20) << "the explosion was not heard";
+    // Three seconds long and still playing: only Stop can silence it now.
     Application().Sound().Stop();
-    Pump(200);
+    Pump(300);
     Recorder afterStop;
-    Pump(600);
+    Pump(1200);
     EXPECT_LE(afterStop.Peak(), 2) << "sound went on after Stop";
 }
 
