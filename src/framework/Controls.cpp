@@ -9,6 +9,15 @@
 
 namespace orv {
 
+// Draws on the control's widget while it paints, and nowhere otherwise.
+class TControl::ScreenCanvas : public TCanvas {
+public:
+    QPainter* painter = nullptr;
+
+protected:
+    QPainter* BeginPaint() override { return painter; }
+};
+
 // ---- TControl --------------------------------------------------------------
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {}
@@ -107,42 +116,36 @@ void TControl::Repaint() {
         peer_->repaint();
 }
 
-// ---- TGraphicControl -------------------------------------------------------
+// ---- painting ------------------------------------------------------------
 
-class TGraphicControl::ScreenCanvas : public TCanvas {
-public:
-    QPainter* painter = nullptr;
-
-protected:
-    QPainter* BeginPaint() override { return painter; }
-};
-
-TPaintPeer::TPaintPeer(TGraphicControl& control) : control_(control) {}
+TPaintPeer::TPaintPeer(TControl& control) : control_(control) {}
 
 void TPaintPeer::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     control_.PaintOnScreen(painter);
 }
 
-TGraphicControl::TGraphicControl(TComponent* owner)
-    : TControl(owner), canvas_(std::make_unique<ScreenCanvas>()) {
-    AttachPeer(std::make_unique<TPaintPeer>(*this));
+TCanvas& TControl::Canvas() {
+    if (!canvas_)
+        canvas_ = std::make_unique<ScreenCanvas>();
+    return *canvas_;
 }
 
-TGraphicControl::~TGraphicControl() = default;
-
-TCanvas& TGraphicControl::Canvas() { return *canvas_; }
-
-void TGraphicControl::PaintOnScreen(QPainter& painter) {
+void TControl::PaintOnScreen(QPainter& painter) {
+    Canvas();
     canvas_->painter = &painter;
     Paint();
     canvas_->painter = nullptr;
 }
 
-void TGraphicControl::SetOpaque(bool opaque) {
-    Peer()->setAttribute(Qt::WA_OpaquePaintEvent, opaque);
-    Peer()->setAttribute(Qt::WA_NoSystemBackground, opaque);
+void TControl::AttachPaintPeer() { AttachPeer(std::make_unique<TPaintPeer>(*this)); }
+
+void TControl::SetOpaque(bool opaque) {
+    peer_->setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+    peer_->setAttribute(Qt::WA_NoSystemBackground, opaque);
 }
+
+TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) { AttachPaintPeer(); }
 
 // ---- TWinControl -----------------------------------------------------------
 

@@ -55,7 +55,17 @@ public:
 
     QWidget* Peer() const { return peer_.get(); }
 
+    // The screen canvas; it draws only while the control paints.
+    TCanvas& Canvas();
+    // Called by a painting peer's paint event.
+    void PaintOnScreen(QPainter& painter);
+
 protected:
+    // Controls that draw themselves override this and use Canvas.
+    virtual void Paint() {}
+    // Gives the control a widget that paints through Paint.
+    void AttachPaintPeer();
+    void SetOpaque(bool opaque);
     // Each concrete control hands in its widget from its constructor.
     void AttachPeer(std::unique_ptr<QWidget> peer);
     virtual void Resize() {}
@@ -66,7 +76,9 @@ private:
     friend class TWinControl;
     void DetachFromParent();
 
+    class ScreenCanvas;
     std::unique_ptr<QWidget> peer_;
+    std::unique_ptr<ScreenCanvas> canvas_;
     TWinControl* parent_ = nullptr;
     int left_ = 0;
     int top_ = 0;
@@ -83,21 +95,6 @@ private:
 class TGraphicControl : public TControl {
 public:
     explicit TGraphicControl(TComponent* owner);
-    ~TGraphicControl() override;
-
-    // The screen canvas; it draws only while the control paints.
-    TCanvas& Canvas();
-
-    // Called by the peer's paint event.
-    void PaintOnScreen(QPainter& painter);
-
-protected:
-    virtual void Paint() {}
-    void SetOpaque(bool opaque);
-
-private:
-    class ScreenCanvas;
-    std::unique_ptr<ScreenCanvas> canvas_;
 };
 
 // A control that holds others. Destroying it leaves its remaining children

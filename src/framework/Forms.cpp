@@ -2,9 +2,11 @@
 
 #include "Application.h"
 #include "Keys.h"
+#include "Menus.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QWidget>
 
 namespace orv {
@@ -83,13 +85,53 @@ void TForm::SetCaption(const std::string& caption) {
 void TForm::SetBounds(int left, int top, int width, int height) {
     TWinControl::SetBounds(left, top, width, height);
     // The window system adds its own frame around the client area.
-    Peer()->setGeometry(left, top, std::max(0, ClientWidth()),
-                                  std::max(0, Height() - kBorderHeight));
+    Peer()->move(left, top);
     PlaceClient();
 }
 
+void TForm::SetMenu(TMainMenu* menu) {
+    menu_ = menu;
+    if (!menuBar_) {
+        menuBar_ = new QMenuBar(Peer()); // owned by the window (Qt parent)
+        menuBar_->setNativeMenuBar(false);
+    }
+    menuBar_->setVisible(menu_ != nullptr);
+    if (menu_)
+        menu_->Fill(*menuBar_);
+    SetBounds(Left(), Top(), Width(), Height() + (menu_ ? kMenuHeight : 0));
+}
+
+// The client area keeps its size; the window grows by whatever height the
+// desktop's menu bar really has.
 void TForm::PlaceClient() {
-    client_->setGeometry(0, MenuHeight(), std::max(0, ClientWidth()), std::max(0, ClientHeight()));
+    const int barHeight = menu_ ? menuBar_->sizeHint().height() : 0;
+    const int width = std::max(0, ClientWidth());
+    const int height = std::max(0, ClientHeight());
+    if (menuBar_)
+        menuBar_->setGeometry(0, 0, width, barHeight);
+    client_->setGeometry(0, barHeight, width, height);
+    if (borderStyle_ == TFormBorderStyle::bsSizeable)
+        Peer()->resize(width, barHeight + height);
+    else
+        Peer()->setFixedSize(width, barHeight + height);
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style) {
+    borderStyle_ = style;
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (style == TFormBorderStyle::bsSingle)
+        flags |= Qt::WindowMinimizeButtonHint;
+    else if (style == TFormBorderStyle::bsDialog)
+        flags = (flags & ~Qt::Window) | Qt::Dialog;
+    else
+        flags |= Qt::WindowMinMaxButtonsHint;
+    Peer()->setWindowFlags(flags);
+    if (style == TFormBorderStyle::bsSizeable) {
+        Peer()->setMinimumSize(0, 0);
+        Peer()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    PlaceClient();
 }
 
 void TForm::Show() { Peer()->show(); }

@@ -5,9 +5,14 @@
 #include <functional>
 #include <string>
 
+class QMenuBar;
 class QWidget;
 
 namespace orv {
+
+class TMainMenu;
+
+enum class TFormBorderStyle : std::uint8_t { bsSizeable, bsSingle, bsDialog };
 
 using TKeyEvent = std::function<void(TObject* sender, int& key, unsigned shift)>;
 using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
@@ -18,6 +23,7 @@ class TForm : public TWinControl {
 public:
     static constexpr int kBorderWidth = 8;
     static constexpr int kBorderHeight = 27;
+    static constexpr int kMenuHeight = 20;
 
     explicit TForm(TComponent* owner);
     // Destroys the components last-to-first after the derived form's body.
@@ -31,6 +37,15 @@ public:
     void SetClientWidth(int width) { SetWidth(width + kBorderWidth); }
     void SetClientHeight(int height) { SetHeight(height + NonClientHeight()); }
     void SetBounds(int left, int top, int width, int height) override;
+
+    // Single and dialog borders cannot be resized; a single border has a
+    // minimise box, a dialog border only the close box.
+    TFormBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TFormBorderStyle style);
+
+    TMainMenu* Menu() const { return menu_; }
+    // Shows the menu's entries on a bar above the client area.
+    void SetMenu(TMainMenu* menu);
 
     void Show();
     void Hide();
@@ -56,8 +71,8 @@ public:
 
 protected:
     void Resize() override;
-    // Height taken above the client area besides the border (a menu bar).
-    virtual int MenuHeight() const { return 0; }
+    // Height taken above the client area besides the border: the menu bar.
+    int MenuHeight() const { return menu_ ? kMenuHeight : 0; }
     int NonClientHeight() const { return kBorderHeight + MenuHeight(); }
     // Lays the client area out below anything shown above it.
     void PlaceClient();
@@ -65,6 +80,9 @@ protected:
 private:
     class FormWidget;
     QWidget* client_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    TMainMenu* menu_ = nullptr;
+    TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
     std::string caption_;
 };
 

@@ -6,18 +6,18 @@
 
 namespace orv {
 
-class TGraphicControl;
+class TControl;
 
-// Forwards its paint events to a graphic control.
+// Forwards its paint events to a control that draws itself.
 class TPaintPeer : public QWidget {
 public:
-    explicit TPaintPeer(TGraphicControl& control);
+    explicit TPaintPeer(TControl& control);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    TGraphicControl& control_;
+    TControl& control_;
 };
 
 } // namespace orv

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "Controls.h"
+
+namespace orv {
+
+enum class TBevelCut : std::uint8_t { bvNone, bvLowered, bvRaised };
+
+// A box drawn as a one-pixel sunken or raised line.
+class TBevel : public TGraphicControl {
+public:
+    explicit TBevel(TComponent* owner);
+    TBevelCut Style() const { return style_; }
+    void SetStyle(TBevelCut style);
+
+protected:
+    void Paint() override;
+
+private:
+    TBevelCut style_ = TBevelCut::bvLowered;
+};
+
+// A container that draws a bevelled border of BevelWidth pixels.
+class TCustomPanel : public TWinControl {
+public:
+    explicit TCustomPanel(TComponent* owner);
+
+    int BevelWidth() const { return bevelWidth_; }
+    void SetBevelWidth(int width);
+    TBevelCut BevelOuter() const { return bevelOuter_; }
+    void SetBevelOuter(TBevelCut cut);
+
+protected:
+    void Paint() override;
+
+private:
+    int bevelWidth_ = 1;
+    TBevelCut bevelOuter_ = TBevelCut::bvRaised;
+};
+
+class TPanel : public TCustomPanel {
+public:
+    using TCustomPanel::TCustomPanel;
+};
+
+// Draws a frame of the given width inside rect: raised is light on the top
+// and left, dark on the bottom and right; lowered the other way round.
+void DrawBevelFrame(TCanvas& canvas, const TRect& rect, TBevelCut cut, int width);
+
+} // namespace orv

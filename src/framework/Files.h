@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+// The file operations the program needs, as one object so that a test can
+// derive from it and make any single step fail. Paths are UTF-8.
+//
+// Failures to read or write raise EInOutError with the path in the message;
+// the yes/no operations report failure by their result.
+class TFileSystem {
+public:
+    TFileSystem() = default;
+    TFileSystem(const TFileSystem&) = delete;
+    TFileSystem& operator=(const TFileSystem&) = delete;
+    virtual ~TFileSystem() = default;
+
+    virtual bool FileExists(const std::string& path) const;
+    virtual std::string ReadFile(const std::string& path) const;
+    // Writes bytes to a new file beside path and flushes it to the disk;
+    // returns the new file's name. On failure nothing is left behind.
+    virtual std::string WriteTempFile(const std::string& path, std::string_view bytes) const;
+    // Replaces to, if it exists, in one step.
+    virtual bool RenameFile(const std::string& from, const std::string& to) const;
+    virtual bool DeleteFile(const std::string& path) const;
+    // Whether a file can be created in dir (tried, not guessed from modes).
+    virtual bool DirectoryWritable(const std::string& dir) const;
+    // Creates dir and its missing parents.
+    virtual bool ForceDirectories(const std::string& dir) const;
+    // The user's configuration directory ($XDG_CONFIG_HOME, by default
+    // ~/.config), with a trailing separator.
+    virtual std::string UserConfigDir() const;
+};
+
+// Replaces the file at path with bytes so that a complete file stands at path
+// at every moment: the new text goes to a flushed temporary file first, which
+// then takes the old one's place in one rename. When backup is not empty and
+// path exists, the old file becomes backup; a backup that cannot be made is
+// given up silently. Raises EInOutError when the new file cannot be put in
+// place, leaving path and backup as they were and no temporary file behind.
+void ReplaceFile(const TFileSystem& files, const std::string& path, const std::string& backup,
+                 std::string_view bytes);
+
+// Path helpers: the directory part with its trailing '/', the name part, and
+// the path with its extension (from the last '.' of the name) replaced.
+std::string ExtractFilePath(const std::string& path);
+std::string ExtractFileName(const std::string& path);
+std::string ChangeFileExt(const std::string& path, const std::string& ext);
+
+} // namespace orv

@@ -1,0 +1,136 @@
+#include "Menus.h"
+
+#include "Keys.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <algorithm>
+
+namespace orv {
+namespace {
+
+int QtKeyFromVirtual(int vk) {
+    if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9'))
+        return vk;
+    if (vk >= VK_F1 && vk < VK_F1 + 12)
+        return Qt::Key_F1 + (vk - VK_F1);
+    switch (vk) {
+    case VK_SPACE:
+        return Qt::Key_Space;
+    case VK_ESCAPE:
+        return Qt::Key_Escape;
+    case VK_RETURN:
+        return Qt::Key_Return;
+    default:
+        return 0;
+    }
+}
+
+QKeySequence SequenceOf(int shortCut) {
+    const int key = QtKeyFromVirtual(shortCut & 0xFF);
+    if (!key)
+        return {};
+    int modifiers = 0;
+    if (shortCut & 0x2000)
+        modifiers |= Qt::SHIFT;
+    if (shortCut & 0x4000)
+        modifiers |= Qt::CTRL;
+    if (shortCut & 0x8000)
+        modifiers |= Qt::ALT;
+    return QKeySequence(key | modifiers);
+}
+
+} // namespace
+
+TMenuItem::TMenuItem(TComponent* owner)
+    : TComponent(owner), action_(std::make_unique<QAction>()) {
+    // The window owns the keys; a shortcut fires while the window is active.
+    action_->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(action_.get(), &QAction::triggered, [this] { Click(); });
+}
+
+TMenuItem::~TMenuItem() {
+    if (parent_) {
+        auto& siblings = parent_->items_;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    }
+    for (TMenuItem* item : items_)
+        item->parent_ = nullptr;
+}
+
+void TMenuItem::Add(TMenuItem* item) {
+    items_.push_back(item);
+    item->parent_ = this;
+    Submenu().addAction(item->Action());
+}
+
+QMenu& TMenuItem::Submenu() {
+    if (!submenu_) {
+        submenu_ = std::make_unique<QMenu>();
+        action_->setMenu(submenu_.get());
+    }
+    return *submenu_;
+}
+
+void TMenuItem::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    action_->setSeparator(caption == "-");
+    action_->setText(QString::fromStdString(caption));
+}
+
+void TMenuItem::SetShortCut(int shortCut) {
+    shortCut_ = shortCut;
+    action_->setShortcut(SequenceOf(shortCut));
+}
+
+void TMenuItem::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    action_->setEnabled(enabled);
+}
+
+void TMenuItem::SetChecked(bool checked) {
+    checked_ = checked;
+    UpdateAction();
+    if (!checked || !radioItem_ || !parent_)
+        return;
+    for (TMenuItem* sibling : parent_->items_)
+        if (sibling != this && sibling->radioItem_ && sibling->groupIndex_ == groupIndex_ &&
+            sibling->checked_) {
+            sibling->checked_ = false;
+            sibling->UpdateAction();
+        }
+}
+
+void TMenuItem::SetRadioItem(bool radio) {
+    radioItem_ = radio;
+    UpdateAction();
+}
+
+void TMenuItem::UpdateAction() {
+    action_->setCheckable(checked_ || radioItem_);
+    action_->setChecked(checked_);
+}
+
+void TMenuItem::Click() {
+    // Qt toggles checkable actions by itself; the item's state rules.
+    UpdateAction();
+    if (enabled_ && OnClick)
+        OnClick(this);
+}
+
+TMainMenu::TMainMenu(TComponent* owner) : TComponent(owner) {}
+
+TMainMenu::~TMainMenu() = default;
+
+void TMainMenu::Add(TMenuItem* item) { items_.push_back(item); }
+
+void TMainMenu::Fill(QMenuBar& bar) const {
+    bar.clear();
+    for (const TMenuItem* item : items_)
+        bar.addAction(item->Action());
+}
+
+} // namespace orv
