@@ -2,8 +2,10 @@
 
 #include "Exceptions.h"
 #include "Font.h"
+#include "Resources.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cassert>
 
@@ -35,10 +37,14 @@ private:
 TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr) {
     assert(!instance && "one application object at a time");
     instance = this;
+    // Whole-number scale factors keep the pixel art crisp on HiDPI screens.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
     qt_ = std::make_unique<QtApp>(argc, argv, *this);
     exeName_ = QCoreApplication::applicationFilePath().toStdString();
     messageBox_ = CreateQtMessageBox();
     sound_ = CreateQtSoundService();
+    shell_ = CreateQtShell();
     RegisterFontSubstitutions();
 }
 
@@ -94,6 +100,13 @@ void TApplication::SetMessageBoxService(std::unique_ptr<IMessageBox> service) {
 
 void TApplication::SetSoundService(std::unique_ptr<ISoundService> service) {
     sound_ = std::move(service);
+}
+
+void TApplication::SetShell(std::unique_ptr<IShell> service) { shell_ = std::move(service); }
+
+void TApplication::SetIcon(const std::string& iconResource) {
+    QApplication::setWindowIcon(
+        QIcon(QString::fromStdString(ResourcePath(TResourceType::rtIcon, iconResource))));
 }
 
 int TApplication::MessageBox(const std::string& text, const std::string& caption,

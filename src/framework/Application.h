@@ -2,6 +2,7 @@
 
 #include "Component.h"
 #include "MessageBox.h"
+#include "Shell.h"
 #include "SoundService.h"
 
 #include <exception>
@@ -42,6 +43,8 @@ public:
     void Run();
     void Terminate();
     bool Terminated() const { return terminated_; }
+    // Takes a terminate request back, for a loop that is to run again.
+    void CancelTerminate() { terminated_ = false; }
 
     void HandleException(const std::exception& error);
     void HandleUnknownException();
@@ -50,6 +53,12 @@ public:
     void SetMessageBoxService(std::unique_ptr<IMessageBox> service);
     ISoundService& Sound() { return *sound_; }
     void SetSoundService(std::unique_ptr<ISoundService> service);
+    IShell& Shell() { return *shell_; }
+    void SetShell(std::unique_ptr<IShell> service);
+
+    // The icon of every window and of the program on the desktop: an icon
+    // resource's name.
+    void SetIcon(const std::string& iconResource);
 
     // Shows a message box captioned with the title unless a caption is given.
     int MessageBox(const std::string& text, const std::string& caption = {},
@@ -64,6 +73,7 @@ private:
     bool terminated_ = false;
     std::unique_ptr<IMessageBox> messageBox_;
     std::unique_ptr<ISoundService> sound_;
+    std::unique_ptr<IShell> shell_;
 };
 
 // The running application object.

@@ -88,7 +88,7 @@ void TControl::FontChanged() {
 
 void TControl::SetColor(TColor color) {
     color_ = color;
-    Invalidate();
+    ColorChanged();
 }
 
 void TControl::SetHint(const std::string& hint) {

@@ -71,6 +71,7 @@ protected:
     virtual void Resize() {}
     virtual void FontChanged();
     virtual void HintChanged();
+    virtual void ColorChanged() { Invalidate(); }
 
 private:
     friend class TWinControl;

@@ -65,7 +65,6 @@ private:
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
     auto peer = std::make_unique<FormWidget>(*this);
     client_ = new QWidget(peer.get()); // owned by the peer (Qt parent)
-    client_->setAttribute(Qt::WA_StyledBackground, true);
     AttachPeer(std::move(peer));
     if (TApplication::Exists())
         Application().FormCreated(*this);
@@ -163,6 +162,15 @@ void TForm::KeyDown(int& key, unsigned shift) {
 void TForm::KeyUp(int& key, unsigned shift) {
     if (OnKeyUp)
         OnKeyUp(this, key, shift);
+}
+
+void TForm::ColorChanged() {
+    QPalette palette = client_->palette();
+    palette.setColor(QPalette::Window,
+                     QColor(GetRValue(Color()), GetGValue(Color()), GetBValue(Color())));
+    client_->setPalette(palette);
+    client_->setAutoFillBackground(true);
+    client_->update();
 }
 
 void TForm::Resize() {

@@ -71,6 +71,8 @@ public:
 
 protected:
     void Resize() override;
+    // The client area is filled with the form's colour.
+    void ColorChanged() override;
     // Height taken above the client area besides the border: the menu bar.
     int MenuHeight() const { return menu_ ? kMenuHeight : 0; }
     int NonClientHeight() const { return kBorderHeight + MenuHeight(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/MessageBox.h"
+#include "framework/Shell.h"
 #include "framework/SoundService.h"
 
 #include <string>
@@ -45,12 +46,20 @@ public:
     int stops = 0;
 };
 
+// Records the documents it was asked to open.
+class FakeShell : public IShell {
+public:
+    void Open(const std::string& path) override { opened.push_back(path); }
+    std::vector<std::string> opened;
+};
+
 // Installs fresh fakes into the running application for one test.
 struct FakeServices {
     FakeServices();
     ~FakeServices();
     FakeMessageBox& messageBox;
     FakeSound& sound;
+    FakeShell& shell;
 };
 
 } // namespace orv::test

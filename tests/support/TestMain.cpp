@@ -22,11 +22,13 @@ Fake& InstallFake(void (TApplication::*install)(std::unique_ptr<Base>)) {
 
 FakeServices::FakeServices()
     : messageBox(InstallFake<FakeMessageBox>(&TApplication::SetMessageBoxService)),
-      sound(InstallFake<FakeSound>(&TApplication::SetSoundService)) {}
+      sound(InstallFake<FakeSound>(&TApplication::SetSoundService)),
+      shell(InstallFake<FakeShell>(&TApplication::SetShell)) {}
 
 FakeServices::~FakeServices() {
     Application().SetMessageBoxService(std::make_unique<FakeMessageBox>());
     Application().SetSoundService(std::make_unique<FakeSound>());
+    Application().SetShell(std::make_unique<FakeShell>());
 }
 
 } // namespace orv::test
@@ -39,5 +41,6 @@ int main(int argc, char** argv) {
     // No test ever shows a real box or plays through the speakers.
     app.SetMessageBoxService(std::make_unique<orv::test::FakeMessageBox>());
     app.SetSoundService(std::make_unique<orv::test::FakeSound>());
+    app.SetShell(std::make_unique<orv::test::FakeShell>());
     return RUN_ALL_TESTS();
 }

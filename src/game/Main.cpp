@@ -1,0 +1,372 @@
+#include "Main.h"
+
+#include "UGame.h"
+#include "components/media/ImageBox.h"
+#include "components/media/TezFrame.h"
+#include "components/media/WavePlay.h"
+#include "components/settings/AutoIni.h"
+#include "framework/Application.h"
+#include "framework/Bitmap.h"
+#include "framework/Exceptions.h"
+#include "framework/Keys.h"
+#include "framework/Menus.h"
+#include "framework/Resources.h"
+#include "framework/StdCtrls.h"
+
+namespace orv {
+namespace {
+
+constexpr TColor kStoredZeoGreen = RGB(0, 128, 0);
+constexpr int kSpeedGroup = 10;
+
+struct Bounds {
+    int left, top, width, height;
+};
+
+struct StoredLabel {
+    TLabel* TMainForm::*field;
+    const char* name;
+    Bounds bounds;
+    const char* caption;
+    TColor color;
+};
+
+// The labels in creation order, with their stored places and texts.
+constexpr StoredLabel kLabelsBeforeBoxes[] = {
+    {&TMainForm::ScoreLabel, "ScoreLabel", {420, 256, 181, 24}, "000000", clWhite},
+    {&TMainForm::HiScoreLabel, "HiScoreLabel", {420, 192, 181, 24}, "000000", clWhite},
+    {&TMainForm::HiScoreCaptionLabel, "HiScoreCaptionLabel", {420, 160, 181, 24}, "HIGH SCORE",
+     clWhite},
+    {&TMainForm::ScoreCaptionLabel, "ScoreCaptionLabel", {420, 224, 181, 24}, "SCORE", clWhite},
+    {&TMainForm::LeftCaptionLabel, "LeftCaptionLabel", {420, 352, 181, 24}, "LEFT", clWhite},
+    {&TMainForm::LevelCaptionLabel, "LevelCaptionLabel", {423, 288, 181, 24}, "LEVEL", clWhite},
+    {&TMainForm::LevelLabel, "LevelLabel", {423, 320, 181, 24}, "000", clWhite},
+};
+constexpr StoredLabel kZeoLabels[] = {
+    {&TMainForm::Zeo1Label, "Zeo1Label", {423, 96, 181, 24}, "STUDIO ZEO", kStoredZeoGreen},
+    {&TMainForm::Zeo2Label, "Zeo2Label", {423, 120, 181, 24}, "PRESENTS", kStoredZeoGreen},
+};
+
+struct StoredImageBox {
+    Bounds bounds;
+    bool autoSizeOnBitmapChange;
+    int interval;
+};
+
+TLabel* MakeLabel(TMainForm& form, const StoredLabel& stored) {
+    auto* label = new TLabel(&form);
+    label->SetName(stored.name);
+    label->SetParent(&form);
+    label->SetAutoSize(false);
+    const Bounds& b = stored.bounds;
+    label->SetBounds(b.left, b.top, b.width, b.height);
+    label->SetAlignment(TAlignment::taCenter);
+    label->SetTransparent(true);
+    TFont font = label->Font();
+    font.SetName("Small Fonts");
+    font.SetColor(stored.color);
+    label->SetFont(font);
+    label->SetCaption(stored.caption);
+    return label;
+}
+
+// Applies an image box's stored properties in their storage order.
+TImageBox* MakeImageBox(TComponent& owner, TWinControl& parent, const char* name,
+                        const StoredImageBox& stored, const TBitmap* picture = nullptr) {
+    auto* box = new TImageBox(&owner);
+    box->SetName(name);
+    box->SetParent(&parent);
+    const Bounds& b = stored.bounds;
+    box->SetBounds(b.left, b.top, b.width, b.height);
+    box->BitmapAssigned = picture != nullptr;
+    box->SetAutoSize(true);
+    box->SetAutoSizeOnBitmapChange(stored.autoSizeOnBitmapChange);
+    if (picture)
+        box->SetBitmap(picture);
+    box->SetBitmapWidth(b.width);
+    box->SetBitmapHeight(b.height);
+    box->SetXOffset(0);
+    box->SetYOffset(0);
+    box->SetBitmapNum(1);
+    box->SetTimerEnabled(false);
+    box->Animate = false;
+    box->SetInterval(stored.interval);
+    box->SetResolution(100);
+    return box;
+}
+
+TMenuItem* MakeItem(TMainForm& form, const char* name, const char* caption, int shortCut = 0) {
+    auto* item = new TMenuItem(&form);
+    item->SetName(name);
+    item->SetCaption(caption);
+    if (shortCut)
+        item->SetShortCut(shortCut);
+    return item;
+}
+
+TWavePlayer* MakePlayer(TMainForm& form, const char* name, const char* resource) {
+    auto* player = new TWavePlayer(&form);
+    player->SetName(name);
+    player->SetEnabled(true);
+    player->Sync = false;
+    player->SetResourceName(resource);
+    return player;
+}
+
+} // namespace
+
+TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
+    SetName("MainForm");
+    SetBorderStyle(TFormBorderStyle::bsSingle);
+    SetCaption(kProgramName);
+    SetBounds(237, 249, 604 + kBorderWidth, 424 + kBorderHeight);
+    TFont font = Font();
+    font.SetName("ＭＳ Ｐゴシック");
+    font.SetHeight(-12);
+    SetFont(font);
+    CreateLabels();
+    CreateImageBoxes();
+    CreateMenu();
+    CreateNonVisual();
+    WireHandlers();
+    FinishLoading();
+}
+
+TMainForm::~TMainForm() {
+    if (Game) {
+        AutoIniFile->WriteInteger("Game", "HiScore", Game->HiScore());
+        Game->SaveSettings(*AutoIniFile);
+    }
+    game_.reset();
+    Game = nullptr;
+}
+
+void TMainForm::CreateLabels() {
+    for (const StoredLabel& stored : kLabelsBeforeBoxes)
+        this->*stored.field = MakeLabel(*this, stored);
+}
+
+void TMainForm::CreateImageBoxes() {
+    TBitmap title;
+    title.LoadFromFile(ResourcePath(TResourceType::rtForm, "MainForm.TitleImageBox"));
+    TitleImageBox = MakeImageBox(*this, *this, "TitleImageBox", {{420, 8, 180, 80}, true, 100},
+                                 &title);
+    LeftImageBox =
+        MakeImageBox(*this, *this, "LeftImageBox", {{440, 384, 144, 16}, false, 100});
+    for (const StoredLabel& stored : kZeoLabels)
+        this->*stored.field = MakeLabel(*this, stored);
+    ImageBox1 = MakeImageBox(*this, *this, "ImageBox1", {{416, 384, 1, 1}, true, 100});
+    GameFrame = new TTezFrame(this);
+    GameFrame->SetName("GameFrame");
+    GameFrame->SetParent(this);
+    GameFrame->SetBounds(0, 0, 416, 422);
+    GameFrame->SetTitle(kProgramName);
+    GameFrame->SetClientWidth(400);
+    GameFrame->SetClientHeight(400);
+    GameImageBox =
+        MakeImageBox(*this, *GameFrame, "GameImageBox", {{8, 14, 400, 400}, false, 1000});
+}
+
+void TMainForm::CreateMenu() {
+    MainMenu1 = new TMainMenu(this);
+    MainMenu1->SetName("MainMenu1");
+    StartItem = MakeItem(*this, "StartItem", "[開始(&S)]", VK_SPACE);
+    PauseItem = MakeItem(*this, "PauseItem", "[一時停止(&P)]", VK_ESCAPE);
+    SpeedItem = MakeItem(*this, "SpeedItem", "速度(&T)");
+    FastSpeedItem = MakeItem(*this, "FastSpeedItem", "速い(&F)");
+    NormalSpeedItem = MakeItem(*this, "NormalSpeedItem", "普通(&N)");
+    SlowSpeedItem = MakeItem(*this, "SlowSpeedItem", "遅い(&S)");
+    ConfigItem = MakeItem(*this, "ConfigItem", "設定(&C)");
+    ClearHiScoreItem = MakeItem(*this, "ClearHiScoreItem", "ハイスコアを消去(&H)");
+    N1 = MakeItem(*this, "N1", "-");
+    GameConfigItem = MakeItem(*this, "GameConfigItem", "ゲーム設定(&G)...");
+    SysConfigItem = MakeItem(*this, "SysConfigItem", "システム設定(&S)...");
+    InfoItem = MakeItem(*this, "InfoItem", "情報(&I)");
+    AboutItem = MakeItem(*this, "AboutItem", "このプログラムについて(&A)...");
+    ManualItem = MakeItem(*this, "ManualItem", "操作説明書（&M)...", VK_F1);
+    QuitItem = MakeItem(*this, "QuitItem", "終了(&Q)");
+    TitleItem = MakeItem(*this, "TitleItem", "タイトルに戻る(&T)", ShortCut('T', ssCtrl));
+    TerminateItem = MakeItem(*this, "TerminateItem", "プログラムを終了(&Q)", ShortCut('Q', ssCtrl));
+    for (TMenuItem* speed : {FastSpeedItem, NormalSpeedItem, SlowSpeedItem}) {
+        speed->SetRadioItem(true);
+        speed->SetGroupIndex(kSpeedGroup);
+        SpeedItem->Add(speed);
+    }
+    NormalSpeedItem->SetChecked(true);
+    for (TMenuItem* item : {ClearHiScoreItem, N1, GameConfigItem, SysConfigItem})
+        ConfigItem->Add(item);
+    InfoItem->Add(AboutItem);
+    InfoItem->Add(ManualItem);
+    QuitItem->Add(TitleItem);
+    QuitItem->Add(TerminateItem);
+    for (TMenuItem* item : {StartItem, PauseItem, SpeedItem, ConfigItem, InfoItem, QuitItem})
+        MainMenu1->Add(item);
+    // The commands whose dialogs are not built yet stay visible but off.
+    for (TMenuItem* item :
+         {ClearHiScoreItem, GameConfigItem, SysConfigItem, AboutItem, TerminateItem})
+        item->SetEnabled(false);
+    SetMenu(MainMenu1);
+}
+
+void TMainForm::CreateNonVisual() {
+    AutoIniFile = new TAutoIniFile(this);
+    AutoIniFile->SetName("AutoIniFile");
+    AutoIniFile->SetIniName("");
+    AutoIniFile->SetBakName("");
+    AutoIniFile->SetOrgName("ORIGINAL");
+    AutoIniFile->SetComment(kProgramName);
+    AutoIniFile->SetWriteEnabled(true);
+    MyExplodeWavePlayer = MakePlayer(*this, "MyExplodeWavePlayer", "SND_MYSHIP_EXPLODE");
+    EnemyExplodeWavePlayer = MakePlayer(*this, "EnemyExplodeWavePlayer", "SND_ENEMY_EXPLODE");
+    LaserWavePlayer = MakePlayer(*this, "LaserWavePlayer", "SND_LASER");
+}
+
+void TMainForm::WireHandlers() {
+    OnKeyDown = [this](TObject* s, int& key, unsigned shift) { FormKeyDown(s, key, shift); };
+    OnKeyUp = [this](TObject* s, int& key, unsigned shift) { FormKeyUp(s, key, shift); };
+    StartItem->OnClick = [this](TObject* s) { StartItemClick(s); };
+    PauseItem->OnClick = [this](TObject* s) { PauseItemClick(s); };
+    FastSpeedItem->OnClick = [this](TObject* s) { FastSpeedItemClick(s); };
+    NormalSpeedItem->OnClick = [this](TObject* s) { NormalSpeedItemClick(s); };
+    SlowSpeedItem->OnClick = [this](TObject* s) { SlowSpeedItemClick(s); };
+    ManualItem->OnClick = [this](TObject* s) { ManualItemClick(s); };
+    TitleItem->OnClick = [this](TObject* s) { TitleItemClick(s); };
+    AutoIniFile->OnIniLoaded = [this](TObject* s) { AutoIniFileIniLoaded(s); };
+    AutoIniFile->OnIniSaving = [this](TObject* s) { AutoIniFileIniSaving(s); };
+}
+
+void TMainForm::Loaded() {
+    TForm::Loaded();
+    SetColor(clBlack);
+    FillUnitImageList();
+    game_ = std::make_unique<TGame>();
+    Game = game_.get();
+    Game->Setup(*GameImageBox, *LeftImageBox, *TitleImageBox, UnitImageList, *HiScoreLabel,
+                *ScoreLabel, *LevelLabel, *MyExplodeWavePlayer, *EnemyExplodeWavePlayer,
+                *LaserWavePlayer);
+    // The file is not read yet: this applies the defaults.
+    Game->LoadSettings(*AutoIniFile);
+    Game->ClearField();
+    SetLabelFonts();
+    SetClientHeight(GameFrame->Height());
+    SetClientWidth(GameFrame->Width() + TitleImageBox->Width() + 8);
+    Game->ToTitle();
+    LaserWavePlayer->Stop();
+}
+
+void TMainForm::FillUnitImageList() {
+    for (int id = 100; id <= 105; ++id) {
+        TBitmap picture;
+        picture.LoadFromResourceName("#" + std::to_string(id));
+        UnitImageList.AddMasked(picture, clBlack);
+    }
+}
+
+void TMainForm::SetLabelFonts() {
+    for (TLabel* label : {HiScoreCaptionLabel, HiScoreLabel, ScoreCaptionLabel, ScoreLabel,
+                          LevelCaptionLabel, LevelLabel, LeftCaptionLabel}) {
+        TFont font = label->Font();
+        font.SetHeight(-27);
+        label->SetFont(font);
+    }
+    for (TLabel* label : {Zeo1Label, Zeo2Label}) {
+        TFont font = label->Font();
+        font.SetHeight(-21);
+        font.SetColor(clLime);
+        label->SetFont(font);
+    }
+}
+
+void TMainForm::FormKeyDown(TObject*, int& key, unsigned) {
+    switch (key) {
+    case 'Z':
+    case VK_OEM_PERIOD:
+        Game->SetFire(true);
+        break;
+    case 'X':
+    case VK_OEM_COMMA:
+        Game->TurnShip();
+        break;
+    case 'G':
+        Game->GameOver();
+        break;
+    default:
+        break;
+    }
+}
+
+void TMainForm::FormKeyUp(TObject*, int& key, unsigned) {
+    if (key == 'Z' || key == VK_OEM_PERIOD)
+        Game->SetFire(false);
+}
+
+void TMainForm::StartItemClick(TObject*) {
+    if (Game->State() == gsTitle || Game->State() == gsGameOver)
+        Game->Start();
+}
+
+void TMainForm::PauseItemClick(TObject*) {
+    if (Game->State() == gsPlaying)
+        Game->Pause();
+    else if (Game->State() == gsPaused)
+        Game->Resume();
+}
+
+void TMainForm::FastSpeedItemClick(TObject*) {
+    FastSpeedItem->SetChecked(true);
+    Game->SetSpeed(125);
+}
+
+void TMainForm::NormalSpeedItemClick(TObject*) {
+    NormalSpeedItem->SetChecked(true);
+    Game->SetSpeed(200);
+}
+
+void TMainForm::SlowSpeedItemClick(TObject*) {
+    SlowSpeedItem->SetChecked(true);
+    Game->SetSpeed(400);
+}
+
+void TMainForm::ManualItemClick(TObject*) {
+    Application().Shell().Open(Application().ExeDir() + "Manual.txt");
+}
+
+void TMainForm::TitleItemClick(TObject*) { Game->ToTitle(); }
+
+void TMainForm::AutoIniFileIniLoaded(TObject*) {
+    const std::string name = AutoIniFile->ReadString("Application", "Name", kProgramName);
+    if (name != kProgramName) {
+        Application().MessageBox("INIファイルが違います", Application().Title(), MB_OK);
+        Application().Terminate();
+    }
+    RepairInteger("Game", "HiScore", 0);
+    Game->SetHiScore(AutoIniFile->ReadInteger("Game", "HiScore", 0));
+    RepairInteger("Game", "Speed", 200);
+    Game->LoadSettings(*AutoIniFile);
+    CheckSpeedItem(Game->GetSpeed());
+}
+
+void TMainForm::RepairInteger(const std::string& section, const std::string& key, int def) {
+    try {
+        AutoIniFile->ReadInteger(section, key, def);
+    } catch (const EConvertError& error) {
+        Application().MessageBox(error.what(), Application().Title(), MB_OK | MB_ICONWARNING);
+        AutoIniFile->WriteInteger(section, key, def);
+    }
+}
+
+void TMainForm::CheckSpeedItem(int speed) {
+    if (speed == 125)
+        FastSpeedItem->SetChecked(true);
+    else if (speed == 200)
+        NormalSpeedItem->SetChecked(true);
+    else if (speed == 400)
+        SlowSpeedItem->SetChecked(true);
+}
+
+void TMainForm::AutoIniFileIniSaving(TObject*) {
+    AutoIniFile->WriteString("Application", "Name", kProgramName);
+    AutoIniFile->WriteString("Application", "Version", kVersion);
+}
+
+} // namespace orv

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "framework/Forms.h"
+#include "framework/ImageList.h"
+
+#include <memory>
+#include <string>
+
+namespace orv {
+
+class TAutoIniFile;
+class TGame;
+class TImageBox;
+class TLabel;
+class TMainMenu;
+class TMenuItem;
+class TTezFrame;
+class TWavePlayer;
+
+// The program's only permanent window: the play field in its titled frame,
+// the side panel with the title picture and the numbers, the menu bar, and
+// the non-visual components. It creates the game and turns menu commands and
+// keys into game operations.
+class TMainForm : public TForm {
+public:
+    static constexpr const char* kProgramName = "ORBIT RAVEN";
+    static constexpr const char* kVersion = "1.10";
+
+    explicit TMainForm(TComponent* owner);
+    ~TMainForm() override;
+
+    void Loaded() override;
+
+    // Handlers of the window, its menu and its settings file.
+    void FormKeyDown(TObject* sender, int& key, unsigned shift);
+    void FormKeyUp(TObject* sender, int& key, unsigned shift);
+    void StartItemClick(TObject* sender);
+    void PauseItemClick(TObject* sender);
+    void FastSpeedItemClick(TObject* sender);
+    void NormalSpeedItemClick(TObject* sender);
+    void SlowSpeedItemClick(TObject* sender);
+    void ManualItemClick(TObject* sender);
+    void TitleItemClick(TObject* sender);
+    void AutoIniFileIniLoaded(TObject* sender);
+    void AutoIniFileIniSaving(TObject* sender);
+
+    // The components, in creation order.
+    TLabel* ScoreLabel = nullptr;
+    TLabel* HiScoreLabel = nullptr;
+    TLabel* HiScoreCaptionLabel = nullptr;
+    TLabel* ScoreCaptionLabel = nullptr;
+    TLabel* LeftCaptionLabel = nullptr;
+    TLabel* LevelCaptionLabel = nullptr;
+    TLabel* LevelLabel = nullptr;
+    TImageBox* TitleImageBox = nullptr;
+    TImageBox* LeftImageBox = nullptr;
+    TLabel* Zeo1Label = nullptr;
+    TLabel* Zeo2Label = nullptr;
+    TImageBox* ImageBox1 = nullptr;
+    TTezFrame* GameFrame = nullptr;
+    TImageBox* GameImageBox = nullptr;
+    TMainMenu* MainMenu1 = nullptr;
+    TMenuItem* StartItem = nullptr;
+    TMenuItem* PauseItem = nullptr;
+    TMenuItem* SpeedItem = nullptr;
+    TMenuItem* FastSpeedItem = nullptr;
+    TMenuItem* NormalSpeedItem = nullptr;
+    TMenuItem* SlowSpeedItem = nullptr;
+    TMenuItem* ConfigItem = nullptr;
+    TMenuItem* ClearHiScoreItem = nullptr;
+    TMenuItem* N1 = nullptr;
+    TMenuItem* GameConfigItem = nullptr;
+    TMenuItem* SysConfigItem = nullptr;
+    TMenuItem* InfoItem = nullptr;
+    TMenuItem* AboutItem = nullptr;
+    TMenuItem* ManualItem = nullptr;
+    TMenuItem* QuitItem = nullptr;
+    TMenuItem* TitleItem = nullptr;
+    TMenuItem* TerminateItem = nullptr;
+    TAutoIniFile* AutoIniFile = nullptr;
+    TImageList UnitImageList;
+    TWavePlayer* MyExplodeWavePlayer = nullptr;
+    TWavePlayer* EnemyExplodeWavePlayer = nullptr;
+    TWavePlayer* LaserWavePlayer = nullptr;
+
+private:
+    void CreateLabels();
+    void CreateImageBoxes();
+    void CreateMenu();
+    void CreateNonVisual();
+    void WireHandlers();
+    void FillUnitImageList();
+    void SetLabelFonts();
+    void CheckSpeedItem(int speed);
+    // An integer setting that does not convert is reported and replaced by
+    // its default, so start-up goes on and the file is mended at the end.
+    void RepairInteger(const std::string& section, const std::string& key, int def);
+
+    std::unique_ptr<TGame> game_;
+};
+
+} // namespace orv

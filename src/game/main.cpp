@@ -1,0 +1,13 @@
+#include "Main.h"
+#include "framework/Application.h"
+
+int main(int argc, char** argv) {
+    orv::TApplication application(argc, argv);
+    application.SetTitle(orv::TMainForm::kProgramName);
+    application.SetIcon("MAINICON");
+    // Owned by the application, so it is destroyed when the loop has ended.
+    auto* mainForm = new orv::TMainForm(&application);
+    mainForm->Show();
+    application.Run();
+    return 0;
+}

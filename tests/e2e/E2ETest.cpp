@@ -1,0 +1,236 @@
+// Drives the real program under Xvfb with a small window manager: keys go in
+// through xdotool, screenshots come back through the X server, and the
+// settings file is checked after the program was closed with its window's
+// close button. Skips (exit 77) where Xvfb, xdotool, openbox or xwininfo is
+// missing.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+#include <string>
+
+namespace {
+
+QString programPath;
+QString shotDir;
+
+QString Run(const QString& program, const QStringList& args, int timeoutMs = 10000) {
+    QProcess process;
+    process.start(program, args);
+    process.waitForFinished(timeoutMs);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+void Wait(int ms) { QThread::msleep(static_cast<unsigned long>(ms)); }
+
+// The program started from a fresh copy of its folder.
+class Program {
+public:
+    Program() {
+        const QString dir = folder_.path();
+        QFile::copy(programPath, dir + "/orbit-raven");
+        QFile::copy(QFileInfo(programPath).dir().filePath("Manual.txt"), dir + "/Manual.txt");
+        process_.setWorkingDirectory(dir);
+        process_.start(dir + "/orbit-raven", {});
+    }
+    ~Program() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished(3000);
+        }
+    }
+
+    bool WaitForWindow() {
+        window_ = Run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^ORBIT RAVEN$"},
+                      15000)
+                      .split('\n')
+                      .value(0);
+        if (window_.isEmpty())
+            return false;
+        Run("xdotool", {"windowactivate", "--sync", window_});
+        Wait(500);
+        ReadGeometry();
+        return true;
+    }
+
+    void Key(const QString& key) {
+        Run("xdotool", {"windowactivate", "--sync", window_});
+        Run("xdotool", {"key", "--clearmodifiers", key});
+        Wait(400);
+    }
+
+    QImage Grab() const {
+        return QGuiApplication::primaryScreen()->grabWindow(0, x_, y_, width_, height_).toImage();
+    }
+
+    // The play field's top-left pixel inside the window: below the menu bar,
+    // at the titled frame's content offset.
+    QPoint FieldOrigin() const { return {8, height_ - 422 + 14}; }
+    QPoint ClientOrigin() const { return {0, height_ - 422}; }
+
+    void ClickCloseButton() {
+        // The window manager's title bar sits just above the window; its
+        // close button is at the right end.
+        Run("xdotool", {"mousemove", "--sync", QString::number(x_ + width_ - 9),
+                        QString::number(y_ - 9)});
+        Run("xdotool", {"click", "1"});
+    }
+
+    bool WaitForExit(int ms) { return process_.waitForFinished(ms); }
+    int ExitCode() const { return process_.exitCode(); }
+    QByteArray SettingsFile() const {
+        QFile file(folder_.filePath("orbit-raven.INI"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+
+private:
+    // xwininfo gives the window's absolute place under a reparenting
+    // window manager, where xdotool's answer is off by the decoration.
+    void ReadGeometry() {
+        const QStringList lines = Run("xwininfo", {"-id", window_}).split('\n');
+        for (const QString& raw : lines) {
+            const QString line = raw.trimmed();
+            const int value = line.section(':', 1).trimmed().toInt();
+            if (line.startsWith("Absolute upper-left X:"))
+                x_ = value;
+            else if (line.startsWith("Absolute upper-left Y:"))
+                y_ = value;
+            else if (line.startsWith("Width:"))
+                width_ = value;
+            else if (line.startsWith("Height:"))
+                height_ = value;
+        }
+    }
+
+    QTemporaryDir folder_;
+    QProcess process_;
+    QString window_;
+    int x_ = 0, y_ = 0, width_ = 0, height_ = 0;
+};
+
+int Count(const QImage& image, QRect area, bool (*match)(QRgb)) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += match(image.pixel(x, y));
+    return count;
+}
+
+bool IsGreen(QRgb c) { return qGreen(c) >= 100 && qRed(c) < 80 && qBlue(c) < 80; }
+bool IsWhite(QRgb c) { return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) > 200; }
+bool IsRed(QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60; }
+bool IsLit(QRgb c) { return (c & 0xFFFFFF) != 0; }
+
+QRect FieldRect(const Program& p, int x, int y, int w, int h) {
+    return {p.FieldOrigin().x() + x, p.FieldOrigin().y() + y, w, h};
+}
+
+void Save(const QImage& image, const char* name) {
+    if (!shotDir.isEmpty())
+        image.save(QDir(shotDir).filePath(name));
+}
+
+TEST(WholeProgram, PlaysThroughItsStatesAndSavesOnClose) {
+    Program program;
+    ASSERT_TRUE(program.WaitForWindow()) << "no window appeared";
+    EXPECT_EQ(program.Width(), 604);
+
+    QImage shot = program.Grab();
+    Save(shot, "title.png");
+    EXPECT_GT(Count(shot, FieldRect(program, 20, 64, 360, 160), IsGreen), 2000)
+        << "no doubled title on the field";
+    EXPECT_GT(Count(shot, FieldRect(program, 0, 260, 400, 80), IsWhite), 50) << "no PUSH SPACE";
+
+    program.Key("space");
+    shot = program.Grab();
+    Save(shot, "game.png");
+    EXPECT_LT(Count(shot, FieldRect(program, 20, 64, 360, 160), IsGreen), 100)
+        << "the title stayed after the start";
+    const QPoint strip = program.ClientOrigin() + QPoint(440, 384);
+    EXPECT_GT(Count(shot, QRect(strip + QPoint(104, 0), QSize(16, 16)), IsLit), 10);
+    EXPECT_GT(Count(shot, QRect(strip + QPoint(84, 0), QSize(16, 16)), IsLit), 10);
+    EXPECT_EQ(Count(shot, QRect(strip + QPoint(64, 0), QSize(16, 16)), IsLit), 0);
+
+    program.Key("Escape");
+    shot = program.Grab();
+    Save(shot, "pause.png");
+    EXPECT_GT(Count(shot, FieldRect(program, 100, 170, 200, 60), IsWhite), 30) << "no PAUSE";
+    program.Key("Escape");
+
+    program.Key("g");
+    shot = program.Grab();
+    Save(shot, "gameover.png");
+    EXPECT_GT(Count(shot, FieldRect(program, 0, 150, 400, 100), IsRed), 30) << "no GAME OVER";
+
+    program.ClickCloseButton();
+    ASSERT_TRUE(program.WaitForExit(10000)) << "the close button did not end the program";
+    EXPECT_EQ(program.ExitCode(), 0);
+    EXPECT_EQ(program.SettingsFile().toStdString(),
+              ";ORBIT RAVEN\r\n"
+              "[Game]\r\nHiScore=0\r\nSpeed=200\r\nSound=Yes\r\nLaserSound=Yes\r\n\r\n"
+              "[Application]\r\nName=ORBIT RAVEN\r\nVersion=1.10\r\n\r\n");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    for (const char* tool : {"Xvfb", "xdotool", "openbox", "xwininfo"}) {
+        if (QStandardPaths::findExecutable(tool).isEmpty()) {
+            std::printf("SKIPPED: %s is not installed; no whole-program test\n", tool);
+            return 77;
+        }
+    }
+    if (argc < 2) {
+        std::puts("usage: e2e_tests PROGRAM [SCREENSHOT-DIR]");
+        return 2;
+    }
+    programPath = QString::fromLocal8Bit(argv[1]);
+    shotDir = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+
+    // A display of our own, numbered after our process so runs do not meet.
+    const QString display = QStringLiteral(":%1").arg(50 + getpid() % 400);
+    QProcess xvfb;
+    xvfb.start("Xvfb", {display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    const QString socket = "/tmp/.X11-unix/X" + display.mid(1);
+    QElapsedTimer clock;
+    clock.start();
+    while (!QFile::exists(socket) && clock.elapsed() < 10000)
+        Wait(50);
+    if (!QFile::exists(socket)) {
+        std::puts("FAILED: Xvfb did not start");
+        return 1;
+    }
+    setenv("DISPLAY", display.toUtf8().constData(), 1);
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    QProcess windowManager;
+    windowManager.start("openbox", {});
+    Wait(800);
+
+    int result = 0;
+    {
+        QGuiApplication app(argc, argv);
+        result = RUN_ALL_TESTS();
+    }
+    windowManager.terminate();
+    windowManager.waitForFinished(3000);
+    xvfb.terminate();
+    xvfb.waitForFinished(3000);
+    return result;
+}

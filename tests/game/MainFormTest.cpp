@@ -1,0 +1,285 @@
+#include "EventLoop.h"
+#include "Fakes.h"
+#include "components/media/ImageBox.h"
+#include "components/settings/AutoIni.h"
+#include "framework/Application.h"
+#include "framework/Keys.h"
+#include "framework/Menus.h"
+#include "framework/Resources.h"
+#include "framework/StdCtrls.h"
+#include "game/Main.h"
+#include "game/UGame.h"
+#include "game/UUnit.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+
+namespace orv {
+namespace {
+
+// A main window in a program folder of its own, with fake services.
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        savedExe_ = Application().ExeName();
+        Application().SetExeName(Dir() + "orbit-raven");
+    }
+    void TearDown() override {
+        form.reset();
+        Application().SetExeName(savedExe_);
+        Application().CancelTerminate();
+    }
+
+    std::string Dir() const { return dir_.path().toStdString() + "/"; }
+    std::string IniPath() const { return Dir() + "orbit-raven.INI"; }
+    void WriteIni(const std::string& text) {
+        QFile file(QString::fromStdString(IniPath()));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.data(), static_cast<qsizetype>(text.size()));
+    }
+    std::string ReadIni() const {
+        QFile file(QString::fromStdString(IniPath()));
+        if (!file.open(QIODevice::ReadOnly))
+            return "<missing>";
+        return file.readAll().toStdString();
+    }
+    void Open() {
+        form = std::make_unique<TMainForm>(nullptr);
+        form->Show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form->Peer()));
+    }
+    QImage Field() const { return form->GameImageBox->Peer()->grab().toImage(); }
+    void Key(int qtKey, bool press, bool autoRepeat = false) {
+        QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, qtKey, Qt::NoModifier,
+                        QString(), autoRepeat);
+        QCoreApplication::sendEvent(form->Peer(), &event);
+    }
+
+    test::FakeServices fakes;
+    std::unique_ptr<TMainForm> form;
+
+private:
+    QTemporaryDir dir_;
+    std::string savedExe_;
+};
+
+int CountColour(const QImage& image, QRgb colour, QRect area) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+    return count;
+}
+
+TEST_F(MainWindow, FirstStartShowsTheTitleScreenWithDefaults) {
+    Open();
+    EXPECT_EQ(Game->State(), gsTitle);
+    EXPECT_EQ(form->HiScoreLabel->Caption(), "000000");
+    EXPECT_EQ(form->LevelLabel->Caption(), "000000");
+    EXPECT_TRUE(form->NormalSpeedItem->Checked());
+    EXPECT_FALSE(form->FastSpeedItem->Checked());
+    bool sound = false, laser = false;
+    Game->GetSound(sound, laser);
+    EXPECT_TRUE(sound && laser);
+    EXPECT_EQ(form->GameImageBox->Interval(), 200);
+    EXPECT_FALSE(form->GameImageBox->TimerEnabled());
+    EXPECT_EQ(form->ClientWidth(), 604);
+    EXPECT_EQ(form->ClientHeight(), 422);
+    EXPECT_EQ(form->Color(), clBlack);
+    EXPECT_TRUE(fakes.messageBox.shown.empty());
+}
+
+TEST_F(MainWindow, TitleScreenShowsTheDoubledTitleAndPushSpace) {
+    Open();
+    const TBitmap& title = form->TitleImageBox->Bitmap();
+    const TBitmap& field = form->GameImageBox->Bitmap();
+    int matching = 0;
+    for (int y = 0; y < 80; y += 3)
+        for (int x = 0; x < 180; x += 3)
+            matching += field.Pixel(20 + 2 * x + 1, 64 + 2 * y + 1) == title.Pixel(x, y);
+    EXPECT_EQ(matching, 60 * 27);
+    EXPECT_EQ(field.Pixel(19, 100), clBlack);
+    EXPECT_EQ(field.Pixel(380, 100), clBlack);
+    // "PUSH SPACE" stands on the screen, below the title, never in the bitmap.
+    const QImage screen = Field();
+    EXPECT_GT(CountColour(screen, 0xFFFFFF, QRect(0, 260, 400, 80)), 50);
+    int whiteInBitmap = 0;
+    for (int y = 260; y < 340; ++y)
+        for (int x = 0; x < 400; ++x)
+            whiteInBitmap += field.Pixel(x, y) == clWhite;
+    EXPECT_EQ(whiteInBitmap, 0);
+}
+
+TEST_F(MainWindow, SpaceStartsPauseTogglesAndGGivesUp) {
+    Open();
+    form->StartItem->Click();
+    EXPECT_EQ(Game->State(), gsPlaying);
+    EXPECT_TRUE(form->GameImageBox->TimerEnabled());
+    EXPECT_EQ(form->ScoreLabel->Caption(), "000000");
+    EXPECT_NE(form->LeftImageBox->Bitmap().Pixel(104 + 8, 8), clBlack);
+    EXPECT_NE(form->LeftImageBox->Bitmap().Pixel(84 + 8, 8), clBlack);
+    EXPECT_EQ(form->LeftImageBox->Bitmap().Pixel(64 + 8, 8), clBlack);
+    form->StartItem->Click(); // no second game while one runs
+    EXPECT_EQ(Game->State(), gsPlaying);
+
+    form->PauseItem->Click();
+    EXPECT_EQ(Game->State(), gsPaused);
+    EXPECT_FALSE(form->GameImageBox->TimerEnabled());
+    form->GameImageBox->Repaint();
+    EXPECT_GT(CountColour(Field(), 0xFFFFFF, QRect(100, 170, 200, 60)), 30);
+    form->StartItem->Click();
+    EXPECT_EQ(Game->State(), gsPaused);
+    form->PauseItem->Click();
+    EXPECT_EQ(Game->State(), gsPlaying);
+
+    Key(Qt::Key_G, true);
+    EXPECT_EQ(Game->State(), gsGameOver);
+    form->GameImageBox->Repaint();
+    EXPECT_GT(CountColour(Field(), 0xFF0000, QRect(0, 150, 400, 100)), 30);
+    form->PauseItem->Click();
+    EXPECT_EQ(Game->State(), gsGameOver);
+    form->StartItem->Click();
+    EXPECT_EQ(Game->State(), gsPlaying);
+    form->TitleItem->Click();
+    EXPECT_EQ(Game->State(), gsTitle);
+}
+
+TEST_F(MainWindow, GOnTheTitleScreenWritesGameOverOverTheTitle) {
+    Open();
+    Key(Qt::Key_G, true);
+    EXPECT_EQ(Game->State(), gsGameOver);
+    form->GameImageBox->Repaint();
+    const QImage screen = Field();
+    EXPECT_GT(CountColour(screen, 0xFF0000, QRect(0, 150, 400, 100)), 30);
+    EXPECT_GT(CountColour(screen, 0xFFFFFF, QRect(0, 260, 400, 80)), 30);
+}
+
+TEST_F(MainWindow, HeldFireSurvivesAutoRepeatReleasesAndStopsOnRealRelease) {
+    Open();
+    Key(Qt::Key_Z, true);
+    EXPECT_TRUE(Game->Ship()->Fire());
+    Key(Qt::Key_Z, false, true); // the X server's release before a repeat
+    Key(Qt::Key_Z, true, true);
+    EXPECT_TRUE(Game->Ship()->Fire());
+    Key(Qt::Key_Z, false);
+    EXPECT_FALSE(Game->Ship()->Fire());
+    Key(Qt::Key_Period, true);
+    EXPECT_TRUE(Game->Ship()->Fire());
+    Key(Qt::Key_Period, false);
+    EXPECT_FALSE(Game->Ship()->Fire());
+}
+
+TEST_F(MainWindow, SpeedItemsAreRadioItemsAndChangeTheTick) {
+    Open();
+    form->FastSpeedItem->Click();
+    EXPECT_TRUE(form->FastSpeedItem->Checked());
+    EXPECT_FALSE(form->NormalSpeedItem->Checked());
+    EXPECT_EQ(Game->GetSpeed(), 125);
+    form->SlowSpeedItem->Click();
+    EXPECT_TRUE(form->SlowSpeedItem->Checked());
+    EXPECT_FALSE(form->FastSpeedItem->Checked());
+    EXPECT_EQ(form->GameImageBox->Interval(), 400);
+}
+
+TEST_F(MainWindow, StoredSpeedChecksItsItemOrLeavesNormalChecked) {
+    WriteIni("[Game]\r\nSpeed=125\r\n");
+    Open();
+    EXPECT_TRUE(form->FastSpeedItem->Checked());
+    EXPECT_FALSE(form->NormalSpeedItem->Checked());
+    form.reset();
+    WriteIni("[Game]\r\nSpeed=300\r\nHiScore=4321\r\nSound=No\r\n");
+    Open();
+    EXPECT_EQ(Game->GetSpeed(), 300);
+    EXPECT_TRUE(form->NormalSpeedItem->Checked());
+    EXPECT_EQ(form->HiScoreLabel->Caption(), "004321");
+    bool sound = true, laser = false;
+    Game->GetSound(sound, laser);
+    EXPECT_FALSE(sound);
+    EXPECT_TRUE(laser);
+}
+
+TEST_F(MainWindow, EndingWritesTheSettingsFileByteForByte) {
+    Open();
+    form->FastSpeedItem->Click();
+    form.reset();
+    EXPECT_EQ(ReadIni(), ";ORBIT RAVEN\r\n"
+                         "[Game]\r\nHiScore=0\r\nSpeed=125\r\nSound=Yes\r\nLaserSound=Yes\r\n\r\n"
+                         "[Application]\r\nName=ORBIT RAVEN\r\nVersion=1.10\r\n\r\n");
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(Dir() + "orbit-raven.~NI")));
+    Open();
+    form.reset();
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(Dir() + "orbit-raven.~NI")));
+}
+
+TEST_F(MainWindow, ForeignSettingsFileIsRefusedAndStillWrittenBack) {
+    WriteIni("[Application]\r\nName=OTHER GAME\r\n[Other]\r\nKey=1\r\n");
+    Open();
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fakes.messageBox.shown[0].text, "INIファイルが違います");
+    EXPECT_EQ(fakes.messageBox.shown[0].caption, Application().Title());
+    EXPECT_TRUE(Application().Terminated());
+    form.reset();
+    const std::string written = ReadIni();
+    EXPECT_NE(written.find("Name=ORBIT RAVEN"), std::string::npos);
+    EXPECT_NE(written.find("[Other]\r\nKey=1"), std::string::npos);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(Dir() + "orbit-raven.~NI")));
+}
+
+TEST_F(MainWindow, UnconvertibleNumbersAreReportedAndReplacedByDefaults) {
+    WriteIni("[Game]\r\nSpeed=fast\r\nHiScore=12x\r\nLaserSound=No\r\n");
+    Open();
+    ASSERT_EQ(fakes.messageBox.shown.size(), 2u);
+    EXPECT_EQ(fakes.messageBox.shown[0].text, "'12x' は整数ではありません");
+    EXPECT_EQ(fakes.messageBox.shown[1].text, "'fast' は整数ではありません");
+    EXPECT_FALSE(Application().Terminated());
+    EXPECT_EQ(Game->GetSpeed(), 200);
+    EXPECT_EQ(Game->HiScore(), 0);
+    bool sound = false, laser = true;
+    Game->GetSound(sound, laser);
+    EXPECT_FALSE(laser);
+    form.reset();
+    const std::string written = ReadIni();
+    EXPECT_NE(written.find("Speed=200\r\n"), std::string::npos);
+    EXPECT_NE(written.find("HiScore=0\r\n"), std::string::npos);
+}
+
+TEST_F(MainWindow, ManualOpensBesideTheProgram) {
+    Open();
+    form->ManualItem->Click();
+    ASSERT_EQ(fakes.shell.opened.size(), 1u);
+    EXPECT_EQ(fakes.shell.opened[0], Dir() + "Manual.txt");
+}
+
+TEST_F(MainWindow, DialogCommandsAreShownButOff) {
+    Open();
+    for (TMenuItem* item : {form->ClearHiScoreItem, form->GameConfigItem, form->SysConfigItem,
+                            form->AboutItem, form->TerminateItem})
+        EXPECT_FALSE(item->Enabled()) << item->Name();
+    EXPECT_TRUE(form->ManualItem->Enabled());
+    EXPECT_EQ(form->TerminateItem->ShortCut(), 16465);
+    EXPECT_EQ(form->TitleItem->ShortCut(), 16468);
+}
+
+TEST_F(MainWindow, ATickDuringPlayMovesTheShipAndRepaints) {
+    Open();
+    form->StartItem->Click();
+    const TPoint before = Game->Ship()->Position();
+    int painted = 0;
+    form->GameImageBox->OnPainted = [&](TObject*) { ++painted; };
+    form->GameImageBox->WndProc(TCustomImageBox::kTickMessage);
+    EXPECT_NE(Game->Ship()->Position(), before);
+    EXPECT_EQ(painted, 1);
+}
+
+} // namespace
+} // namespace orv
