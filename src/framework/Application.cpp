@@ -109,6 +109,10 @@ void TApplication::SetIcon(const std::string& iconResource) {
         QIcon(QString::fromStdString(ResourcePath(TResourceType::rtIcon, iconResource))));
 }
 
+void TApplication::SetDesktopEntry(const std::string& name) {
+    QGuiApplication::setDesktopFileName(QString::fromStdString(name));
+}
+
 int TApplication::MessageBox(const std::string& text, const std::string& caption,
                              unsigned flags) {
     return messageBox_->Show(text, caption.empty() ? title_ : caption, flags);

@@ -59,6 +59,9 @@ public:
     // The icon of every window and of the program on the desktop: an icon
     // resource's name.
     void SetIcon(const std::string& iconResource);
+    // The desktop entry that names the program to the desktop (Wayland
+    // shows its icon and name from it).
+    void SetDesktopEntry(const std::string& name);
 
     // Shows a message box captioned with the title unless a caption is given.
     int MessageBox(const std::string& text, const std::string& caption = {},

@@ -5,6 +5,7 @@ int main(int argc, char** argv) {
     orv::TApplication application(argc, argv);
     application.SetTitle(orv::TMainForm::kProgramName);
     application.SetIcon("MAINICON");
+    application.SetDesktopEntry("orbit-raven");
     // Owned by the application, so it is destroyed when the loop has ended.
     auto* mainForm = new orv::TMainForm(&application);
     mainForm->Show();
