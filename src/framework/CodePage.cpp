@@ -7,8 +7,66 @@
 namespace orv {
 namespace {
 
+void AppendUtf8(std::string& out, char32_t c) {
+    // Only called for U+F700..U+F7FF: always three bytes.
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+}
+
+// The raw byte a U+F7xx sequence at the front of text stands for, or -1.
+int RawByteAt(std::string_view text) {
+    if (text.size() < 3 || static_cast<unsigned char>(text[0]) != 0xEF)
+        return -1;
+    const auto b1 = static_cast<unsigned char>(text[1]);
+    const auto b2 = static_cast<unsigned char>(text[2]);
+    if ((b1 & 0xFC) != 0x9C || (b2 & 0xC0) != 0x80)
+        return -1;
+    return ((b1 & 0x03) << 6) | (b2 & 0x3F);
+}
+
+// Length of the (possibly invalid) UTF-8 sequence at the front, at least 1.
+std::size_t SequenceLength(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    if (lead >= 0x80 && lead < 0xC0)
+        return 1;
+    std::size_t i = 1;
+    while (i < length && i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
+        ++i;
+    return i;
+}
+
+bool IsLeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+bool IsTrailByte(unsigned char b) {
+    return b >= 0x40 && b <= 0xFC && b != 0x7F;
+}
+
+// How many bytes at the front of bytes, which do not decode, to keep raw. A
+// lead and trail byte that make no character are kept as a pair: were the
+// lead kept alone, the next character could be written back with a different
+// first byte (CP932 has two codes for some) that the lead would then take as
+// its trail, and the text would change on the next read.
+std::size_t UndecodableLength(std::string_view bytes) {
+    const auto first = static_cast<unsigned char>(bytes[0]);
+    if (bytes.size() >= 2 && IsLeadByte(first) && IsTrailByte(static_cast<unsigned char>(bytes[1])))
+        return 2;
+    return 1;
+}
+
+bool IsAscii(std::string_view text) {
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+} // namespace
+
 // One iconv conversion descriptor, closed when it goes.
-class TIconv {
+class TCp932Converter::TIconv {
 public:
     TIconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {
         if (cd_ == reinterpret_cast<iconv_t>(-1))
@@ -44,58 +102,38 @@ private:
     iconv_t cd_;
 };
 
-void AppendUtf8(std::string& out, char32_t c) {
-    // Only called for U+F700..U+F7FF: always three bytes.
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-}
+TCp932Converter::TCp932Converter() = default;
+TCp932Converter::~TCp932Converter() = default;
 
-// The raw byte a U+F7xx sequence at the front of text stands for, or -1.
-int RawByteAt(std::string_view text) {
-    if (text.size() < 3 || static_cast<unsigned char>(text[0]) != 0xEF)
-        return -1;
-    const auto b1 = static_cast<unsigned char>(text[1]);
-    const auto b2 = static_cast<unsigned char>(text[2]);
-    if ((b1 & 0xFC) != 0x9C || (b2 & 0xC0) != 0x80)
-        return -1;
-    return ((b1 & 0x03) << 6) | (b2 & 0x3F);
-}
-
-// Length of the (possibly invalid) UTF-8 sequence at the front, at least 1.
-std::size_t SequenceLength(std::string_view text) {
-    const auto lead = static_cast<unsigned char>(text[0]);
-    std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    if (lead >= 0x80 && lead < 0xC0)
-        return 1;
-    std::size_t i = 1;
-    while (i < length && i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
-        ++i;
-    return i;
-}
-
-} // namespace
-
-std::string Cp932ToUtf8(std::string_view bytes) {
-    TIconv iconv("UTF-8", "CP932");
+// Both code pages agree on ASCII (CP932 keeps '\\' and '~'), the common case.
+std::string TCp932Converter::ToUtf8(std::string_view bytes) {
+    if (IsAscii(bytes))
+        return std::string(bytes);
+    if (!decoder_)
+        decoder_ = std::make_unique<TIconv>("UTF-8", "CP932");
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 2);
     while (!bytes.empty()) {
-        iconv.Convert(bytes, out);
+        decoder_->Convert(bytes, out);
         if (bytes.empty())
             break;
-        AppendUtf8(out, kRawByteBase + static_cast<unsigned char>(bytes[0]));
-        bytes.remove_prefix(1);
+        const std::size_t raw = UndecodableLength(bytes);
+        for (std::size_t i = 0; i < raw; ++i)
+            AppendUtf8(out, kRawByteBase + static_cast<unsigned char>(bytes[i]));
+        bytes.remove_prefix(raw);
     }
     return out;
 }
 
-std::string Utf8ToCp932(std::string_view text) {
-    TIconv iconv("CP932", "UTF-8");
+std::string TCp932Converter::FromUtf8(std::string_view text) {
+    if (IsAscii(text))
+        return std::string(text);
+    if (!encoder_)
+        encoder_ = std::make_unique<TIconv>("CP932", "UTF-8");
     std::string out;
     out.reserve(text.size());
     while (!text.empty()) {
-        iconv.Convert(text, out);
+        encoder_->Convert(text, out);
         if (text.empty())
             break;
         if (const int raw = RawByteAt(text); raw >= 0) {
@@ -107,6 +145,14 @@ std::string Utf8ToCp932(std::string_view text) {
         }
     }
     return out;
+}
+
+std::string Cp932ToUtf8(std::string_view bytes) {
+    return TCp932Converter().ToUtf8(bytes);
+}
+
+std::string Utf8ToCp932(std::string_view text) {
+    return TCp932Converter().FromUtf8(text);
 }
 
 } // namespace orv

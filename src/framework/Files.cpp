@@ -118,7 +118,9 @@ bool TFileSystem::RenameFile(const std::string& from, const std::string& to) con
     return true;
 }
 
-bool TFileSystem::DeleteFile(const std::string& path) const { return ::unlink(path.c_str()) == 0; }
+bool TFileSystem::DeleteFile(const std::string& path) const {
+    return ::unlink(path.c_str()) == 0;
+}
 
 bool TFileSystem::DirectoryWritable(const std::string& dir) const {
     try {

@@ -1,0 +1,167 @@
+#pragma once
+
+#include "framework/Component.h"
+#include "framework/Files.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orv {
+
+// The memory image of a settings file: sections in the order they were first
+// made, each holding its entries in the order they were first made. Names
+// compare without regard to ASCII letter case; the first match wins and keeps
+// the spelling it was made with. Lookup is a linear search, which is plenty
+// for files of a few hundred lines.
+class TAutoIniSections {
+public:
+    struct TEntry {
+        std::string Key;
+        std::string Value;
+    };
+    struct TSection {
+        std::string Name;
+        std::vector<TEntry> Entries;
+    };
+
+    const TSection* Find(std::string_view name) const;
+    const std::string* FindValue(std::string_view section, std::string_view key) const;
+    // Adds the section and the key when missing, else replaces the value.
+    void Write(std::string_view section, std::string_view key, std::string_view value);
+    void Erase(std::string_view name);
+    const std::vector<TSection>& Sections() const { return sections_; }
+
+private:
+    TSection& FindOrAdd(std::string_view name);
+
+    std::vector<TSection> sections_;
+};
+
+// Reads the bytes of a settings file, as they are on disk (CP932), into
+// image: lines end at CR (one LF right after is skipped), Ctrl+Z ends the
+// file, ';' lines are comments, '[' lines name the current section, other
+// lines are Key=Value entries. An entry outside any section or without a key
+// is dropped and reported as error 4.
+void ParseIniFile(std::string_view bytes, TAutoIniSections& image,
+                  const std::function<void(int errNo)>& onError);
+// The bytes of the settings file holding image: the comment line (when there
+// is a comment), then each section's header, entries and an empty line, all
+// ending in CR LF, in CP932.
+std::string FormatIniFile(const TAutoIniSections& image, const std::string& comment);
+
+// "Yes"/"No" and integer texts as the settings file holds them. Integers may
+// have leading spaces and a sign, or be "$" and up to 8 hex digits taken as a
+// 32-bit pattern; nothing may follow. Raises EConvertError otherwise.
+int IniStrToInt(const std::string& text);
+
+// A form's settings file, read whole into memory at the form's load step and
+// written back, with the previous file kept as a backup, when the component
+// is destroyed. Other components join by registering a load and a save
+// callback (see FindAutoIniFile).
+//
+// When the program's directory is not writable (an installed program) the
+// files live in the user's configuration directory instead, in a folder named
+// after the application title ("ORBIT RAVEN" -> ~/.config/orbit-raven/).
+class TAutoIniFile : public TComponent {
+public:
+    // Client callbacks get the INI component itself, typed, so clients need no
+    // cast to use it.
+    using TClientCallback = std::function<void(TAutoIniFile& sender)>;
+    using TErrorEvent = std::function<void(int errNo)>;
+    static constexpr int kClientsPerBlock = 16;
+
+    explicit TAutoIniFile(TComponent* owner);
+    // The save step. Never throws: a file that cannot be written is reported
+    // in a message box and the previous file and its backup stay as they were.
+    ~TAutoIniFile() override;
+    // The load step: resolves the file names, reads the file, raises
+    // OnIniLoaded and serves the clients registered so far.
+    void Loaded() override;
+
+    std::string ReadString(const std::string& section, const std::string& key,
+                           const std::string& def) const;
+    void WriteString(const std::string& section, const std::string& key, const std::string& value);
+    int ReadInteger(const std::string& section, const std::string& key, int def) const;
+    void WriteInteger(const std::string& section, const std::string& key, int value);
+    bool ReadBool(const std::string& section, const std::string& key, bool def) const;
+    void WriteBool(const std::string& section, const std::string& key, bool value);
+    void ReadSection(const std::string& section, std::vector<std::string>& lines) const;
+    void WriteSection(const std::string& section, const std::vector<std::string>& lines);
+    void EraseSection(const std::string& section);
+    static void SplitEntry(const std::string& text, std::string& key, std::string& value);
+
+    // A client registered before the load step is loaded there; one that
+    // registers later is loaded at once. Unregistering runs the save callback.
+    void RegisterClient(TComponent* client, TClientCallback onLoad, TClientCallback onSave);
+    void UnregisterClient(TComponent* client);
+
+    TNotifyEvent OnIniLoaded;
+    TNotifyEvent OnIniSaving;
+    TErrorEvent OnError;
+
+    const std::string& IniName() const { return iniName_; }
+    void SetIniName(const std::string& value) { iniName_ = value; }
+    const std::string& BakName() const { return bakName_; }
+    void SetBakName(const std::string& value) { bakName_ = value; }
+    const std::string& OrgName() const { return orgName_; }
+    void SetOrgName(const std::string& value) { orgName_ = value; }
+    const std::string& Comment() const { return comment_; }
+    void SetComment(const std::string& value) { comment_ = value; }
+    bool WriteEnabled() const { return writeEnabled_; }
+    void SetWriteEnabled(bool value) { writeEnabled_ = value; }
+
+    // Full paths, known from the load step on.
+    const std::string& IniFileName() const { return iniFileName_; }
+    const std::string& BakFileName() const { return bakFileName_; }
+    const std::string& OrgFileName() const { return orgFileName_; }
+
+    const TAutoIniSections& Sections() const { return sections_; }
+    // Replaces the file operations; tests make them fail with it.
+    void SetFileSystem(std::unique_ptr<TFileSystem> files) { files_ = std::move(files); }
+
+private:
+    struct TClientBlock {
+        std::unique_ptr<TClientBlock> Next;
+        std::array<TComponent*, kClientsPerBlock> Clients{};
+        std::array<TClientCallback, kClientsPerBlock> LoadCallbacks;
+        std::array<TClientCallback, kClientsPerBlock> SaveCallbacks;
+    };
+
+    void ResolveFileNames();
+    std::string SettingsDir() const;
+    void ReadChosenFile();
+    void ReportError(int errNo) const;
+    void ServeLoadCallbacks();
+    void SaveStep() noexcept;
+    void WriteFile() noexcept;
+    void ShowSaveError(const std::string& detail) const noexcept;
+    // Runs one handler of the save step; what it raises is shown, not thrown.
+    void Guarded(const std::function<void()>& handler) noexcept;
+    template <typename Fn> void ForEachSlot(Fn fn);
+
+    std::string iniName_;
+    std::string bakName_;
+    std::string orgName_ = "ORIGINAL";
+    std::string comment_;
+    bool writeEnabled_ = true;
+
+    std::string iniFileName_;
+    std::string bakFileName_;
+    std::string orgFileName_;
+    TAutoIniSections sections_;
+    std::unique_ptr<TClientBlock> firstBlock_ = std::make_unique<TClientBlock>();
+    TClientBlock* lastBlock_ = firstBlock_.get();
+    int clientCount_ = 0;
+    std::unique_ptr<TFileSystem> files_ = std::make_unique<TFileSystem>();
+};
+
+// The settings component for client: the first TAutoIniFile owned by the
+// client's form, else the first one owned by the application's main form,
+// else null (the client then keeps no settings).
+TAutoIniFile* FindAutoIniFile(TComponent* client);
+
+} // namespace orv

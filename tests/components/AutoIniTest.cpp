@@ -1,0 +1,565 @@
+#include "components/settings/AutoIni.h"
+#include "Fakes.h"
+#include "framework/Application.h"
+#include "framework/Exceptions.h"
+#include "framework/Forms.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace orv {
+namespace {
+
+namespace fs = std::filesystem;
+
+// --- The reader and the writer on byte buffers ----------------------------
+
+struct Parsed {
+    TAutoIniSections image;
+    std::vector<int> errors;
+};
+
+Parsed Parse(const std::string& bytes) {
+    Parsed result;
+    ParseIniFile(bytes, result.image, [&](int errNo) { result.errors.push_back(errNo); });
+    return result;
+}
+
+std::string Value(const Parsed& parsed, const char* section, const char* key) {
+    const std::string* value = parsed.image.FindValue(section, key);
+    return value ? *value : "<none>";
+}
+
+std::vector<std::string> SectionNames(const TAutoIniSections& image) {
+    std::vector<std::string> names;
+    for (const auto& section : image.Sections())
+        names.push_back(section.Name);
+    return names;
+}
+
+TEST(AutoIniReader, LineEndsFollowTheCarriageReturn) {
+    const auto crOnly = Parse("[A]\rx=1\ry=2");
+    EXPECT_EQ(Value(crOnly, "A", "x"), "1");
+    EXPECT_EQ(Value(crOnly, "A", "y"), "2");
+
+    const auto lfInside = Parse("[A]\r\nx=1\ny=2\r\n");
+    EXPECT_EQ(Value(lfInside, "A", "x"), "1\ny=2");
+    EXPECT_EQ(Value(lfInside, "A", "y"), "<none>");
+
+    // Only one LF after a CR is swallowed; the next one starts the line.
+    const auto twoLf = Parse("[A]\r\n\nx=1\r\n");
+    EXPECT_EQ(Value(twoLf, "A", "\nx"), "1");
+    EXPECT_TRUE(twoLf.errors.empty());
+}
+
+TEST(AutoIniReader, CtrlZEndsTheFileWhereverItStands) {
+    const auto parsed = Parse("[A]\r\nx=1\x1Ay=2\r\nz=3\r\n");
+    EXPECT_EQ(Value(parsed, "A", "x"), "1");
+    EXPECT_EQ(Value(parsed, "A", "z"), "<none>");
+}
+
+TEST(AutoIniReader, HeadersLoseTheirFirstAndLastCharacter) {
+    EXPECT_EQ(Value(Parse("[Game\r\nk=v"), "Gam", "k"), "v");
+    EXPECT_EQ(Value(Parse("[a]b]\r\nk=v"), "a]b", "k"), "v");
+    // As in the byte-oriented original, the last byte goes even when it
+    // splits a character; the rest stays byte for byte through a save.
+    const std::string unclosed = "[\x83\x51\x81\x5B\x83\x80\r\nk=v\r\n\r\n";
+    EXPECT_EQ(FormatIniFile(Parse(unclosed).image, ""), "[\x83\x51\x81\x5B\x83]\r\nk=v\r\n\r\n");
+    const std::string damaged = "[x\x81]\r\nk=v\r\n\r\n";
+    EXPECT_EQ(FormatIniFile(Parse(damaged).image, ""), damaged);
+    for (const char* header : {"[]", "["}) {
+        const auto parsed = Parse(std::string(header) + "\r\nk=v\r\n");
+        EXPECT_TRUE(parsed.image.Sections().empty()) << header;
+        EXPECT_EQ(parsed.errors, std::vector<int>{4}) << header;
+    }
+}
+
+TEST(AutoIniReader, SectionsComeIntoBeingWithTheirFirstEntryAndMerge) {
+    const auto parsed =
+        Parse("[Empty]\r\n[game]\r\nHiScore=1\r\n[H]\r\nb=2\r\n[GAME]\r\nSpeed=3\r\nhiscore=9\r\n");
+    EXPECT_EQ(SectionNames(parsed.image), (std::vector<std::string>{"game", "H"}));
+    const auto& game = parsed.image.Sections()[0].Entries;
+    ASSERT_EQ(game.size(), 2u);
+    EXPECT_EQ(game[0].Key, "HiScore"); // first spelling kept, later value wins
+    EXPECT_EQ(game[0].Value, "9");
+    EXPECT_EQ(game[1].Key, "Speed");
+    EXPECT_EQ(Value(parsed, "Game", "HISCORE"), "9");
+}
+
+TEST(AutoIniReader, EntriesSplitAtTheFirstEqualsSign) {
+    const auto parsed = Parse("[S]\r\nKey=a=b\r\nEmpty=\r\nBlank = x \r\n");
+    EXPECT_EQ(Value(parsed, "S", "Key"), "a=b");
+    EXPECT_EQ(Value(parsed, "S", "Empty"), "");
+    EXPECT_EQ(Value(parsed, "S", "Blank "), " x "); // no trimming
+    EXPECT_TRUE(parsed.errors.empty());
+}
+
+TEST(AutoIniReader, DroppedLinesAreReportedOnceEachAsError4) {
+    const auto parsed =
+        Parse("before=1\r\n;comment=1\r\n[S]\r\nnoequals\r\n=value\r\nok=1\r\n;x\r\n");
+    EXPECT_EQ(parsed.errors, (std::vector<int>{4, 4, 4}));
+    ASSERT_EQ(parsed.image.Sections().size(), 1u);
+    EXPECT_EQ(parsed.image.Sections()[0].Entries.size(), 1u);
+}
+
+// --- The writer -----------------------------------------------------------
+
+TEST(AutoIniWriter, WritesCommentSectionsAndAnEmptyLineAfterEach) {
+    TAutoIniSections image;
+    image.Write("Application", "Name", "ORBIT RAVEN");
+    image.Write("Application", "Version", "1.10");
+    image.Write("Game", "HiScore", "120");
+    EXPECT_EQ(FormatIniFile(image, "ORBIT RAVEN"),
+              ";ORBIT RAVEN\r\n[Application]\r\nName=ORBIT RAVEN\r\nVersion=1.10\r\n\r\n"
+              "[Game]\r\nHiScore=120\r\n\r\n");
+    EXPECT_EQ(FormatIniFile(image, ""), FormatIniFile(image, "ORBIT RAVEN").substr(14));
+    EXPECT_EQ(FormatIniFile(TAutoIniSections(), "X"), ";X\r\n");
+    EXPECT_EQ(FormatIniFile(TAutoIniSections(), ""), "");
+}
+
+TEST(AutoIniWriter, JapaneseTextIsStoredAsShiftJis) {
+    TAutoIniSections image;
+    image.Write("ゲーム", "メイン", "設定");
+    const std::string bytes = FormatIniFile(image, "");
+    EXPECT_EQ(bytes,
+              "[\x83\x51\x81\x5B\x83\x80]\r\n\x83\x81\x83\x43\x83\x93=\x90\xDD\x92\xE8\r\n\r\n");
+    EXPECT_EQ(Value(Parse(bytes), "ゲーム", "メイン"), "設定");
+}
+
+TEST(AutoIniWriter, BytesThatAreNoShiftJisSurviveAReadAndAWrite) {
+    const std::string bytes = "[S]\r\nk=a\x80\xFD\xFF\x81\r\nj=\xA0z\r\n\r\n";
+    const auto parsed = Parse(bytes);
+    EXPECT_EQ(Value(parsed, "S", "j").back(), 'z'); // the rest of the line is not lost
+    EXPECT_EQ(FormatIniFile(parsed.image, ""), bytes);
+}
+
+TEST(AutoIniWriter, ASavedDamagedFileReadsBackTheSame) {
+    // Found by fuzzing: an undefined lead/trail pair (EE EE) before a
+    // character that CP932 writes back with another code (EE 65 -> FA xx).
+    const std::string found = "[OR\r\xEE\xEE"
+                              "e=\r\n";
+    const std::string saved = FormatIniFile(Parse(found).image, "");
+    EXPECT_EQ(saved.substr(0, 7), "[O]\r\n\xEE\xEE");
+    EXPECT_EQ(FormatIniFile(Parse(saved).image, ""), saved);
+}
+
+TEST(AutoIniWriter, TextWithoutAShiftJisFormBecomesAQuestionMark) {
+    TAutoIniSections image;
+    image.Write("S", "k", "a😀b\xC3");
+    EXPECT_EQ(FormatIniFile(image, ""), "[S]\r\nk=a?b?\r\n\r\n");
+}
+
+// --- Typed operations -------------------------------------------------------
+
+TEST(AutoIniOperations, ReadsGiveDefaultsAndNeverCreateEntries) {
+    TAutoIniFile ini(nullptr);
+    EXPECT_EQ(ini.ReadString("S", "k", "def"), "def");
+    EXPECT_EQ(ini.ReadInteger("S", "k", 5), 5);
+    EXPECT_TRUE(ini.ReadBool("S", "k", true));
+    EXPECT_TRUE(ini.Sections().Sections().empty());
+    ini.WriteString("S", "k", "");
+    EXPECT_EQ(ini.ReadString("S", "k", "def"), "");
+    EXPECT_EQ(ini.ReadInteger("S", "k", 5), 5);
+    EXPECT_FALSE(ini.ReadBool("S", "k", false));
+}
+
+TEST(AutoIniOperations, BoolsAreExactlyYesOrNo) {
+    TAutoIniFile ini(nullptr);
+    ini.WriteBool("S", "on", true);
+    ini.WriteBool("S", "off", false);
+    EXPECT_EQ(ini.ReadString("S", "on", ""), "Yes");
+    EXPECT_EQ(ini.ReadString("S", "off", ""), "No");
+    EXPECT_TRUE(ini.ReadBool("S", "on", false));
+    EXPECT_FALSE(ini.ReadBool("S", "off", true));
+    for (const char* text : {"yes", "YES", "1", "True", "No "}) {
+        ini.WriteString("S", "k", text);
+        EXPECT_TRUE(ini.ReadBool("S", "k", true)) << text;
+        EXPECT_FALSE(ini.ReadBool("S", "k", false)) << text;
+    }
+}
+
+TEST(AutoIniOperations, IntegersConvertByTheFileRules) {
+    const std::pair<const char*, int> good[] = {
+        {"  12", 12},
+        {"+7", 7},
+        {"-3", -3},
+        {"$1F", 31},
+        {"$1f", 31},
+        {"$FFFFFFFF", -1},
+        {"007", 7},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+        {"$80000000", -2147483647 - 1},
+    };
+    for (const auto& [text, value] : good)
+        EXPECT_EQ(IniStrToInt(text), value) << text;
+    for (const char* text : {"12 ", "-$1F", "+$1", "2147483648", "-2147483649", "abc", "$", "-",
+                             "$123456789", "0x1F", " ", "1.5", "\t1"})
+        EXPECT_THROW(IniStrToInt(text), EConvertError) << text;
+
+    TAutoIniFile ini(nullptr);
+    ini.WriteInteger("S", "k", -42);
+    EXPECT_EQ(ini.ReadString("S", "k", ""), "-42");
+    ini.WriteString("S", "k", "12 ");
+    try {
+        ini.ReadInteger("S", "k", 1);
+        ADD_FAILURE() << "no conversion error";
+    } catch (const EConvertError& error) {
+        EXPECT_STREQ(error.what(), "'12 ' は整数ではありません");
+    }
+}
+
+TEST(AutoIniOperations, SectionsAreReadWrittenAndErasedWhole) {
+    TAutoIniFile ini(nullptr);
+    ini.WriteString("A", "x", "1");
+    ini.WriteSection("Forms", {"Main=1,2", "noequals", "=late", "Main=3"});
+    ini.WriteString("B", "y", "2");
+    std::vector<std::string> lines{"stale"};
+    ini.ReadSection("forms", lines);
+    EXPECT_EQ(lines, (std::vector<std::string>{"Main=3", "=late"}));
+    ini.ReadSection("Missing", lines);
+    EXPECT_TRUE(lines.empty());
+
+    ini.EraseSection("FORMS");
+    ini.EraseSection("Missing");
+    EXPECT_EQ(SectionNames(ini.Sections()), (std::vector<std::string>{"A", "B"}));
+    ini.EraseSection("A");
+    ini.WriteSection("A", {"x=9"});
+    EXPECT_EQ(SectionNames(ini.Sections()), (std::vector<std::string>{"B", "A"}));
+
+    std::string key = "k";
+    std::string value = "v";
+    TAutoIniFile::SplitEntry("", key, value);
+    EXPECT_EQ(key + "|" + value, "|");
+    TAutoIniFile::SplitEntry("k=v=w", key, value);
+    EXPECT_EQ(key + "|" + value, "k|v=w");
+}
+
+// --- Load and save steps on real files -------------------------------------
+
+// Fails chosen file operations; everything else is the real thing.
+class FaultyFiles : public TFileSystem {
+public:
+    std::string WriteTempFile(const std::string& path, std::string_view bytes) const override {
+        if (path == failWriteTo)
+            throw EInOutError("ファイルに書き込めません: " + path + " (No space left on device)");
+        return TFileSystem::WriteTempFile(path, bytes);
+    }
+    bool RenameFile(const std::string& from, const std::string& to) const override {
+        return to != failRenameTo && TFileSystem::RenameFile(from, to);
+    }
+    bool DirectoryWritable(const std::string& dir) const override {
+        return dir != readOnlyDir && TFileSystem::DirectoryWritable(dir);
+    }
+
+    std::string failWriteTo;
+    std::string failRenameTo;
+    std::string readOnlyDir;
+};
+
+// Each test gets a fresh program directory holding the program "GAME".
+class AutoIniFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = fs::temp_directory_path() / "autoini-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern + "/";
+        savedExe_ = Application().ExeName();
+        Application().SetExeName(dir_ + "GAME");
+    }
+    void TearDown() override {
+        Application().SetExeName(savedExe_);
+        fs::remove_all(dir_);
+    }
+
+    // A component as a form would have it after loading; faults are
+    // armed through the returned component's file system.
+    std::unique_ptr<TAutoIniFile> Start(const std::function<void(TAutoIniFile&)>& setup = {}) {
+        auto ini = std::make_unique<TAutoIniFile>(nullptr);
+        auto files = std::make_unique<FaultyFiles>();
+        faults_ = files.get();
+        ini->SetFileSystem(std::move(files));
+        ini->SetComment("ORBIT RAVEN");
+        ini->OnError = [this](int errNo) { errors_.push_back(errNo); };
+        if (setup)
+            setup(*ini);
+        ini->Loaded();
+        return ini;
+    }
+
+    void Put(const std::string& name, const std::string& bytes) {
+        std::ofstream(dir_ + name, std::ios::binary) << bytes;
+    }
+    std::string Get(const std::string& path) {
+        std::ifstream file(path[0] == '/' ? path : dir_ + path, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << file.rdbuf();
+        return file ? bytes.str() : "<missing>";
+    }
+    static std::set<std::string> Listing(const std::string& dir) {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+    std::set<std::string> Listing() const { return Listing(dir_); }
+
+    test::FakeServices fakes_;
+    std::string dir_;
+    std::string savedExe_;
+    std::vector<int> errors_;
+    FaultyFiles* faults_ = nullptr;
+};
+
+TEST_F(AutoIniFiles, FileNamesResolveBesideTheProgram) {
+    auto byDefault = Start();
+    EXPECT_EQ(byDefault->IniFileName(), dir_ + "GAME.INI");
+    EXPECT_EQ(byDefault->BakFileName(), dir_ + "GAME.~NI");
+    EXPECT_EQ(byDefault->OrgFileName(), dir_ + "ORIGINAL.INI");
+    byDefault->SetWriteEnabled(false);
+
+    auto named = Start([](TAutoIniFile& ini) {
+        ini.SetIniName("Settings");
+        ini.SetBakName("Old");
+        ini.SetOrgName("Factory");
+    });
+    EXPECT_EQ(named->IniFileName(), dir_ + "Settings.INI");
+    EXPECT_EQ(named->BakFileName(), dir_ + "Old.INI");
+    EXPECT_EQ(named->OrgFileName(), dir_ + "Factory.INI");
+    named->SetWriteEnabled(false);
+}
+
+TEST_F(AutoIniFiles, FirstStartReportsAllThreeAndWritesOnlyTheSettingsFile) {
+    auto ini = Start();
+    EXPECT_EQ(errors_, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(ini->ReadInteger("Game", "HiScore", 0), 0);
+    ini->WriteInteger("Game", "HiScore", 10);
+    ini.reset();
+    EXPECT_EQ(Listing(), std::set<std::string>{"GAME.INI"});
+    EXPECT_EQ(Get("GAME.INI"), ";ORBIT RAVEN\r\n[Game]\r\nHiScore=10\r\n\r\n");
+}
+
+TEST_F(AutoIniFiles, EachRunKeepsThePreviousFileAsTheBackup) {
+    for (int score : {10, 20, 30}) {
+        auto ini = Start();
+        EXPECT_EQ(ini->ReadInteger("Game", "HiScore", 0), score == 10 ? 0 : score - 10);
+        ini->WriteInteger("Game", "HiScore", score);
+    }
+    EXPECT_EQ(errors_, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(Listing(), (std::set<std::string>{"GAME.INI", "GAME.~NI"}));
+    EXPECT_EQ(Get("GAME.INI"), ";ORBIT RAVEN\r\n[Game]\r\nHiScore=30\r\n\r\n");
+    EXPECT_EQ(Get("GAME.~NI"), ";ORBIT RAVEN\r\n[Game]\r\nHiScore=20\r\n\r\n");
+}
+
+TEST_F(AutoIniFiles, FallbackFilesAreReadAndLeftAsTheyWere) {
+    Put("GAME.~NI", "[Game]\r\nHiScore=7\r\n");
+    Put("ORIGINAL.INI", "[Game]\r\nHiScore=1\r\n");
+    EXPECT_EQ(Start()->ReadInteger("Game", "HiScore", 0), 7);
+    EXPECT_EQ(errors_, std::vector<int>{1});
+    EXPECT_EQ(Get("GAME.~NI"), "[Game]\r\nHiScore=7\r\n");
+    EXPECT_EQ(Get("GAME.INI"), ";ORBIT RAVEN\r\n[Game]\r\nHiScore=7\r\n\r\n");
+
+    fs::remove(dir_ + "GAME.INI");
+    fs::remove(dir_ + "GAME.~NI");
+    errors_.clear();
+    EXPECT_EQ(Start()->ReadInteger("Game", "HiScore", 0), 1);
+    EXPECT_EQ(errors_, (std::vector<int>{1, 2}));
+    EXPECT_EQ(Get("ORIGINAL.INI"), "[Game]\r\nHiScore=1\r\n");
+}
+
+TEST_F(AutoIniFiles, WriteDisabledRunsTheSaveStepButTouchesNoFile) {
+    Put("GAME.INI", "[Game]\r\nHiScore=5\r\n");
+    std::vector<std::string> log;
+    TComponent client(nullptr);
+    auto ini = Start([&](TAutoIniFile& component) {
+        component.SetWriteEnabled(false);
+        component.OnIniSaving = [&](TObject*) { log.push_back("saving"); };
+        component.RegisterClient(&client, {}, [&](TAutoIniFile&) { log.push_back("client"); });
+    });
+    ini->WriteInteger("Game", "HiScore", 99);
+    ini.reset();
+    EXPECT_EQ(log, (std::vector<std::string>{"saving", "client"}));
+    EXPECT_EQ(Listing(), std::set<std::string>{"GAME.INI"});
+    EXPECT_EQ(Get("GAME.INI"), "[Game]\r\nHiScore=5\r\n");
+}
+
+TEST_F(AutoIniFiles, JapaneseAndDamagedBytesComeBackFromTheDisk) {
+    const std::string damaged =
+        "[\x83\x51\x81\x5B\x83\x80]\r\nCaption=\x90\xDD\x92\xE8\x80\r\n\r\n";
+    Put("GAME.INI", damaged);
+    auto ini = Start([](TAutoIniFile& ini) { ini.SetComment(""); });
+    EXPECT_EQ(ini->ReadString("ゲーム", "Caption", "").substr(0, 6), "設定");
+    ini.reset();
+    EXPECT_EQ(Get("GAME.INI"), damaged);
+}
+
+// --- Clients ----------------------------------------------------------------
+
+TEST_F(AutoIniFiles, ClientsAreServedInRegistrationOrderAcrossBlocks) {
+    std::vector<std::string> log;
+    std::vector<std::unique_ptr<TComponent>> clients;
+    auto ini = Start([&](TAutoIniFile& component) {
+        component.OnIniLoaded = [&](TObject*) { log.push_back("loaded"); };
+        component.OnIniSaving = [&](TObject*) { log.push_back("saving"); };
+        for (int i = 0; i < 17; ++i) {
+            clients.push_back(std::make_unique<TComponent>(nullptr));
+            component.RegisterClient(
+                clients.back().get(),
+                [&, i](TAutoIniFile&) { log.push_back("L" + std::to_string(i)); },
+                [&, i](TAutoIniFile&) { log.push_back("S" + std::to_string(i)); });
+        }
+    });
+    std::vector<std::string> expected{"loaded"};
+    for (int i = 0; i < 17; ++i)
+        expected.push_back("L" + std::to_string(i));
+    EXPECT_EQ(log, expected);
+
+    log.clear();
+    ini.reset();
+    expected = {"saving"};
+    for (int i = 0; i < 17; ++i)
+        expected.push_back("S" + std::to_string(i));
+    EXPECT_EQ(log, expected);
+}
+
+TEST_F(AutoIniFiles, LateAndLeavingClientsAreServedOnceAtTheirMoment) {
+    std::vector<std::string> log;
+    TComponent early(nullptr);
+    TComponent fromEvent(nullptr);
+    TComponent late(nullptr);
+    auto record = [&](std::string what) {
+        return [&log, what](TAutoIniFile&) { log.push_back(what); };
+    };
+    auto ini = Start([&](TAutoIniFile& component) {
+        component.RegisterClient(&early, record("early load"), record("early save"));
+        component.OnIniLoaded = [&, self = &component](TObject*) {
+            self->RegisterClient(&fromEvent, record("event load"), record("event save"));
+        };
+    });
+    EXPECT_EQ(log, (std::vector<std::string>{"early load", "event load"}));
+
+    ini->RegisterClient(&late, record("late load"), record("late save"));
+    EXPECT_EQ(log.back(), "late load");
+    ini->UnregisterClient(&early);
+    EXPECT_EQ(log.back(), "early save");
+    ini->UnregisterClient(&early);
+    ini->UnregisterClient(&late);
+    ini->UnregisterClient(&late);
+    log.clear();
+    ini.reset();
+    EXPECT_EQ(log, std::vector<std::string>{"event save"});
+}
+
+TEST(AutoIniFind, LooksOnTheClientsFormThenOnTheMainForm) {
+    test::FakeServices fakes;
+    ASSERT_EQ(Application().MainForm(), nullptr) << "another test left a form alive";
+    TComponent loose(nullptr);
+    EXPECT_EQ(FindAutoIniFile(&loose), nullptr);
+
+    TForm mainForm(nullptr);
+    TForm dialog(nullptr);
+    auto* dialogClient = new TComponent(&dialog);
+    EXPECT_EQ(FindAutoIniFile(dialogClient), nullptr);
+
+    new TComponent(&mainForm);
+    auto* mainIni = new TAutoIniFile(&mainForm);
+    new TAutoIniFile(&mainForm);
+    EXPECT_EQ(FindAutoIniFile(dialogClient), mainIni);
+    EXPECT_EQ(FindAutoIniFile(&loose), mainIni);
+
+    auto* dialogIni = new TAutoIniFile(&dialog);
+    EXPECT_EQ(FindAutoIniFile(dialogClient), dialogIni);
+}
+
+// --- Mended faults ------------------------------------------------------------
+
+// Sets an environment variable for one scope.
+class EnvironmentVariable {
+public:
+    EnvironmentVariable(const char* name, const std::string& value) : name_(name) {
+        if (const char* old = std::getenv(name))
+            old_ = old;
+        setenv(name, value.c_str(), 1);
+    }
+    ~EnvironmentVariable() {
+        if (old_)
+            setenv(name_, old_->c_str(), 1);
+        else
+            unsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+class AutoIniSaveFailure : public AutoIniFiles,
+                           public ::testing::WithParamInterface<const char*> {};
+
+// Whether writing the new image or putting it in place fails, the user is
+// told and both files stay exactly as they were.
+TEST_P(AutoIniSaveFailure, IsShownAndLeavesBothFilesIntact) {
+    Put("GAME.INI", "[Game]\r\nHiScore=2\r\n");
+    Put("GAME.~NI", "[Game]\r\nHiScore=1\r\n");
+    auto ini = Start();
+    ini->WriteInteger("Game", "HiScore", 3);
+    (std::string(GetParam()) == "write" ? faults_->failWriteTo : faults_->failRenameTo) =
+        ini->IniFileName();
+    ini.reset();
+
+    ASSERT_EQ(fakes_.messageBox.shown.size(), 1u);
+    const auto& box = fakes_.messageBox.shown[0];
+    EXPECT_NE(box.text.find(dir_ + "GAME.INI"), std::string::npos) << box.text;
+    EXPECT_NE(box.text.find("保存できませんでした"), std::string::npos) << box.text;
+    EXPECT_EQ(box.flags & MB_ICONERROR, MB_ICONERROR);
+    EXPECT_EQ(Listing(), (std::set<std::string>{"GAME.INI", "GAME.~NI"}));
+    EXPECT_EQ(Get("GAME.INI"), "[Game]\r\nHiScore=2\r\n");
+    EXPECT_EQ(Get("GAME.~NI"), "[Game]\r\nHiScore=1\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, AutoIniSaveFailure, ::testing::Values("write", "rename"));
+
+TEST_F(AutoIniFiles, ABackupThatCannotBeMadeDoesNotStopTheSave) {
+    Put("GAME.INI", "[Game]\r\nHiScore=2\r\n");
+    auto ini = Start();
+    faults_->failWriteTo = ini->BakFileName();
+    ini->WriteInteger("Game", "HiScore", 3);
+    ini.reset();
+    EXPECT_TRUE(fakes_.messageBox.shown.empty());
+    EXPECT_EQ(Listing(), std::set<std::string>{"GAME.INI"});
+    EXPECT_EQ(Get("GAME.INI"), ";ORBIT RAVEN\r\n[Game]\r\nHiScore=3\r\n\r\n");
+}
+
+TEST_F(AutoIniFiles, AReadOnlyProgramDirectoryMovesTheFilesToTheUserConfig) {
+    const std::string config = dir_ + "config";
+    const EnvironmentVariable xdg("XDG_CONFIG_HOME", config);
+    Put("GAME.INI", "[Game]\r\nHiScore=5\r\n"); // beside the program: not used
+    const auto readOnly = [this](TAutoIniFile&) { faults_->readOnlyDir = dir_; };
+
+    for (int run = 1; run <= 2; ++run) {
+        auto ini = Start(readOnly);
+        EXPECT_EQ(ini->IniFileName(), config + "/orbit-raven/GAME.INI");
+        EXPECT_EQ(ini->BakFileName(), config + "/orbit-raven/GAME.~NI");
+        EXPECT_EQ(ini->OrgFileName(), config + "/orbit-raven/ORIGINAL.INI");
+        EXPECT_EQ(ini->ReadInteger("Game", "Runs", 0), run - 1);
+        ini->WriteInteger("Game", "Runs", run);
+    }
+
+    EXPECT_EQ(errors_, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(Listing(), (std::set<std::string>{"GAME.INI", "config"}));
+    EXPECT_EQ(Get("GAME.INI"), "[Game]\r\nHiScore=5\r\n");
+    EXPECT_EQ(Listing(config + "/orbit-raven"), (std::set<std::string>{"GAME.INI", "GAME.~NI"}));
+    EXPECT_EQ(Get(config + "/orbit-raven/GAME.INI"), ";ORBIT RAVEN\r\n[Game]\r\nRuns=2\r\n\r\n");
+}
+
+} // namespace
+} // namespace orv
