@@ -2,10 +2,15 @@
 
 #include "Exceptions.h"
 #include "Font.h"
+#include "Forms.h"
 #include "Resources.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QScreen>
+#include <QSessionManager>
+
+#include <algorithm>
 
 #include <cassert>
 
@@ -46,6 +51,12 @@ TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr) {
     sound_ = CreateQtSoundService();
     shell_ = CreateQtShell();
     RegisterFontSubstitutions();
+    // The desktop's logout asks the main form the same question as its
+    // close box.
+    QObject::connect(qt_.get(), &QGuiApplication::commitDataRequest, [this](QSessionManager& s) {
+        if (mainForm_ && !mainForm_->CloseQuery())
+            s.cancel();
+    });
 }
 
 TApplication::~TApplication() {
@@ -74,6 +85,26 @@ void TApplication::FormCreated(TForm& form) {
 void TApplication::FormDestroyed(TForm& form) {
     if (mainForm_ == &form)
         mainForm_ = nullptr;
+    released_.erase(std::remove(released_.begin(), released_.end(), &form), released_.end());
+}
+
+void TApplication::ReleaseLater(TForm& form) {
+    if (std::find(released_.begin(), released_.end(), &form) != released_.end())
+        return;
+    released_.push_back(&form);
+    QMetaObject::invokeMethod(qt_.get(), [this] { DestroyReleased(); }, Qt::QueuedConnection);
+}
+
+void TApplication::DestroyReleased() {
+    while (!released_.empty())
+        delete released_.back(); // its destructor takes it off the list
+}
+
+TSize TApplication::ScreenSize() const {
+    if (screenSize_)
+        return *screenSize_;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? TSize{screen->size().width(), screen->size().height()} : TSize{};
 }
 
 void TApplication::Run() {

@@ -5,9 +5,14 @@
 #include "Shell.h"
 #include "SoundService.h"
 
+#include "Types.h"
+
 #include <exception>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace orv {
 
@@ -38,6 +43,18 @@ public:
     TForm* MainForm() const { return mainForm_; }
     void FormCreated(TForm& form);
     void FormDestroyed(TForm& form);
+    // Destroys the form once control is back in the event loop.
+    void ReleaseLater(TForm& form);
+
+    // Where tests answer modal forms: ShowModal calls it instead of waiting
+    // for a person. Null in the program.
+    using TModalHook = std::function<void(TForm& form)>;
+    const TModalHook& ModalHook() const { return modalHook_; }
+    void SetModalHook(TModalHook hook) { modalHook_ = std::move(hook); }
+
+    // The screen's size in pixels; tests may pretend another.
+    TSize ScreenSize() const;
+    void SetScreenSizeOverride(std::optional<TSize> size) { screenSize_ = size; }
 
     // Runs the event loop until Terminate.
     void Run();
@@ -72,7 +89,12 @@ private:
     std::unique_ptr<QtApp> qt_;
     std::string title_;
     std::string exeName_;
+    void DestroyReleased();
+
     TForm* mainForm_ = nullptr;
+    std::vector<TForm*> released_;
+    TModalHook modalHook_;
+    std::optional<TSize> screenSize_;
     bool terminated_ = false;
     std::unique_ptr<IMessageBox> messageBox_;
     std::unique_ptr<ISoundService> sound_;

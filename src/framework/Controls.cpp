@@ -29,6 +29,7 @@ TControl::~TControl() {
 
 void TControl::AttachPeer(std::unique_ptr<QWidget> peer) {
     peer_ = std::move(peer);
+    peer_->setFont(font_.ToQFont());
     peer_->setGeometry(left_, top_, width_, height_);
 }
 
@@ -52,11 +53,29 @@ void TControl::SetParent(TWinControl* parent) {
     if (!parent_)
         return;
     parent_->controls_.push_back(this);
-    if (peer_) {
-        peer_->setParent(parent_->ClientPeer());
-        peer_->setGeometry(left_, top_, width_ < 0 ? 0 : width_, height_ < 0 ? 0 : height_);
-        peer_->setVisible(visible_);
-    }
+    if (peer_)
+        parent_->AdoptPeer(*this);
+}
+
+void TWinControl::AdoptPeer(TControl& child) {
+    QWidget* peer = child.Peer();
+    peer->setParent(ClientPeer());
+    peer->setGeometry(child.Left(), child.Top(), std::max(0, child.Width()),
+                      std::max(0, child.Height()));
+    peer->setVisible(child.Visible());
+}
+
+void TWinControl::SetFocus() {
+    if (Peer())
+        Peer()->setFocus(Qt::OtherFocusReason);
+}
+
+bool TWinControl::Focused() const { return Peer() && Peer()->hasFocus(); }
+
+void TControl::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    if (peer_)
+        peer_->setEnabled(enabled);
 }
 
 void TControl::DetachFromParent() {

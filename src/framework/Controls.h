@@ -37,6 +37,8 @@ public:
     void SetParent(TWinControl* parent);
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
 
     TFont& Font() { return font_; }
     const TFont& Font() const { return font_; }
@@ -86,6 +88,7 @@ private:
     int width_ = 0;
     int height_ = 0;
     bool visible_ = true;
+    bool enabled_ = true;
     TFont font_;
     TColor color_ = clBtnFace;
     std::string hint_;
@@ -112,8 +115,16 @@ public:
     // Where the children's widgets live.
     virtual QWidget* ClientPeer() const { return Peer(); }
 
-private:
+    // Takes the keyboard focus, where the control can have it.
+    void SetFocus();
+    bool Focused() const;
+
+protected:
     friend class TControl;
+    // Puts a new child's widget into this container.
+    virtual void AdoptPeer(TControl& child);
+
+private:
     std::vector<TControl*> controls_;
 };
 

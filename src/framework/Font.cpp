@@ -10,7 +10,9 @@ QFont TFont::ToQFont() const {
     QFont font(QString::fromStdString(name_));
     font.setPixelSize(height_ < 0 ? -height_ : (height_ > 0 ? height_ : 12));
     font.setBold(bold_);
-    font.setStyleStrategy(QFont::NoAntialias);
+    // The game's screen face stands in for a bitmap font: keep it sharp.
+    if (name_ == "Small Fonts")
+        font.setStyleStrategy(QFont::NoAntialias);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }

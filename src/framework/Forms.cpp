@@ -3,8 +3,10 @@
 #include "Application.h"
 #include "Keys.h"
 #include "Menus.h"
+#include "StdCtrls.h"
 
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QWidget>
@@ -54,6 +56,10 @@ protected:
             return;
         }
         event->accept();
+        if (form_.modal_) {
+            form_.SetModalResult(mrCancel);
+            return;
+        }
         if (TApplication::Exists() && Application().MainForm() == &form_)
             Application().Terminate();
     }
@@ -71,6 +77,8 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 }
 
 TForm::~TForm() {
+    if (modalLoop_)
+        modalLoop_->quit();
     DestroyComponents();
     if (TApplication::Exists())
         Application().FormDestroyed(*this);
@@ -133,7 +141,60 @@ void TForm::SetBorderStyle(TFormBorderStyle style) {
     PlaceClient();
 }
 
-void TForm::Show() { Peer()->show(); }
+void TForm::Show() {
+    // Forms lay themselves out when they first appear.
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        Resize();
+        const TForm* main = TApplication::Exists() ? Application().MainForm() : nullptr;
+        if (position_ == TPosition::poMainFormCenter && main && main != this)
+            SetBounds(main->Left() + (main->Width() - Width()) / 2,
+                      main->Top() + (main->Height() - Height()) / 2, Width(), Height());
+    }
+    Peer()->show();
+    if (activeControl_)
+        activeControl_->SetFocus();
+}
+
+bool TForm::Showing() const { return Peer()->isVisible(); }
+
+int TForm::ShowModal() {
+    modalResult_ = mrNone;
+    modal_ = true;
+    Peer()->setWindowModality(Qt::ApplicationModal);
+    Show();
+    Peer()->activateWindow();
+    if (TApplication::Exists() && Application().ModalHook()) {
+        // Tests answer the form here instead of a person.
+        Application().ModalHook()(*this);
+    } else {
+        QEventLoop loop;
+        modalLoop_ = &loop;
+        loop.exec();
+        modalLoop_ = nullptr;
+    }
+    modal_ = false;
+    Hide();
+    Peer()->setWindowModality(Qt::NonModal);
+    return modalResult_;
+}
+
+void TForm::SetModalResult(int result) {
+    modalResult_ = result;
+    if (result != mrNone && modalLoop_)
+        modalLoop_->quit();
+}
+
+void TForm::Release() {
+    if (TApplication::Exists())
+        Application().ReleaseLater(*this);
+}
+
+void TForm::SetActiveControl(TWinControl* control) {
+    activeControl_ = control;
+    if (control && Showing())
+        control->SetFocus();
+}
 
 void TForm::Hide() { Peer()->hide(); }
 
@@ -154,7 +215,33 @@ void TForm::FinishLoading() {
         component->Loaded();
 }
 
+namespace {
+
+TButton* FindCancelButton(const TWinControl& container) {
+    for (TControl* control : container.Controls()) {
+        if (auto* button = dynamic_cast<TButton*>(control); button && button->Cancel())
+            return button;
+        if (auto* inner = dynamic_cast<TWinControl*>(control))
+            if (TButton* found = FindCancelButton(*inner))
+                return found;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 void TForm::KeyDown(int& key, unsigned shift) {
+    if (key == VK_RETURN) {
+        if (auto* button = dynamic_cast<TButton*>(activeControl_)) {
+            button->Click();
+            return;
+        }
+    } else if (key == VK_ESCAPE) {
+        if (TButton* cancel = FindCancelButton(*this)) {
+            cancel->Click();
+            return;
+        }
+    }
     if (OnKeyDown)
         OnKeyDown(this, key, shift);
 }

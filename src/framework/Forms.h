@@ -8,11 +8,18 @@
 class QMenuBar;
 class QWidget;
 
+class QEventLoop;
+
 namespace orv {
 
 class TMainMenu;
 
+// Modal results, with their classic values.
+enum : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
+
 enum class TFormBorderStyle : std::uint8_t { bsSizeable, bsSingle, bsDialog };
+// Where a form appears: where it was put, or centred over the main form.
+enum class TPosition : std::uint8_t { poDesigned, poMainFormCenter };
 
 using TKeyEvent = std::function<void(TObject* sender, int& key, unsigned shift)>;
 using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
@@ -43,22 +50,42 @@ public:
     TFormBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TFormBorderStyle style);
 
+    TPosition Position() const { return position_; }
+    void SetPosition(TPosition position) { position_ = position; }
+
     TMainMenu* Menu() const { return menu_; }
     // Shows the menu's entries on a bar above the client area.
     void SetMenu(TMainMenu* menu);
 
     void Show();
     void Hide();
-    // Asks OnCloseQuery; closing the main form ends the program.
+    bool Showing() const;
+    // Asks OnCloseQuery; closing the main form ends the program, closing a
+    // modal form ends it with mrCancel.
     void Close();
     bool CloseQuery();
+
+    // Shows the form and runs until a modal result is set (a button with a
+    // ModalResult, Esc on the cancel button, or the close box); gives it.
+    int ShowModal();
+    int ModalResult() const { return modalResult_; }
+    void SetModalResult(int result);
+    // Destroys the form once control is back in the event loop.
+    void Release();
+
+    // The control that has the focus when the form shows; Enter presses it
+    // when it is a button.
+    TWinControl* ActiveControl() const { return activeControl_; }
+    void SetActiveControl(TWinControl* control);
 
     // Runs the form's Loaded, then each component's, in creation order: the
     // last step of building a form from its stored description.
     void FinishLoading();
 
     // Key events reach the form itself; a release that only belongs to the
-    // keyboard's auto-repeat is not reported, so a held key stays down.
+    // keyboard's auto-repeat is not reported, so a held key stays down. Enter
+    // presses the focused button and Esc the cancel button before the
+    // handlers see the key.
     virtual void KeyDown(int& key, unsigned shift);
     virtual void KeyUp(int& key, unsigned shift);
 
@@ -83,8 +110,14 @@ private:
     class FormWidget;
     QWidget* client_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
+    QEventLoop* modalLoop_ = nullptr;
+    bool modal_ = false;
+    bool shownOnce_ = false;
+    TWinControl* activeControl_ = nullptr;
+    int modalResult_ = mrNone;
     TMainMenu* menu_ = nullptr;
     TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
+    TPosition position_ = TPosition::poDesigned;
     std::string caption_;
 };
 

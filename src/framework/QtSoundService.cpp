@@ -1,5 +1,6 @@
 #include "SoundService.h"
 
+#include "MessageBox.h"
 #include "Wave.h"
 
 #include <QAudioDevice>
@@ -8,11 +9,29 @@
 #include <QBuffer>
 #include <QMediaDevices>
 
+#include <canberra.h>
+
 #include <chrono>
 #include <thread>
 
 namespace orv {
 namespace {
+
+// The freedesktop sound theme's event for each kind of message.
+const char* EventOfBeep(unsigned type) {
+    switch (type & 0xF0u) {
+    case MB_ICONHAND:
+        return "dialog-error";
+    case MB_ICONQUESTION:
+        return "dialog-question";
+    case MB_ICONEXCLAMATION:
+        return "dialog-warning";
+    case MB_ICONASTERISK:
+        return "dialog-information";
+    default:
+        return "bell";
+    }
+}
 
 QAudioFormat ToQtFormat(const TWaveInfo& info) {
     QAudioFormat format;
@@ -24,7 +43,19 @@ QAudioFormat ToQtFormat(const TWaveInfo& info) {
 
 class TQtSoundService final : public ISoundService {
 public:
-    ~TQtSoundService() override { Stop(); }
+    ~TQtSoundService() override {
+        Stop();
+        if (events_)
+            ca_context_destroy(events_);
+    }
+
+    void MessageBeep(unsigned type) override {
+        if (!events_ && ca_context_create(&events_) != CA_SUCCESS)
+            events_ = nullptr;
+        // A theme without the event, or no audio server, stays silent.
+        if (events_)
+            ca_context_play(events_, 0, CA_PROP_EVENT_ID, EventOfBeep(type), nullptr);
+    }
 
     void Play(TSoundImage image, bool sync) override {
         Stop();
@@ -84,6 +115,7 @@ private:
         Stop();
     }
 
+    ca_context* events_ = nullptr;
     TSoundImage playing_;
     std::unique_ptr<QBuffer> buffer_;
     std::unique_ptr<QAudioSink> sink_;

@@ -19,6 +19,10 @@ public:
     virtual void Play(TSoundImage image, bool sync) = 0;
     // Silences whatever is playing.
     virtual void Stop() = 0;
+    // The desktop's sound for a message of this kind (MB_OK, MB_ICONHAND,
+    // MB_ICONQUESTION, MB_ICONEXCLAMATION, MB_ICONASTERISK); silent where the
+    // sound theme has none.
+    virtual void MessageBeep(unsigned type) = 0;
 };
 
 // The desktop's audio server through Qt Multimedia. With no audio device it

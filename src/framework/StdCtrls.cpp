@@ -1,5 +1,12 @@
 #include "StdCtrls.h"
 
+#include "Forms.h"
+
+#include <QCheckBox>
+#include <QPainter>
+#include <QKeyEvent>
+#include <QPushButton>
+
 namespace orv {
 
 TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {}
@@ -53,6 +60,122 @@ void TLabel::Paint() {
     else if (alignment_ == TAlignment::taRightJustify)
         x = Width() - textWidth;
     canvas.TextOut(x, 0, caption_);
+}
+
+// ---- TButton ---------------------------------------------------------------
+
+namespace {
+
+// Enter presses the focused button, as on every desktop's dialogs; other keys
+// go on to the form.
+class ButtonPeer : public QPushButton {
+public:
+    explicit ButtonPeer(TButton& button) : button_(button) {
+        setFocusPolicy(Qt::StrongFocus);
+        connect(this, &QPushButton::clicked, [this] { button_.Click(); });
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            button_.Click();
+            return;
+        }
+        if (event->key() == Qt::Key_Space) {
+            QPushButton::keyPressEvent(event);
+            return;
+        }
+        event->ignore();
+    }
+
+private:
+    TButton& button_;
+};
+
+TForm* FormOf(TControl& control) {
+    for (TWinControl* parent = control.Parent(); parent; parent = parent->Parent())
+        if (auto* form = dynamic_cast<TForm*>(parent))
+            return form;
+    return nullptr;
+}
+
+} // namespace
+
+TButton::TButton(TComponent* owner) : TWinControl(owner) {
+    AttachPeer(std::make_unique<ButtonPeer>(*this));
+}
+
+void TButton::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    static_cast<QPushButton*>(Peer())->setText(QString::fromStdString(caption));
+}
+
+void TButton::Click() {
+    if (!Enabled())
+        return;
+    if (OnClick)
+        OnClick(this);
+    if (modalResult_ != 0)
+        if (TForm* form = FormOf(*this))
+            form->SetModalResult(modalResult_);
+}
+
+// ---- TCheckBox -------------------------------------------------------------
+
+TCheckBox::TCheckBox(TComponent* owner) : TWinControl(owner) {
+    auto peer = std::make_unique<QCheckBox>();
+    peer->setFocusPolicy(Qt::StrongFocus);
+    QObject::connect(peer.get(), &QCheckBox::toggled, [this](bool on) { SetChecked(on); });
+    AttachPeer(std::move(peer));
+}
+
+void TCheckBox::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    static_cast<QCheckBox*>(Peer())->setText(QString::fromStdString(caption));
+}
+
+void TCheckBox::SetChecked(bool checked) {
+    if (checked == checked_)
+        return;
+    checked_ = checked;
+    static_cast<QCheckBox*>(Peer())->setChecked(checked);
+    if (OnClick)
+        OnClick(this);
+}
+
+// ---- TGroupBox -------------------------------------------------------------
+
+TGroupBox::TGroupBox(TComponent* owner) : TWinControl(owner) { AttachPaintPeer(); }
+
+void TGroupBox::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    Invalidate();
+}
+
+void TGroupBox::Paint() {
+    TCanvas& canvas = Canvas();
+    canvas.Font() = Font();
+    const TSize text = canvas.TextExtent(caption_.empty() ? " " : caption_);
+    const int top = text.cy / 2;
+    // An etched frame: a dark line with a light one just inside it.
+    canvas.Brush() = {RGB(128, 128, 128), TBrushStyle::bsSolid};
+    canvas.FillRect({0, top, Width() - 1, top + 1});
+    canvas.FillRect({0, top, 1, Height() - 1});
+    canvas.FillRect({0, Height() - 2, Width() - 1, Height() - 1});
+    canvas.FillRect({Width() - 2, top, Width() - 1, Height() - 1});
+    canvas.Brush() = {clWhite, TBrushStyle::bsSolid};
+    canvas.FillRect({1, top + 1, Width() - 2, top + 2});
+    canvas.FillRect({1, top + 1, 2, Height() - 2});
+    canvas.FillRect({0, Height() - 1, Width(), Height()});
+    canvas.FillRect({Width() - 1, top, Width(), Height()});
+    if (caption_.empty())
+        return;
+    // The caption sits on the line with the window's own colour behind it.
+    canvas.PaintWith([&](QPainter& p) {
+        p.fillRect(QRect(6, 0, text.cx + 4, text.cy), Peer()->palette().window());
+    });
+    canvas.Brush().Style = TBrushStyle::bsClear;
+    canvas.TextOut(8, 0, caption_);
 }
 
 } // namespace orv

@@ -8,8 +8,8 @@ namespace orv {
 
 enum class TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
 
-// A line of text. With AutoSize it takes its text's size; Transparent leaves
-// what lies under it showing around the letters.
+// A line of text. With AutoSize it takes its text's size. It is transparent
+// unless told otherwise, so it takes on whatever colour its parent has.
 class TLabel : public TGraphicControl {
 public:
     explicit TLabel(TComponent* owner);
@@ -33,7 +33,63 @@ private:
     std::string caption_;
     TAlignment alignment_ = TAlignment::taLeftJustify;
     bool autoSize_ = true;
-    bool transparent_ = false;
+    bool transparent_ = true;
+};
+
+// A push button. Clicking runs OnClick, then closes its form with the
+// button's ModalResult when that is not 0.
+class TButton : public TWinControl {
+public:
+    explicit TButton(TComponent* owner);
+
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& caption);
+    int ModalResult() const { return modalResult_; }
+    void SetModalResult(int result) { modalResult_ = result; }
+    // Esc presses the form's cancel button.
+    bool Cancel() const { return cancel_; }
+    void SetCancel(bool cancel) { cancel_ = cancel; }
+
+    void Click();
+    TNotifyEvent OnClick;
+
+private:
+    std::string caption_;
+    int modalResult_ = 0;
+    bool cancel_ = false;
+};
+
+// A check box. Every change of Checked, by the user or by code, runs OnClick.
+class TCheckBox : public TWinControl {
+public:
+    explicit TCheckBox(TComponent* owner);
+
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& caption);
+    bool Checked() const { return checked_; }
+    void SetChecked(bool checked);
+
+    TNotifyEvent OnClick;
+
+private:
+    std::string caption_;
+    bool checked_ = false;
+};
+
+// A captioned frame around other controls: an etched line whose top runs
+// through the middle of the caption. Children are placed from the box's
+// top-left corner, caption area included.
+class TGroupBox : public TWinControl {
+public:
+    explicit TGroupBox(TComponent* owner);
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& caption);
+
+protected:
+    void Paint() override;
+
+private:
+    std::string caption_;
 };
 
 } // namespace orv

@@ -1,15 +1,18 @@
 #include "Main.h"
 
 #include "UGame.h"
+#include "components/dialogs/ZeoDialog.h"
 #include "components/media/ImageBox.h"
 #include "components/media/TezFrame.h"
 #include "components/media/WavePlay.h"
 #include "components/settings/AutoIni.h"
+#include "components/settings/GameConf.h"
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
 #include "framework/Exceptions.h"
 #include "framework/Keys.h"
 #include "framework/Menus.h"
+#include "framework/Picture.h"
 #include "framework/Resources.h"
 #include "framework/StdCtrls.h"
 
@@ -127,6 +130,7 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
     CreateLabels();
     CreateImageBoxes();
     CreateMenu();
+    CreateDialogs();
     CreateNonVisual();
     WireHandlers();
     FinishLoading();
@@ -201,11 +205,37 @@ void TMainForm::CreateMenu() {
     QuitItem->Add(TerminateItem);
     for (TMenuItem* item : {StartItem, PauseItem, SpeedItem, ConfigItem, InfoItem, QuitItem})
         MainMenu1->Add(item);
-    // The commands whose dialogs are not built yet stay visible but off.
-    for (TMenuItem* item :
-         {ClearHiScoreItem, GameConfigItem, SysConfigItem, AboutItem, TerminateItem})
-        item->SetEnabled(false);
+    // The system settings have no dialog yet: visible, but off.
+    SysConfigItem->SetEnabled(false);
     SetMenu(MainMenu1);
+}
+
+void TMainForm::CreateDialogs() {
+    YesNoDialog = new TYesNoDialog(this);
+    YesNoDialog->SetName("YesNoDialog");
+    YesNoDialog->FormLeft = 200;
+    YesNoDialog->FormTop = 200;
+    YesNoDialog->PositionEnabled = false;
+    AboutDialog = new TAboutDialog(this);
+    AboutDialog->SetName("AboutDialog");
+    AboutDialog->BeepEnabled = false;
+    AboutDialog->ButtonShowHint = true;
+    AboutDialog->BeepType = btInformation;
+    AboutDialog->FormLeft = 200;
+    AboutDialog->FormTop = 0;
+    AboutDialog->FormWidth = 240;
+    AboutDialog->FormCaption = "このプログラムについて";
+    AboutDialog->ButtonWidth = 56;
+    AboutDialog->PositionEnabled = false;
+    AboutDialog->FormCentering = false;
+    AboutDialog->OkButtonCaption = "確認(&O)";
+    AboutDialog->OkButtonHint = "このウィンドウを閉じます";
+    AboutDialog->Name1Caption = "- Shooting Game -";
+    AboutDialog->Name2Caption = kProgramName;
+    AboutDialog->Name3Caption = "";
+    AboutDialog->VersionCaption = "Ver1.00";
+    AboutDialog->MakerCaption = "STUDIO ZEO PRESENTS";
+    AboutDialog->YearCaption = "(C) 2026 STUDIO ZEO";
 }
 
 void TMainForm::CreateNonVisual() {
@@ -231,6 +261,11 @@ void TMainForm::WireHandlers() {
     SlowSpeedItem->OnClick = [this](TObject* s) { SlowSpeedItemClick(s); };
     ManualItem->OnClick = [this](TObject* s) { ManualItemClick(s); };
     TitleItem->OnClick = [this](TObject* s) { TitleItemClick(s); };
+    ClearHiScoreItem->OnClick = [this](TObject* s) { ClearHiScoreItemClick(s); };
+    GameConfigItem->OnClick = [this](TObject* s) { GameConfigItemClick(s); };
+    AboutItem->OnClick = [this](TObject* s) { AboutItemClick(s); };
+    TerminateItem->OnClick = [this](TObject* s) { TerminateItemClick(s); };
+    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
     AutoIniFile->OnIniLoaded = [this](TObject* s) { AutoIniFileIniLoaded(s); };
     AutoIniFile->OnIniSaving = [this](TObject* s) { AutoIniFileIniSaving(s); };
 }
@@ -238,6 +273,10 @@ void TMainForm::WireHandlers() {
 void TMainForm::Loaded() {
     TForm::Loaded();
     SetColor(clBlack);
+    TPicture logo;
+    logo.LoadIcon("ZEOICON");
+    AboutDialog->SetMakerPicture(logo);
+    AboutDialog->VersionCaption = std::string("Ver") + kVersion;
     FillUnitImageList();
     game_ = std::make_unique<TGame>();
     Game = game_.get();
@@ -363,6 +402,75 @@ void TMainForm::CheckSpeedItem(int speed) {
     else if (speed == 400)
         SlowSpeedItem->SetChecked(true);
 }
+
+template <typename Dialog> auto TMainForm::Guarded(Dialog dialog) {
+    Game->SetFire(false);
+    const bool wasPlaying = Game->State() == gsPlaying;
+    if (wasPlaying)
+        Game->Pause();
+    // Resumes also when the dialog fails.
+    struct Resume {
+        bool playing;
+        ~Resume() {
+            if (playing && Game)
+                Game->Resume();
+        }
+    } resume{wasPlaying};
+    return dialog();
+}
+
+void TMainForm::ClearHiScoreItemClick(TObject*) {
+    Guarded([this] {
+        YesNoDialog->FormMessage = "ハイスコアを消去しますか？";
+        YesNoDialog->YesButtonHint = "消去します";
+        YesNoDialog->NoButtonHint = "消去しません";
+        YesNoDialog->CancelButton = YnNo;
+        YesNoDialog->DefaultButton = YnNo;
+        if (YesNoDialog->Execute())
+            Game->SetHiScore(0);
+    });
+}
+
+void TMainForm::GameConfigItemClick(TObject*) {
+    Guarded([] {
+        auto* form = new TGameConfigForm(&Application());
+        // Released however the dialog ends.
+        struct Release {
+            TForm* form;
+            ~Release() { form->Release(); }
+        } release{form};
+        bool sound = true;
+        bool laserSound = true;
+        Game->GetSound(sound, laserSound);
+        form->SoundCheckBox->SetChecked(sound);
+        form->LaserSoundCheckBox->SetChecked(laserSound);
+        form->LaserSoundCheckBox->SetEnabled(sound);
+        if (form->ShowModal() == mrOk)
+            Game->SetSound(form->SoundCheckBox->Checked(), form->LaserSoundCheckBox->Checked());
+    });
+}
+
+void TMainForm::AboutItemClick(TObject*) {
+    Guarded([this] { AboutDialog->Execute(); });
+}
+
+bool TMainForm::ConfirmQuit() {
+    return Guarded([this] {
+        YesNoDialog->FormMessage = "プログラムを終了します";
+        YesNoDialog->YesButtonHint = "終了します";
+        YesNoDialog->NoButtonHint = "終了しません";
+        YesNoDialog->CancelButton = YnNo;
+        YesNoDialog->DefaultButton = ynYes;
+        return YesNoDialog->Execute();
+    });
+}
+
+void TMainForm::TerminateItemClick(TObject*) {
+    if (ConfirmQuit())
+        Application().Terminate();
+}
+
+void TMainForm::FormCloseQuery(TObject*, bool& canClose) { canClose = ConfirmQuit(); }
 
 void TMainForm::AutoIniFileIniSaving(TObject*) {
     AutoIniFile->WriteString("Application", "Name", kProgramName);

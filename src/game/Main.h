@@ -8,7 +8,9 @@
 
 namespace orv {
 
+class TAboutDialog;
 class TAutoIniFile;
+class TYesNoDialog;
 class TGame;
 class TImageBox;
 class TLabel;
@@ -44,6 +46,14 @@ public:
     void AutoIniFileIniLoaded(TObject* sender);
     void AutoIniFileIniSaving(TObject* sender);
 
+    // The commands that open a dialog.
+    void ClearHiScoreItemClick(TObject* sender);
+    void GameConfigItemClick(TObject* sender);
+    void AboutItemClick(TObject* sender);
+    void TerminateItemClick(TObject* sender);
+    void FormCloseQuery(TObject* sender, bool& canClose);
+    bool ConfirmQuit();
+
     // The components, in creation order.
     TLabel* ScoreLabel = nullptr;
     TLabel* HiScoreLabel = nullptr;
@@ -77,6 +87,8 @@ public:
     TMenuItem* QuitItem = nullptr;
     TMenuItem* TitleItem = nullptr;
     TMenuItem* TerminateItem = nullptr;
+    TYesNoDialog* YesNoDialog = nullptr;
+    TAboutDialog* AboutDialog = nullptr;
     TAutoIniFile* AutoIniFile = nullptr;
     TImageList UnitImageList;
     TWavePlayer* MyExplodeWavePlayer = nullptr;
@@ -87,11 +99,15 @@ private:
     void CreateLabels();
     void CreateImageBoxes();
     void CreateMenu();
+    void CreateDialogs();
     void CreateNonVisual();
     void WireHandlers();
     void FillUnitImageList();
     void SetLabelFonts();
     void CheckSpeedItem(int speed);
+    // Runs a dialog with the game held: fire off, a running game paused
+    // for the dialog and resumed after it.
+    template <typename Dialog> auto Guarded(Dialog dialog);
     // An integer setting that does not convert is reported and replaced by
     // its default, so start-up goes on and the file is mended at the end.
     void RepairInteger(const std::string& section, const std::string& key, int def);

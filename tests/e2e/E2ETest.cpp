@@ -45,7 +45,9 @@ public:
         QFile::copy(programPath, dir + "/orbit-raven");
         QFile::copy(QFileInfo(programPath).dir().filePath("Manual.txt"), dir + "/Manual.txt");
         process_.setWorkingDirectory(dir);
+        process_.setProcessChannelMode(QProcess::ForwardedChannels);
         process_.start(dir + "/orbit-raven", {});
+        process_.waitForStarted(10000);
     }
     ~Program() {
         if (process_.state() != QProcess::NotRunning) {
@@ -90,8 +92,25 @@ public:
         Run("xdotool", {"click", "1"});
     }
 
+    // Answers the quit question with a key: Return for yes, Escape for no.
+    bool AnswerQuestion(const QString& key) {
+        const QString dialog =
+            Run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^確認$"}, 10000)
+                .split('\n')
+                .value(0);
+        if (dialog.isEmpty())
+            return false;
+        Run("xdotool", {"windowactivate", "--sync", dialog});
+        Wait(300);
+        Run("xdotool", {"key", "--clearmodifiers", key});
+        Wait(500);
+        return true;
+    }
+
+    bool Running() const { return process_.state() == QProcess::Running; }
     bool WaitForExit(int ms) { return process_.waitForFinished(ms); }
     int ExitCode() const { return process_.exitCode(); }
+    int Status() const { return process_.exitStatus(); }
     QByteArray SettingsFile() const {
         QFile file(folder_.filePath("orbit-raven.INI"));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
@@ -179,12 +198,29 @@ TEST(WholeProgram, PlaysThroughItsStatesAndSavesOnClose) {
     EXPECT_GT(Count(shot, FieldRect(program, 0, 150, 400, 100), IsRed), 30) << "no GAME OVER";
 
     program.ClickCloseButton();
+    ASSERT_TRUE(program.AnswerQuestion("Escape")) << "the close button asked nothing";
+    EXPECT_TRUE(program.Running()) << "answering no still ended the program";
+    program.ClickCloseButton();
+    ASSERT_TRUE(program.AnswerQuestion("Return"));
     ASSERT_TRUE(program.WaitForExit(10000)) << "the close button did not end the program";
     EXPECT_EQ(program.ExitCode(), 0);
     EXPECT_EQ(program.SettingsFile().toStdString(),
               ";ORBIT RAVEN\r\n"
               "[Game]\r\nHiScore=0\r\nSpeed=200\r\nSound=Yes\r\nLaserSound=Yes\r\n\r\n"
               "[Application]\r\nName=ORBIT RAVEN\r\nVersion=1.10\r\n\r\n");
+}
+
+TEST(WholeProgram, CtrlQAsksBeforeEnding) {
+    Program program;
+    ASSERT_TRUE(program.WaitForWindow()) << "no window appeared";
+    program.Key("ctrl+q");
+    ASSERT_TRUE(program.AnswerQuestion("Escape")) << "Ctrl+Q asked nothing";
+    EXPECT_TRUE(program.Running()) << "Esc answered yes; exit " << program.ExitCode() << " status " << program.Status();
+    program.Key("ctrl+q");
+    ASSERT_TRUE(program.AnswerQuestion("Return"));
+    ASSERT_TRUE(program.WaitForExit(10000)) << "Enter did not end the program";
+    EXPECT_EQ(program.ExitCode(), 0);
+    EXPECT_NE(program.SettingsFile().indexOf("[Application]\r\nName=ORBIT RAVEN\r\n"), -1);
 }
 
 } // namespace

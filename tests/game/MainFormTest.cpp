@@ -1,5 +1,4 @@
-#include "EventLoop.h"
-#include "Fakes.h"
+#include "MainWindowFixture.h"
 #include "components/media/ImageBox.h"
 #include "components/settings/AutoIni.h"
 #include "framework/Application.h"
@@ -27,51 +26,7 @@
 namespace orv {
 namespace {
 
-// A main window in a program folder of its own, with fake services.
-class MainWindow : public ::testing::Test {
-protected:
-    void SetUp() override {
-        savedExe_ = Application().ExeName();
-        Application().SetExeName(Dir() + "orbit-raven");
-    }
-    void TearDown() override {
-        form.reset();
-        Application().SetExeName(savedExe_);
-        Application().CancelTerminate();
-    }
-
-    std::string Dir() const { return dir_.path().toStdString() + "/"; }
-    std::string IniPath() const { return Dir() + "orbit-raven.INI"; }
-    void WriteIni(const std::string& text) {
-        QFile file(QString::fromStdString(IniPath()));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text.data(), static_cast<qsizetype>(text.size()));
-    }
-    std::string ReadIni() const {
-        QFile file(QString::fromStdString(IniPath()));
-        if (!file.open(QIODevice::ReadOnly))
-            return "<missing>";
-        return file.readAll().toStdString();
-    }
-    void Open() {
-        form = std::make_unique<TMainForm>(nullptr);
-        form->Show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form->Peer()));
-    }
-    QImage Field() const { return form->GameImageBox->Peer()->grab().toImage(); }
-    void Key(int qtKey, bool press, bool autoRepeat = false) {
-        QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, qtKey, Qt::NoModifier,
-                        QString(), autoRepeat);
-        QCoreApplication::sendEvent(form->Peer(), &event);
-    }
-
-    test::FakeServices fakes;
-    std::unique_ptr<TMainForm> form;
-
-private:
-    QTemporaryDir dir_;
-    std::string savedExe_;
-};
+using MainWindow = test::MainWindowFixture;
 
 int CountColour(const QImage& image, QRgb colour, QRect area) {
     int count = 0;
@@ -260,12 +215,12 @@ TEST_F(MainWindow, ManualOpensBesideTheProgram) {
     EXPECT_EQ(fakes.shell.opened[0], Dir() + "Manual.txt");
 }
 
-TEST_F(MainWindow, DialogCommandsAreShownButOff) {
+TEST_F(MainWindow, OnlyTheSystemSettingsCommandWaitsForItsDialog) {
     Open();
-    for (TMenuItem* item : {form->ClearHiScoreItem, form->GameConfigItem, form->SysConfigItem,
-                            form->AboutItem, form->TerminateItem})
-        EXPECT_FALSE(item->Enabled()) << item->Name();
-    EXPECT_TRUE(form->ManualItem->Enabled());
+    for (TMenuItem* item : {form->ClearHiScoreItem, form->GameConfigItem, form->AboutItem,
+                            form->TerminateItem, form->ManualItem})
+        EXPECT_TRUE(item->Enabled()) << item->Name();
+    EXPECT_FALSE(form->SysConfigItem->Enabled());
     EXPECT_EQ(form->TerminateItem->ShortCut(), 16465);
     EXPECT_EQ(form->TitleItem->ShortCut(), 16468);
 }

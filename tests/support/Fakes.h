@@ -39,11 +39,13 @@ public:
         ++stops;
         playing.reset();
     }
+    void MessageBeep(unsigned type) override { beeps.push_back(type); }
 
     std::vector<TSoundImage> played;
     TSoundImage playing;
     bool lastSync = false;
     int stops = 0;
+    std::vector<unsigned> beeps;
 };
 
 // Records the documents it was asked to open.

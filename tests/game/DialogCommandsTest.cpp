@@ -1,0 +1,219 @@
+#include "MainWindowFixture.h"
+#include "ModalHook.h"
+#include "components/dialogs/AboutF.h"
+#include "components/dialogs/YesNoF.h"
+#include "components/dialogs/ZeoDialog.h"
+#include "components/settings/GameConf.h"
+#include "framework/Keys.h"
+#include "framework/Menus.h"
+#include "framework/StdCtrls.h"
+#include "game/UGame.h"
+#include "game/UUnit.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace orv {
+namespace {
+
+using test::ModalAnswer;
+using test::PressKey;
+
+class DialogCommands : public test::MainWindowFixture {
+protected:
+    // What the game looked like while the dialog was up.
+    TGameState stateInDialog = gsTitle;
+    bool timerInDialog = true;
+    bool fireInDialog = true;
+
+    void Note() {
+        stateInDialog = Game->State();
+        timerInDialog = form->GameImageBox->TimerEnabled();
+        fireInDialog = Game->Ship()->Fire();
+    }
+};
+
+TEST_F(DialogCommands, EveryDialogHoldsARunningGameAndResumesIt) {
+    Open();
+    const std::function<void()> commands[] = {
+        [&] { form->ClearHiScoreItem->Click(); }, [&] { form->GameConfigItem->Click(); },
+        [&] { form->AboutItem->Click(); }, [&] { form->TerminateItem->Click(); },
+        [&] { form->ConfirmQuit(); }};
+    ModalAnswer answer([&](TForm& f) {
+        Note();
+        f.Close();
+    });
+    for (const auto& command : commands) {
+        form->StartItem->Click();
+        int key = 'Z';
+        form->FormKeyDown(form.get(), key, 0);
+        ASSERT_TRUE(Game->Ship()->Fire());
+        command();
+        EXPECT_EQ(stateInDialog, gsPaused);
+        EXPECT_FALSE(timerInDialog);
+        EXPECT_FALSE(fireInDialog);
+        EXPECT_EQ(Game->State(), gsPlaying);
+        EXPECT_TRUE(form->GameImageBox->TimerEnabled());
+        EXPECT_FALSE(Game->Ship()->Fire()) << "fire went on after the dialog";
+        Game->GameOver();
+    }
+    EXPECT_EQ(answer.shown, 5);
+    EXPECT_FALSE(Application().Terminated());
+}
+
+TEST_F(DialogCommands, APausedGameStaysPaused) {
+    Open();
+    form->StartItem->Click();
+    form->PauseItem->Click();
+    ModalAnswer answer([](TForm& f) { f.Close(); });
+    form->AboutItem->Click();
+    EXPECT_EQ(Game->State(), gsPaused);
+    EXPECT_FALSE(form->GameImageBox->TimerEnabled());
+}
+
+TEST_F(DialogCommands, ClearingTheHighScoreAsksWithNoAsDefault) {
+    Open();
+    Game->SetHiScore(1234);
+    TYesNoForm* seen = nullptr;
+    std::string message;
+    {
+        ModalAnswer answer([&](TForm& f) {
+            seen = &dynamic_cast<TYesNoForm&>(f);
+            message = seen->MessageLabel->Caption();
+            EXPECT_EQ(seen->ActiveControl(), seen->NoButton);
+            EXPECT_EQ(seen->YesButton->Hint(), "消去します");
+            EXPECT_EQ(seen->NoButton->Hint(), "消去しません");
+            PressKey(f, VK_RETURN);
+        });
+        form->ClearHiScoreItem->Click();
+    }
+    EXPECT_EQ(message, "ハイスコアを消去しますか？");
+    EXPECT_EQ(Game->HiScore(), 1234);
+    {
+        ModalAnswer escape([](TForm& f) { PressKey(f, VK_ESCAPE); });
+        form->ClearHiScoreItem->Click();
+    }
+    EXPECT_EQ(Game->HiScore(), 1234);
+    {
+        ModalAnswer yes([](TForm& f) { dynamic_cast<TYesNoForm&>(f).YesButton->Click(); });
+        form->ClearHiScoreItem->Click();
+    }
+    EXPECT_EQ(Game->HiScore(), 0);
+    EXPECT_EQ(form->HiScoreLabel->Caption(), "000000");
+}
+
+TEST_F(DialogCommands, QuittingAsksWithYesAsDefaultAndNoOnEsc) {
+    Open();
+    {
+        ModalAnswer escape([](TForm& f) {
+            auto& yesNo = dynamic_cast<TYesNoForm&>(f);
+            EXPECT_EQ(yesNo.MessageLabel->Caption(), "プログラムを終了します");
+            EXPECT_EQ(yesNo.ActiveControl(), yesNo.YesButton);
+            PressKey(f, VK_ESCAPE);
+        });
+        form->TerminateItem->Click();
+    }
+    EXPECT_FALSE(Application().Terminated());
+    bool canClose = true;
+    {
+        ModalAnswer no([](TForm& f) { dynamic_cast<TYesNoForm&>(f).NoButton->Click(); });
+        form->FormCloseQuery(form.get(), canClose);
+    }
+    EXPECT_FALSE(canClose);
+    {
+        ModalAnswer enter([](TForm& f) { PressKey(f, VK_RETURN); });
+        form->FormCloseQuery(form.get(), canClose);
+        EXPECT_TRUE(canClose);
+        form->TerminateItem->Click();
+        EXPECT_EQ(enter.shown, 2);
+    }
+    EXPECT_TRUE(Application().Terminated());
+}
+
+TEST_F(DialogCommands, GameSettingsChangeNothingUntilOk) {
+    Open();
+    Game->SetSound(false, true);
+    bool laserEnabledAtShow = true;
+    bool laserCheckedAtShow = false;
+    {
+        ModalAnswer cancel([&](TForm& f) {
+            auto& config = dynamic_cast<TGameConfigForm&>(f);
+            laserEnabledAtShow = config.LaserSoundCheckBox->Enabled();
+            laserCheckedAtShow = config.LaserSoundCheckBox->Checked();
+            config.SoundCheckBox->SetChecked(true);
+            config.LaserSoundCheckBox->SetChecked(false);
+            PressKey(f, VK_ESCAPE);
+        });
+        form->GameConfigItem->Click();
+    }
+    EXPECT_FALSE(laserEnabledAtShow);
+    EXPECT_TRUE(laserCheckedAtShow);
+    bool sound = true, laser = false;
+    Game->GetSound(sound, laser);
+    EXPECT_FALSE(sound);
+    EXPECT_TRUE(laser);
+    {
+        ModalAnswer ok([](TForm& f) {
+            auto& config = dynamic_cast<TGameConfigForm&>(f);
+            config.SoundCheckBox->SetChecked(true);
+            config.LaserSoundCheckBox->SetChecked(false);
+            config.SetButton->Click();
+        });
+        form->GameConfigItem->Click();
+    }
+    Game->GetSound(sound, laser);
+    EXPECT_TRUE(sound);
+    EXPECT_FALSE(laser);
+    EXPECT_TRUE(form->MyExplodeWavePlayer->Enabled());
+    EXPECT_FALSE(form->LaserWavePlayer->Enabled());
+}
+
+TEST_F(DialogCommands, GameSettingsFormIsReleasedEvenWhenHandlingFails) {
+    Open();
+    QCoreApplication::sendPostedEvents();
+    const int before = Application().ComponentCount();
+    {
+        ModalAnswer fail([](TForm&) { throw std::runtime_error("broken"); });
+        EXPECT_THROW(form->GameConfigItem->Click(), std::runtime_error);
+    }
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(Application().ComponentCount(), before);
+    EXPECT_FALSE(form->GameImageBox->TimerEnabled());
+}
+
+TEST_F(DialogCommands, AboutBoxShowsTheVersionAndTheMakersLogo) {
+    Open();
+    EXPECT_EQ(form->AboutDialog->VersionCaption, "Ver1.10");
+    EXPECT_FALSE(form->AboutDialog->MakerPicture().Empty());
+    std::string version, name;
+    ModalAnswer answer([&](TForm& f) {
+        auto& about = dynamic_cast<TAboutForm&>(f);
+        version = about.VersionLabel->Caption();
+        name = about.Name2Label->Caption();
+        about.OKButton->Click();
+    });
+    form->AboutItem->Click();
+    EXPECT_EQ(version, "Ver1.10");
+    EXPECT_EQ(name, "ORBIT RAVEN");
+    EXPECT_EQ(answer.captions, std::vector<std::string>{"このプログラムについて"});
+}
+
+TEST_F(DialogCommands, DialogComponentsHaveTheirStoredValues) {
+    Open();
+    EXPECT_FALSE(form->YesNoDialog->PositionEnabled);
+    EXPECT_EQ(form->YesNoDialog->FormLeft, 200);
+    EXPECT_EQ(form->YesNoDialog->FormTop, 200);
+    EXPECT_FALSE(form->AboutDialog->PositionEnabled);
+    EXPECT_EQ(form->AboutDialog->Name1Caption, "- Shooting Game -");
+    // Created between the menu and the settings file.
+    const auto& all = form->Components();
+    const auto at = [&](TComponent* c) { return std::find(all.begin(), all.end(), c) - all.begin(); };
+    EXPECT_LT(at(form->TerminateItem), at(form->YesNoDialog));
+    EXPECT_LT(at(form->YesNoDialog), at(form->AboutDialog));
+    EXPECT_LT(at(form->AboutDialog), at(form->AutoIniFile));
+}
+
+} // namespace
+} // namespace orv
