@@ -14,7 +14,7 @@ packages=(
   libcanberra-dev sound-theme-freedesktop
   fonts-ipafont-gothic fonts-dejavu-core
   libgtest-dev libbenchmark-dev
-  xvfb xdotool x11-utils openbox pulseaudio pulseaudio-utils
+  xvfb xdotool x11-utils openbox weston pulseaudio pulseaudio-utils
 )
 
 install_missing() {

@@ -9,14 +9,29 @@
 #include <QIcon>
 #include <QScreen>
 #include <QSessionManager>
+#include <QSocketNotifier>
 
 #include <algorithm>
 
 #include <cassert>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace orv {
 namespace {
+
 TApplication* instance = nullptr;
+
+// A signal handler may only write to a descriptor; the event loop reads the
+// other end and ends the program the ordinary way, so settings are saved.
+int signalSockets[2] = {-1, -1};
+
+void OnTerminateSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(signalSockets[0], &byte, 1);
+}
+
 } // namespace
 
 // Catches every exception at Qt's dispatch, so none crosses the event loop.
@@ -51,6 +66,7 @@ TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr) {
     sound_ = CreateQtSoundService();
     shell_ = CreateQtShell();
     RegisterFontSubstitutions();
+    WatchTerminateSignals();
     // The desktop's logout asks the main form the same question as its
     // close box.
     QObject::connect(qt_.get(), &QGuiApplication::commitDataRequest, [this](QSessionManager& s) {
@@ -61,8 +77,26 @@ TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr) {
 
 TApplication::~TApplication() {
     DestroyComponents();
+    signalNotifier_.reset();
     sound_.reset();
     instance = nullptr;
+}
+
+void TApplication::WatchTerminateSignals() {
+    if (signalSockets[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalSockets) != 0)
+        return;
+    signalNotifier_ = std::make_unique<QSocketNotifier>(signalSockets[1], QSocketNotifier::Read);
+    QObject::connect(signalNotifier_.get(), &QSocketNotifier::activated, [this] {
+        char byte = 0;
+        [[maybe_unused]] const auto read = ::read(signalSockets[1], &byte, 1);
+        Terminate();
+    });
+    struct sigaction action {};
+    action.sa_handler = OnTerminateSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(signal, &action, nullptr);
 }
 
 TApplication& TApplication::Instance() {

@@ -14,13 +14,16 @@
 #include <string>
 #include <vector>
 
+class QSocketNotifier;
+
 namespace orv {
 
 class TForm;
 
 // The application object: the program's identity, its forms and the
 // platform services. It also is the boundary for exceptions: one raised in
-// any handler is shown in a message box and the program goes on.
+// any handler is shown in a message box and the program goes on. A request
+// to end from outside (SIGTERM, SIGINT, SIGHUP) ends the program normally.
 //
 // Exactly one exists while the program (or a test) runs.
 class TApplication : public TComponent {
@@ -90,6 +93,8 @@ private:
     std::string title_;
     std::string exeName_;
     void DestroyReleased();
+    // SIGTERM, SIGINT and SIGHUP end the program like Terminate.
+    void WatchTerminateSignals();
 
     TForm* mainForm_ = nullptr;
     std::vector<TForm*> released_;
@@ -99,6 +104,7 @@ private:
     std::unique_ptr<IMessageBox> messageBox_;
     std::unique_ptr<ISoundService> sound_;
     std::unique_ptr<IShell> shell_;
+    std::unique_ptr<QSocketNotifier> signalNotifier_;
 };
 
 // The running application object.

@@ -40,8 +40,9 @@ void Wait(int ms) { QThread::msleep(static_cast<unsigned long>(ms)); }
 // The program started from a fresh copy of its folder.
 class Program {
 public:
-    Program() {
+    explicit Program(const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
         const QString dir = folder_.path();
+        process_.setProcessEnvironment(env);
         QFile::copy(programPath, dir + "/orbit-raven");
         QFile::copy(QFileInfo(programPath).dir().filePath("Manual.txt"), dir + "/Manual.txt");
         process_.setWorkingDirectory(dir);
@@ -108,6 +109,7 @@ public:
     }
 
     bool Running() const { return process_.state() == QProcess::Running; }
+    void Terminate() { process_.terminate(); }
     bool WaitForExit(int ms) { return process_.waitForFinished(ms); }
     int ExitCode() const { return process_.exitCode(); }
     int Status() const { return process_.exitStatus(); }
@@ -223,7 +225,68 @@ TEST(WholeProgram, CtrlQAsksBeforeEnding) {
     EXPECT_NE(program.SettingsFile().indexOf("[Application]\r\nName=ORBIT RAVEN\r\n"), -1);
 }
 
+TEST(WholeProgram, HiDpiScreenScalesThePixelArtCrisply) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_SCALE_FACTOR", "2");
+    Program program(env);
+    ASSERT_TRUE(program.WaitForWindow()) << "no window appeared";
+    // The window keeps its logical size: twice as many pixels each way.
+    EXPECT_EQ(program.Width(), 2 * 604);
+    const QImage shot = program.Grab();
+    Save(shot, "hidpi.png");
+    // Inside the doubled title every screen pixel pair repeats exactly:
+    // nearest-neighbour scaling, no blur.
+    const int fieldTop = program.Height() - 2 * 422 + 2 * 14;
+    int blocks = 0, uneven = 0, lit = 0;
+    for (int y = fieldTop + 2 * 64; y < fieldTop + 2 * 224; y += 2)
+        for (int x = 2 * (8 + 20); x < 2 * (8 + 380); x += 2) {
+            const QRgb c = shot.pixel(x, y);
+            ++blocks;
+            lit += IsGreen(c);
+            uneven += shot.pixel(x + 1, y) != c || shot.pixel(x, y + 1) != c ||
+                      shot.pixel(x + 1, y + 1) != c;
+        }
+    EXPECT_GT(lit, 2000) << "the title is not where it should be";
+    EXPECT_EQ(uneven, 0) << "of " << blocks << " blocks";
+}
+
 } // namespace
+
+// Starts the program under a headless Wayland compositor when weston is
+// installed: it must come up, run, and end normally on SIGTERM, saving its
+// settings.
+TEST(WholeProgram, RunsUnderWayland) {
+    if (QStandardPaths::findExecutable("weston").isEmpty())
+        GTEST_SKIP() << "weston is not installed; no Wayland run";
+    QTemporaryDir runtime;
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_RUNTIME_DIR", runtime.path());
+    QProcess compositor;
+    compositor.setProcessEnvironment(env);
+    compositor.start("weston", {"--backend=headless-backend.so", "--socket=orv-wayland",
+                                "--idle-time=0", "--no-config"});
+    QElapsedTimer clock;
+    clock.start();
+    while (!QFile::exists(runtime.filePath("orv-wayland")) && clock.elapsed() < 10000)
+        Wait(50);
+    ASSERT_TRUE(QFile::exists(runtime.filePath("orv-wayland"))) << "weston did not start";
+    env.insert("WAYLAND_DISPLAY", "orv-wayland");
+    env.insert("QT_QPA_PLATFORM", "wayland");
+    env.remove("DISPLAY");
+    {
+        Program program(env);
+        Wait(2500);
+        ASSERT_TRUE(program.Running()) << "the program did not stay up under Wayland";
+        program.Terminate();
+        ASSERT_TRUE(program.WaitForExit(10000));
+        EXPECT_EQ(program.ExitCode(), 0);
+        EXPECT_NE(program.SettingsFile().indexOf("Name=ORBIT RAVEN"), -1)
+            << "the settings were not saved on SIGTERM";
+    }
+    compositor.terminate();
+    compositor.waitForFinished(3000);
+}
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
@@ -243,7 +306,7 @@ int main(int argc, char** argv) {
     // A display of our own, numbered after our process so runs do not meet.
     const QString display = QStringLiteral(":%1").arg(50 + getpid() % 400);
     QProcess xvfb;
-    xvfb.start("Xvfb", {display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    xvfb.start("Xvfb", {display, "-screen", "0", "2560x1600x24", "-nolisten", "tcp"});
     const QString socket = "/tmp/.X11-unix/X" + display.mid(1);
     QElapsedTimer clock;
     clock.start();
