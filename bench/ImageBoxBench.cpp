@@ -40,7 +40,10 @@ void BM_TickWithRepaint(benchmark::State& state) {
     state.counters["paints_per_tick"] =
         static_cast<double>(painted) / static_cast<double>(state.iterations());
 }
-BENCHMARK(BM_TickWithRepaint)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_TickWithRepaint)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 } // namespace
 

@@ -81,7 +81,8 @@ int main(int argc, char** argv) {
         child.waitForFinished(30000);
         double painted = 0;
         long rss = 0;
-        if (std::sscanf(child.readAllStandardOutput().constData(), "%lf %ld", &painted, &rss) != 2) {
+        if (std::sscanf(child.readAllStandardOutput().constData(), "%lf %ld", &painted, &rss) !=
+            2) {
             std::puts("the child reported nothing");
             return 1;
         }

@@ -31,7 +31,9 @@ Stats ErrorsOf(const std::vector<Clock::time_point>& stamps) {
         errors.push_back(std::abs(period - kPeriodMs));
     }
     std::sort(errors.begin(), errors.end());
-    const auto at = [&](double q) { return errors[static_cast<std::size_t>(q * (errors.size() - 1))]; };
+    const auto at = [&](double q) {
+        return errors[static_cast<std::size_t>(q * (errors.size() - 1))];
+    };
     return {at(0.5), at(0.99), errors.back()};
 }
 

@@ -104,7 +104,9 @@ TApplication& TApplication::Instance() {
     return *instance;
 }
 
-bool TApplication::Exists() { return instance != nullptr; }
+bool TApplication::Exists() {
+    return instance != nullptr;
+}
 
 std::string TApplication::ExeDir() const {
     const auto slash = exeName_.find_last_of('/');
@@ -126,7 +128,8 @@ void TApplication::ReleaseLater(TForm& form) {
     if (std::find(released_.begin(), released_.end(), &form) != released_.end())
         return;
     released_.push_back(&form);
-    QMetaObject::invokeMethod(qt_.get(), [this] { DestroyReleased(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qt_.get(), [this] { DestroyReleased(); }, Qt::QueuedConnection);
 }
 
 void TApplication::DestroyReleased() {
@@ -167,7 +170,9 @@ void TApplication::SetSoundService(std::unique_ptr<ISoundService> service) {
     sound_ = std::move(service);
 }
 
-void TApplication::SetShell(std::unique_ptr<IShell> service) { shell_ = std::move(service); }
+void TApplication::SetShell(std::unique_ptr<IShell> service) {
+    shell_ = std::move(service);
+}
 
 void TApplication::SetIcon(const std::string& iconResource) {
     QApplication::setWindowIcon(
@@ -178,8 +183,7 @@ void TApplication::SetDesktopEntry(const std::string& name) {
     QGuiApplication::setDesktopFileName(QString::fromStdString(name));
 }
 
-int TApplication::MessageBox(const std::string& text, const std::string& caption,
-                             unsigned flags) {
+int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
     return messageBox_->Show(text, caption.empty() ? title_ : caption, flags);
 }
 

@@ -108,6 +108,8 @@ private:
 };
 
 // The running application object.
-inline TApplication& Application() { return TApplication::Instance(); }
+inline TApplication& Application() {
+    return TApplication::Instance();
+}
 
 } // namespace orv

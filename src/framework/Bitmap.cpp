@@ -47,14 +47,26 @@ QPainter* TBitmap::BitmapCanvas::BeginPaint() {
     return painter_.get();
 }
 
-void TBitmap::BitmapCanvas::EndPaint() { painter_.reset(); }
+void TBitmap::BitmapCanvas::EndPaint() {
+    painter_.reset();
+}
 
-int TBitmap::Width() const { return width_; }
-int TBitmap::Height() const { return height_; }
-bool TBitmap::Empty() const { return width_ == 0 || height_ == 0; }
+int TBitmap::Width() const {
+    return width_;
+}
+int TBitmap::Height() const {
+    return height_;
+}
+bool TBitmap::Empty() const {
+    return width_ == 0 || height_ == 0;
+}
 
-void TBitmap::SetWidth(int width) { SetSize(width, Height()); }
-void TBitmap::SetHeight(int height) { SetSize(Width(), height); }
+void TBitmap::SetWidth(int width) {
+    SetSize(width, Height());
+}
+void TBitmap::SetHeight(int height) {
+    SetSize(Width(), height);
+}
 
 void TBitmap::SetSize(int width, int height) {
     width = std::max(0, width);
@@ -86,7 +98,9 @@ void TBitmap::SetImage(const QImage& image) {
     Changed();
 }
 
-void TBitmap::LoadFromResourceID(int id) { LoadFromResourceName(std::to_string(id)); }
+void TBitmap::LoadFromResourceID(int id) {
+    LoadFromResourceName(std::to_string(id));
+}
 
 void TBitmap::LoadFromResourceName(const std::string& name) {
     const QImage image(QString::fromStdString(ResourcePath(TResourceType::rtBitmap, name)));

@@ -9,9 +9,13 @@
 namespace orv {
 namespace {
 
-QColor ToQColor(TColor c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
+QColor ToQColor(TColor c) {
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
 
-QRect ToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Width(), r.Height()); }
+QRect ToQRect(const TRect& r) {
+    return QRect(r.Left, r.Top, r.Width(), r.Height());
+}
 
 QBrush ToQBrush(const TBrush& brush) {
     switch (brush.Style) {
@@ -25,7 +29,9 @@ QBrush ToQBrush(const TBrush& brush) {
     return QBrush(Qt::NoBrush);
 }
 
-int Sign(int v) { return (v > 0) - (v < 0); }
+int Sign(int v) {
+    return (v > 0) - (v < 0);
+}
 
 } // namespace
 

@@ -4,7 +4,9 @@
 
 namespace orv {
 namespace {
-QTabWidget& TabsOf(const TPageControl& control) { return *static_cast<QTabWidget*>(control.Peer()); }
+QTabWidget& TabsOf(const TPageControl& control) {
+    return *static_cast<QTabWidget*>(control.Peer());
+}
 } // namespace
 
 TTabSheet::TTabSheet(TComponent* owner) : TWinControl(owner) {
@@ -17,7 +19,9 @@ void TTabSheet::SetCaption(const std::string& caption) {
         pages->UpdateCaption(*this);
 }
 
-void TTabSheet::SetPageControl(TPageControl* pageControl) { SetParent(pageControl); }
+void TTabSheet::SetPageControl(TPageControl* pageControl) {
+    SetParent(pageControl);
+}
 
 TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) {
     auto tabs = std::make_unique<QTabWidget>();

@@ -24,7 +24,9 @@ void TComponent::DestroyComponents() {
     }
 }
 
-void TComponent::Insert(TComponent* component) { components_.push_back(component); }
+void TComponent::Insert(TComponent* component) {
+    components_.push_back(component);
+}
 
 void TComponent::Remove(TComponent* component) {
     const auto it = std::find(components_.begin(), components_.end(), component);

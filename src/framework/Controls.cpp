@@ -70,7 +70,9 @@ void TWinControl::SetFocus() {
         Peer()->setFocus(Qt::OtherFocusReason);
 }
 
-bool TWinControl::Focused() const { return Peer() && Peer()->hasFocus(); }
+bool TWinControl::Focused() const {
+    return Peer() && Peer()->hasFocus();
+}
 
 void TControl::SetEnabled(bool enabled) {
     enabled_ = enabled;
@@ -157,14 +159,18 @@ void TControl::PaintOnScreen(QPainter& painter) {
     canvas_->painter = nullptr;
 }
 
-void TControl::AttachPaintPeer() { AttachPeer(std::make_unique<TPaintPeer>(*this)); }
+void TControl::AttachPaintPeer() {
+    AttachPeer(std::make_unique<TPaintPeer>(*this));
+}
 
 void TControl::SetOpaque(bool opaque) {
     peer_->setAttribute(Qt::WA_OpaquePaintEvent, opaque);
     peer_->setAttribute(Qt::WA_NoSystemBackground, opaque);
 }
 
-TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) { AttachPaintPeer(); }
+TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {
+    AttachPaintPeer();
+}
 
 // ---- TWinControl -----------------------------------------------------------
 

@@ -27,8 +27,7 @@ public:
 // A program resource that is not there; the message names it.
 class EResNotFound : public Exception {
 public:
-    explicit EResNotFound(const std::string& name)
-        : Exception(name + " ﾘｿｰｽが見つかりません") {}
+    explicit EResNotFound(const std::string& name) : Exception(name + " ﾘｿｰｽが見つかりません") {}
 };
 
 // A checked conversion of an object to a class it is not.

@@ -33,9 +33,13 @@ void TBevel::SetStyle(TBevelCut style) {
     Invalidate();
 }
 
-void TBevel::Paint() { DrawBevelFrame(Canvas(), {0, 0, Width(), Height()}, style_, 1); }
+void TBevel::Paint() {
+    DrawBevelFrame(Canvas(), {0, 0, Width(), Height()}, style_, 1);
+}
 
-TCustomPanel::TCustomPanel(TComponent* owner) : TWinControl(owner) { AttachPaintPeer(); }
+TCustomPanel::TCustomPanel(TComponent* owner) : TWinControl(owner) {
+    AttachPaintPeer();
+}
 
 void TCustomPanel::SetBevelWidth(int width) {
     bevelWidth_ = width;

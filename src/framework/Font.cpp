@@ -19,9 +19,9 @@ QFont TFont::ToQFont() const {
 
 void RegisterFontSubstitutions() {
     QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
-                               QStringList() << QStringLiteral("IPAPGothic")
-                                             << QStringLiteral("IPAGothic")
-                                             << QStringLiteral("DejaVu Sans"));
+                               QStringList()
+                                   << QStringLiteral("IPAPGothic") << QStringLiteral("IPAGothic")
+                                   << QStringLiteral("DejaVu Sans"));
     QFont::insertSubstitutions(QStringLiteral("Small Fonts"),
                                QStringList() << QStringLiteral("DejaVu Sans Condensed")
                                              << QStringLiteral("Liberation Sans")

@@ -156,7 +156,9 @@ void TForm::Show() {
         activeControl_->SetFocus();
 }
 
-bool TForm::Showing() const { return Peer()->isVisible(); }
+bool TForm::Showing() const {
+    return Peer()->isVisible();
+}
 
 int TForm::ShowModal() {
     modalResult_ = mrNone;
@@ -196,9 +198,13 @@ void TForm::SetActiveControl(TWinControl* control) {
         control->SetFocus();
 }
 
-void TForm::Hide() { Peer()->hide(); }
+void TForm::Hide() {
+    Peer()->hide();
+}
 
-void TForm::Close() { Peer()->close(); }
+void TForm::Close() {
+    Peer()->close();
+}
 
 bool TForm::CloseQuery() {
     bool canClose = true;

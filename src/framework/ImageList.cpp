@@ -11,13 +11,16 @@ TImageList::TImageList(int width, int height) : width_(width), height_(height) {
 
 TImageList::~TImageList() = default;
 
-void TImageList::Clear() { images_.clear(); }
+void TImageList::Clear() {
+    images_.clear();
+}
 
 void TImageList::AddMasked(const TBitmap& bitmap, TColor maskColor) {
     const QRgb mask = qRgb(GetRValue(maskColor), GetGValue(maskColor), GetBValue(maskColor));
     for (int left = 0; left + width_ <= bitmap.Width(); left += width_) {
-        QImage picture = bitmap.Image().copy(left, 0, width_, height_).convertToFormat(
-            QImage::Format_ARGB32_Premultiplied);
+        QImage picture = bitmap.Image()
+                             .copy(left, 0, width_, height_)
+                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
         for (int y = 0; y < picture.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
             for (int x = 0; x < picture.width(); ++x)

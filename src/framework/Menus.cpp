@@ -45,8 +45,7 @@ QKeySequence SequenceOf(int shortCut) {
 
 } // namespace
 
-TMenuItem::TMenuItem(TComponent* owner)
-    : TComponent(owner), action_(std::make_unique<QAction>()) {
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), action_(std::make_unique<QAction>()) {
     // The window owns the keys; a shortcut fires while the window is active.
     action_->setShortcutContext(Qt::WindowShortcut);
     QObject::connect(action_.get(), &QAction::triggered, [this] { Click(); });
@@ -125,7 +124,9 @@ TMainMenu::TMainMenu(TComponent* owner) : TComponent(owner) {}
 
 TMainMenu::~TMainMenu() = default;
 
-void TMainMenu::Add(TMenuItem* item) { items_.push_back(item); }
+void TMainMenu::Add(TMenuItem* item) {
+    items_.push_back(item);
+}
 
 void TMainMenu::Fill(QMenuBar& bar) const {
     bar.clear();

@@ -12,13 +12,23 @@ TPicture::TPicture() : image_(std::make_unique<QImage>()) {}
 
 TPicture::~TPicture() = default;
 
-bool TPicture::Empty() const { return image_->isNull(); }
-int TPicture::Width() const { return image_->width(); }
-int TPicture::Height() const { return image_->height(); }
+bool TPicture::Empty() const {
+    return image_->isNull();
+}
+int TPicture::Width() const {
+    return image_->width();
+}
+int TPicture::Height() const {
+    return image_->height();
+}
 
-void TPicture::Assign(const TPicture& source) { *image_ = *source.image_; }
+void TPicture::Assign(const TPicture& source) {
+    *image_ = *source.image_;
+}
 
-void TPicture::Clear() { *image_ = QImage(); }
+void TPicture::Clear() {
+    *image_ = QImage();
+}
 
 bool TPicture::LoadIcon(const std::string& resourceName) {
     *image_ = QImage(QString::fromStdString(ResourcePath(TResourceType::rtIcon, resourceName)));

@@ -52,6 +52,8 @@ public:
 
 } // namespace
 
-std::unique_ptr<IMessageBox> CreateQtMessageBox() { return std::make_unique<TQtMessageBox>(); }
+std::unique_ptr<IMessageBox> CreateQtMessageBox() {
+    return std::make_unique<TQtMessageBox>();
+}
 
 } // namespace orv

@@ -15,6 +15,8 @@ public:
 
 } // namespace
 
-std::unique_ptr<IShell> CreateQtShell() { return std::make_unique<TQtShell>(); }
+std::unique_ptr<IShell> CreateQtShell() {
+    return std::make_unique<TQtShell>();
+}
 
 } // namespace orv

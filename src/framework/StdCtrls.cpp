@@ -3,8 +3,8 @@
 #include "Forms.h"
 
 #include <QCheckBox>
-#include <QPainter>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPushButton>
 
 namespace orv {
@@ -145,7 +145,9 @@ void TCheckBox::SetChecked(bool checked) {
 
 // ---- TGroupBox -------------------------------------------------------------
 
-TGroupBox::TGroupBox(TComponent* owner) : TWinControl(owner) { AttachPaintPeer(); }
+TGroupBox::TGroupBox(TComponent* owner) : TWinControl(owner) {
+    AttachPaintPeer();
+}
 
 void TGroupBox::SetCaption(const std::string& caption) {
     caption_ = caption;

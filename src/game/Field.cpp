@@ -2,7 +2,9 @@
 
 namespace orv {
 
-void TField::Clear() { cells_ = {}; }
+void TField::Clear() {
+    cells_ = {};
+}
 
 std::uint8_t TField::GetCell(int x, int y) const {
     return cells_[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];

@@ -17,7 +17,7 @@ class TField {
 public:
     static constexpr int kCells = 25;
     static constexpr int kCellSize = 16;
-    static constexpr TRect kFieldRect{0, 0, kCells * kCellSize, kCells * kCellSize};
+    static constexpr TRect kFieldRect{0, 0, kCells* kCellSize, kCells* kCellSize};
 
     void Clear();
     std::uint8_t GetCell(int x, int y) const;

@@ -38,7 +38,10 @@ struct StoredLabel {
 constexpr StoredLabel kLabelsBeforeBoxes[] = {
     {&TMainForm::ScoreLabel, "ScoreLabel", {420, 256, 181, 24}, "000000", clWhite},
     {&TMainForm::HiScoreLabel, "HiScoreLabel", {420, 192, 181, 24}, "000000", clWhite},
-    {&TMainForm::HiScoreCaptionLabel, "HiScoreCaptionLabel", {420, 160, 181, 24}, "HIGH SCORE",
+    {&TMainForm::HiScoreCaptionLabel,
+     "HiScoreCaptionLabel",
+     {420, 160, 181, 24},
+     "HIGH SCORE",
      clWhite},
     {&TMainForm::ScoreCaptionLabel, "ScoreCaptionLabel", {420, 224, 181, 24}, "SCORE", clWhite},
     {&TMainForm::LeftCaptionLabel, "LeftCaptionLabel", {420, 352, 181, 24}, "LEFT", clWhite},
@@ -153,10 +156,9 @@ void TMainForm::CreateLabels() {
 void TMainForm::CreateImageBoxes() {
     TBitmap title;
     title.LoadFromFile(ResourcePath(TResourceType::rtForm, "MainForm.TitleImageBox"));
-    TitleImageBox = MakeImageBox(*this, *this, "TitleImageBox", {{420, 8, 180, 80}, true, 100},
-                                 &title);
-    LeftImageBox =
-        MakeImageBox(*this, *this, "LeftImageBox", {{440, 384, 144, 16}, false, 100});
+    TitleImageBox =
+        MakeImageBox(*this, *this, "TitleImageBox", {{420, 8, 180, 80}, true, 100}, &title);
+    LeftImageBox = MakeImageBox(*this, *this, "LeftImageBox", {{440, 384, 144, 16}, false, 100});
     for (const StoredLabel& stored : kZeoLabels)
         this->*stored.field = MakeLabel(*this, stored);
     ImageBox1 = MakeImageBox(*this, *this, "ImageBox1", {{416, 384, 1, 1}, true, 100});
@@ -370,7 +372,9 @@ void TMainForm::ManualItemClick(TObject*) {
     Application().Shell().Open(Application().ExeDir() + "Manual.txt");
 }
 
-void TMainForm::TitleItemClick(TObject*) { Game->ToTitle(); }
+void TMainForm::TitleItemClick(TObject*) {
+    Game->ToTitle();
+}
 
 void TMainForm::AutoIniFileIniLoaded(TObject*) {
     const std::string name = AutoIniFile->ReadString("Application", "Name", kProgramName);
@@ -470,7 +474,9 @@ void TMainForm::TerminateItemClick(TObject*) {
         Application().Terminate();
 }
 
-void TMainForm::FormCloseQuery(TObject*, bool& canClose) { canClose = ConfirmQuit(); }
+void TMainForm::FormCloseQuery(TObject*, bool& canClose) {
+    canClose = ConfirmQuit();
+}
 
 void TMainForm::AutoIniFileIniSaving(TObject*) {
     AutoIniFile->WriteString("Application", "Name", kProgramName);

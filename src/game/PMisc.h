@@ -20,7 +20,9 @@ inline constexpr std::array<TPoint, 9> kDirections{{
     {1, -1},  // up-right
 }};
 
-constexpr TPoint PointAdd(TPoint a, TPoint b) { return {a.X + b.X, a.Y + b.Y}; }
+constexpr TPoint PointAdd(TPoint a, TPoint b) {
+    return {a.X + b.X, a.Y + b.Y};
+}
 
 constexpr int ManhattanDistance(TPoint a, TPoint b) {
     return (a.X > b.X ? a.X - b.X : b.X - a.X) + (a.Y > b.Y ? a.Y - b.Y : b.Y - a.Y);

@@ -20,8 +20,12 @@ namespace {
 using test::ModalAnswer;
 using test::PressKey;
 
-TYesNoForm& AsYesNo(TForm& form) { return dynamic_cast<TYesNoForm&>(form); }
-TAboutForm& AsAbout(TForm& form) { return dynamic_cast<TAboutForm&>(form); }
+TYesNoForm& AsYesNo(TForm& form) {
+    return dynamic_cast<TYesNoForm&>(form);
+}
+TAboutForm& AsAbout(TForm& form) {
+    return dynamic_cast<TAboutForm&>(form);
+}
 
 TEST(YesNoDialog, StartsWithItsConstructorValues) {
     TYesNoDialog dialog(nullptr);
@@ -160,8 +164,11 @@ TEST(YesNoDialog, BeepsOnlyWhenEnabled) {
     dialog.ApplyToForm(quiet);
     EXPECT_TRUE(fakes.sound.beeps.empty());
     dialog.BeepEnabled = true;
-    for (auto [type, code] : {std::pair{btDefault, 0x00u}, {btInformation, 0x40u},
-                              {btWarning, 0x30u}, {btQuestion, 0x20u}, {btSystemError, 0x10u}}) {
+    for (auto [type, code] : {std::pair{btDefault, 0x00u},
+                              {btInformation, 0x40u},
+                              {btWarning, 0x30u},
+                              {btQuestion, 0x20u},
+                              {btSystemError, 0x10u}}) {
         dialog.BeepType = type;
         TYesNoForm form(nullptr);
         dialog.ApplyToForm(form);

@@ -1,6 +1,6 @@
+#include "components/media/ImageBox.h"
 #include "EventLoop.h"
 #include "Fakes.h"
-#include "components/media/ImageBox.h"
 #include "framework/Forms.h"
 
 #include <gtest/gtest.h>

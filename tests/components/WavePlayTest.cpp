@@ -1,5 +1,5 @@
-#include "Fakes.h"
 #include "components/media/WavePlay.h"
+#include "Fakes.h"
 #include "framework/Exceptions.h"
 #include "framework/Resources.h"
 
@@ -44,8 +44,7 @@ TEST_F(WavePlayer, ResourceIsReadWholeByteForByte) {
     player.SetResourceName("SND_ENEMY_EXPLODE");
     player.Loaded();
     ASSERT_NE(player.SoundImage(), nullptr);
-    EXPECT_EQ(*player.SoundImage(),
-              LoadResourceData(TResourceType::rtRCData, "SND_ENEMY_EXPLODE"));
+    EXPECT_EQ(*player.SoundImage(), LoadResourceData(TResourceType::rtRCData, "SND_ENEMY_EXPLODE"));
 }
 
 TEST_F(WavePlayer, PlaysOnlyWhenEnabledAndLoaded) {

@@ -20,8 +20,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -35,7 +35,9 @@ QString Run(const QString& program, const QStringList& args, int timeoutMs = 100
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
-void Wait(int ms) { QThread::msleep(static_cast<unsigned long>(ms)); }
+void Wait(int ms) {
+    QThread::msleep(static_cast<unsigned long>(ms));
+}
 
 // The program started from a fresh copy of its folder.
 class Program {
@@ -58,10 +60,10 @@ public:
     }
 
     bool WaitForWindow() {
-        window_ = Run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^ORBIT RAVEN$"},
-                      15000)
-                      .split('\n')
-                      .value(0);
+        window_ =
+            Run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^ORBIT RAVEN$"}, 15000)
+                .split('\n')
+                .value(0);
         if (window_.isEmpty())
             return false;
         Run("xdotool", {"windowactivate", "--sync", window_});
@@ -88,8 +90,8 @@ public:
     void ClickCloseButton() {
         // The window manager's title bar sits just above the window; its
         // close button is at the right end.
-        Run("xdotool", {"mousemove", "--sync", QString::number(x_ + width_ - 9),
-                        QString::number(y_ - 9)});
+        Run("xdotool",
+            {"mousemove", "--sync", QString::number(x_ + width_ - 9), QString::number(y_ - 9)});
         Run("xdotool", {"click", "1"});
     }
 
@@ -153,10 +155,18 @@ int Count(const QImage& image, QRect area, bool (*match)(QRgb)) {
     return count;
 }
 
-bool IsGreen(QRgb c) { return qGreen(c) >= 100 && qRed(c) < 80 && qBlue(c) < 80; }
-bool IsWhite(QRgb c) { return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) > 200; }
-bool IsRed(QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60; }
-bool IsLit(QRgb c) { return (c & 0xFFFFFF) != 0; }
+bool IsGreen(QRgb c) {
+    return qGreen(c) >= 100 && qRed(c) < 80 && qBlue(c) < 80;
+}
+bool IsWhite(QRgb c) {
+    return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) > 200;
+}
+bool IsRed(QRgb c) {
+    return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60;
+}
+bool IsLit(QRgb c) {
+    return (c & 0xFFFFFF) != 0;
+}
 
 QRect FieldRect(const Program& p, int x, int y, int w, int h) {
     return {p.FieldOrigin().x() + x, p.FieldOrigin().y() + y, w, h};
@@ -217,7 +227,8 @@ TEST(WholeProgram, CtrlQAsksBeforeEnding) {
     ASSERT_TRUE(program.WaitForWindow()) << "no window appeared";
     program.Key("ctrl+q");
     ASSERT_TRUE(program.AnswerQuestion("Escape")) << "Ctrl+Q asked nothing";
-    EXPECT_TRUE(program.Running()) << "Esc answered yes; exit " << program.ExitCode() << " status " << program.Status();
+    EXPECT_TRUE(program.Running())
+        << "Esc answered yes; exit " << program.ExitCode() << " status " << program.Status();
     program.Key("ctrl+q");
     ASSERT_TRUE(program.AnswerQuestion("Return"));
     ASSERT_TRUE(program.WaitForExit(10000)) << "Enter did not end the program";

@@ -94,7 +94,7 @@ TEST(Bitmap, StretchDrawDoublesPixelsWithoutBlending) {
 TEST(ImageList, CutsPicturesAndLeavesTheMaskColourTransparent) {
     TBitmap strip(32, 16);
     strip.Canvas().Brush().Color = clRed;
-    strip.Canvas().FillRect({0, 0, 8, 16});   // picture 0: left half red
+    strip.Canvas().FillRect({0, 0, 8, 16}); // picture 0: left half red
     strip.Canvas().Brush().Color = clYellow;
     strip.Canvas().FillRect({16, 0, 32, 8}); // picture 1: top half yellow
     TImageList list;

@@ -1,5 +1,5 @@
-#include "framework/Application.h"
 #include "framework/Component.h"
+#include "framework/Application.h"
 #include "framework/Forms.h"
 
 #include <gtest/gtest.h>

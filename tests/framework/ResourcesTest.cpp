@@ -1,6 +1,6 @@
+#include "framework/Resources.h"
 #include "framework/Bitmap.h"
 #include "framework/Exceptions.h"
-#include "framework/Resources.h"
 #include "framework/Wave.h"
 
 #include <gtest/gtest.h>
@@ -58,8 +58,8 @@ TEST(Resources, UnitPicturesAreSixteenSquareDrawingsOnBlack) {
 }
 
 TEST(Resources, TitlePictureAndIconsHaveTheirSizes) {
-    const QImage titleImage(QString::fromStdString(
-        ResourcePath(TResourceType::rtForm, "MainForm.TitleImageBox")));
+    const QImage titleImage(
+        QString::fromStdString(ResourcePath(TResourceType::rtForm, "MainForm.TitleImageBox")));
     EXPECT_EQ(titleImage.size(), QSize(180, 80));
     for (const char* icon : {"MAINICON", "ZEOICON"}) {
         const QImage image(QString::fromStdString(ResourcePath(TResourceType::rtIcon, icon)));

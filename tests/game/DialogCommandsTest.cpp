@@ -209,7 +209,9 @@ TEST_F(DialogCommands, DialogComponentsHaveTheirStoredValues) {
     EXPECT_EQ(form->AboutDialog->Name1Caption, "- Shooting Game -");
     // Created between the menu and the settings file.
     const auto& all = form->Components();
-    const auto at = [&](TComponent* c) { return std::find(all.begin(), all.end(), c) - all.begin(); };
+    const auto at = [&](TComponent* c) {
+        return std::find(all.begin(), all.end(), c) - all.begin();
+    };
     EXPECT_LT(at(form->TerminateItem), at(form->YesNoDialog));
     EXPECT_LT(at(form->YesNoDialog), at(form->AboutDialog));
     EXPECT_LT(at(form->AboutDialog), at(form->AutoIniFile));

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "Fakes.h"
-#include "framework/Application.h"
 #include "components/media/ImageBox.h"
 #include "components/media/WavePlay.h"
 #include "components/settings/AutoIni.h"
+#include "framework/Application.h"
 #include "game/Main.h"
 
 #include <gtest/gtest.h>

@@ -20,6 +20,8 @@ inline bool RunEventsUntil(const std::function<bool()>& done, int limitMs = 5000
     return true;
 }
 
-inline void DeliverPosted() { QCoreApplication::sendPostedEvents(); }
+inline void DeliverPosted() {
+    QCoreApplication::sendPostedEvents();
+}
 
 } // namespace orv::test

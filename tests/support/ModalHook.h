@@ -32,6 +32,8 @@ private:
 };
 
 // Presses a key on a form as the keyboard would.
-inline void PressKey(TForm& form, int key) { form.KeyDown(key, 0); }
+inline void PressKey(TForm& form, int key) {
+    form.KeyDown(key, 0);
+}
 
 } // namespace orv::test

@@ -74,7 +74,9 @@ TAboutForm::TAboutForm(TComponent* owner) : TForm(owner) {
     FinishLoading();
 }
 
-void TAboutForm::OKButtonClick(TObject*) { SetModalResult(mrOk); }
+void TAboutForm::OKButtonClick(TObject*) {
+    SetModalResult(mrOk);
+}
 
 void TAboutForm::SetPictures(TPicture& program, TPicture& maker) {
     programPicture_ = &program;

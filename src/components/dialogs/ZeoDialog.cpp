@@ -101,7 +101,9 @@ void TYesNoDialog::ApplyToForm(TForm& form) {
     TBaseMessageDialog::ApplyToForm(form);
 }
 
-bool TYesNoDialog::Execute() { return RunForm<TYesNoForm>(*this) == mrYes; }
+bool TYesNoDialog::Execute() {
+    return RunForm<TYesNoForm>(*this) == mrYes;
+}
 
 TAboutDialog::TAboutDialog(TComponent* owner) : TBaseDialog(owner) {
     BeepEnabled = false;

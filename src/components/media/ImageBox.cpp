@@ -204,12 +204,13 @@ void TCustomImageBox::StartTimer() {
     // Resolution is only a hint to the platform; the thread keeps absolute
     // deadlines anyway. A period of 0 or less never ticks.
     const TMessageWindow* receiver = tickReceiver_.get();
-    timer_ = std::make_unique<TPeriodicTimer>(interval_, [receiver] {
-        receiver->Post(kTickMessage);
-    });
+    timer_ =
+        std::make_unique<TPeriodicTimer>(interval_, [receiver] { receiver->Post(kTickMessage); });
 }
 
-void TCustomImageBox::StopTimer() { timer_.reset(); }
+void TCustomImageBox::StopTimer() {
+    timer_.reset();
+}
 
 void TCustomImageBox::WndProc(int message) {
     if (message == kTickMessage)
@@ -246,5 +247,7 @@ void TCustomImageBox::Paint() {
 } // namespace orv
 
 namespace orv {
-bool TCustomImageBox::TimerRunning() const { return timer_ && timer_->Running(); }
+bool TCustomImageBox::TimerRunning() const {
+    return timer_ && timer_->Running();
+}
 } // namespace orv

@@ -28,7 +28,9 @@ void TWavePlayer::Play() {
         Application().Sound().Play(image_, Sync);
 }
 
-void TWavePlayer::Stop() { Application().Sound().Stop(); }
+void TWavePlayer::Stop() {
+    Application().Sound().Stop();
+}
 
 void TWavePlayer::SetEnabled(bool value) {
     enabled_ = value;

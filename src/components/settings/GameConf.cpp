@@ -19,8 +19,8 @@ TButton* MakeButton(TGameConfigForm& form, TWinControl& parent, const char* name
     return button;
 }
 
-TCheckBox* MakeCheckBox(TGameConfigForm& form, TWinControl& parent, const char* name,
-                        int left, int top, int width, const char* caption, const char* hint) {
+TCheckBox* MakeCheckBox(TGameConfigForm& form, TWinControl& parent, const char* name, int left,
+                        int top, int width, const char* caption, const char* hint) {
     auto* box = new TCheckBox(&form);
     box->SetName(name);
     box->SetParent(&parent);
@@ -62,10 +62,9 @@ TGameConfigForm::TGameConfigForm(TComponent* owner) : TForm(owner) {
     SoundCheckBox = MakeCheckBox(*this, *EffectSoundGroupBox, "SoundCheckBox", 16, 16, 265,
                                  "鳴らす", "チェックすると効果音を鳴らします。");
     SoundCheckBox->OnClick = [this](TObject* sender) { SoundCheckBoxClick(sender); };
-    LaserSoundCheckBox =
-        MakeCheckBox(*this, *EffectSoundGroupBox, "LaserSoundCheckBox", 32, 40, 249,
-                     "レーザ発射音を鳴らす",
-                     "このチェックをはずすと、レーザ発射音のみ鳴らさなくなります。");
+    LaserSoundCheckBox = MakeCheckBox(
+        *this, *EffectSoundGroupBox, "LaserSoundCheckBox", 32, 40, 249, "レーザ発射音を鳴らす",
+        "このチェックをはずすと、レーザ発射音のみ鳴らさなくなります。");
     GamePageControl->SetActivePage(SoundTabSheet);
     FinishLoading();
 }
