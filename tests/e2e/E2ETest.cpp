@@ -28,7 +28,7 @@ namespace {
 QString programPath;
 QString shotDir;
 
-QString Run(const QString& program, const QStringList& args, int timeoutMs = 10000) {
+QString RunTool(const QString& program, const QStringList& args, int timeoutMs = 10000) {
     QProcess process;
     process.start(program, args);
     process.waitForFinished(timeoutMs);
@@ -61,20 +61,20 @@ public:
 
     bool WaitForWindow() {
         window_ =
-            Run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^ORBIT RAVEN$"}, 15000)
+            RunTool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^ORBIT RAVEN$"}, 15000)
                 .split('\n')
                 .value(0);
         if (window_.isEmpty())
             return false;
-        Run("xdotool", {"windowactivate", "--sync", window_});
+        RunTool("xdotool", {"windowactivate", "--sync", window_});
         Wait(500);
         ReadGeometry();
         return true;
     }
 
     void Key(const QString& key) {
-        Run("xdotool", {"windowactivate", "--sync", window_});
-        Run("xdotool", {"key", "--clearmodifiers", key});
+        RunTool("xdotool", {"windowactivate", "--sync", window_});
+        RunTool("xdotool", {"key", "--clearmodifiers", key});
         Wait(400);
     }
 
@@ -90,22 +90,22 @@ public:
     void ClickCloseButton() {
         // The window manager's title bar sits just above the window; its
         // close button is at the right end.
-        Run("xdotool",
+        RunTool("xdotool",
             {"mousemove", "--sync", QString::number(x_ + width_ - 9), QString::number(y_ - 9)});
-        Run("xdotool", {"click", "1"});
+        RunTool("xdotool", {"click", "1"});
     }
 
     // Answers the quit question with a key: Return for yes, Escape for no.
     bool AnswerQuestion(const QString& key) {
         const QString dialog =
-            Run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^確認$"}, 10000)
+            RunTool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^確認$"}, 10000)
                 .split('\n')
                 .value(0);
         if (dialog.isEmpty())
             return false;
-        Run("xdotool", {"windowactivate", "--sync", dialog});
+        RunTool("xdotool", {"windowactivate", "--sync", dialog});
         Wait(300);
-        Run("xdotool", {"key", "--clearmodifiers", key});
+        RunTool("xdotool", {"key", "--clearmodifiers", key});
         Wait(500);
         return true;
     }
@@ -126,7 +126,7 @@ private:
     // xwininfo gives the window's absolute place under a reparenting
     // window manager, where xdotool's answer is off by the decoration.
     void ReadGeometry() {
-        const QStringList lines = Run("xwininfo", {"-id", window_}).split('\n');
+        const QStringList lines = RunTool("xwininfo", {"-id", window_}).split('\n');
         for (const QString& raw : lines) {
             const QString line = raw.trimmed();
             const int value = line.section(':', 1).trimmed().toInt();
@@ -190,7 +190,11 @@ TEST(WholeProgram, PlaysThroughItsStatesAndSavesOnClose) {
 
     program.Key("space");
     shot = program.Grab();
-    Save(shot, "game.png");
+    // A picture of the game with the fire key held, for the README.
+    ::RunTool("xdotool", {"keydown", "z"});
+    Wait(700);
+    Save(program.Grab(), "game.png");
+    ::RunTool("xdotool", {"keyup", "z"});
     EXPECT_LT(Count(shot, FieldRect(program, 20, 64, 360, 160), IsGreen), 100)
         << "the title stayed after the start";
     const QPoint strip = program.ClientOrigin() + QPoint(440, 384);
