@@ -40,10 +40,7 @@ build_all
 
 case "$mode" in
   play)
-    if [ -x "$build/src/orbit-raven" ]; then
-      exec "$build/src/orbit-raven"
-    fi
-    echo "Built. The game window is not there yet: the program itself arrives with the main window."
+    exec "$build/src/orbit-raven"
     ;;
   test)
     cd "$build"
