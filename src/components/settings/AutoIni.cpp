@@ -414,7 +414,7 @@ void TAutoIniFile::ShowSaveError(const std::string& detail) const noexcept {
         return;
     try {
         Application().MessageBox("設定ファイル " + iniFileName_ + " を保存できませんでした。\n" +
-                                     "前回の設定ファイルはそのまま残っています。\n\n" + detail,
+                                     "これまでのファイルは変更されていません。\n\n" + detail,
                                  {}, MB_OK | MB_ICONERROR);
     } catch (...) {
         // The program is ending; there is no one left to tell.
