@@ -60,10 +60,10 @@ public:
     }
 
     bool WaitForWindow() {
-        window_ =
-            RunTool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^ORBIT RAVEN$"}, 15000)
-                .split('\n')
-                .value(0);
+        window_ = RunTool("xdotool",
+                          {"search", "--sync", "--onlyvisible", "--name", "^ORBIT RAVEN$"}, 15000)
+                      .split('\n')
+                      .value(0);
         if (window_.isEmpty())
             return false;
         RunTool("xdotool", {"windowactivate", "--sync", window_});
@@ -91,7 +91,7 @@ public:
         // The window manager's title bar sits just above the window; its
         // close button is at the right end.
         RunTool("xdotool",
-            {"mousemove", "--sync", QString::number(x_ + width_ - 9), QString::number(y_ - 9)});
+                {"mousemove", "--sync", QString::number(x_ + width_ - 9), QString::number(y_ - 9)});
         RunTool("xdotool", {"click", "1"});
     }
 
