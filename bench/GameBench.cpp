@@ -4,7 +4,6 @@
 
 #include "components/media/ImageBox.h"
 #include "components/media/WavePlay.h"
-#include "framework/Application.h"
 #include "framework/Bitmap.h"
 #include "framework/Forms.h"
 #include "framework/ImageList.h"
@@ -15,7 +14,6 @@
 
 #include <QCoreApplication>
 
-#include <cstdlib>
 
 namespace {
 

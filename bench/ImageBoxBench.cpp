@@ -2,14 +2,12 @@
 // then the box repaints synchronously, as every game step does.
 
 #include "components/media/ImageBox.h"
-#include "framework/Application.h"
 #include "framework/Forms.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
 
-#include <cstdlib>
 
 namespace {
 
