@@ -7,6 +7,7 @@
 #include "components/media/WavePlay.h"
 #include "components/settings/AutoIni.h"
 #include "components/settings/GameConf.h"
+#include "components/windows/WManager.h"
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
 #include "framework/Exceptions.h"
@@ -248,6 +249,15 @@ void TMainForm::CreateNonVisual() {
     AutoIniFile->SetOrgName("ORIGINAL");
     AutoIniFile->SetComment(kProgramName);
     AutoIniFile->SetWriteEnabled(true);
+    WindowManager = new TWindowManager(this);
+    WindowManager->SetName("WindowManager");
+    WindowManager->SetEntryMax(17);
+    WindowManager->SetHashSize(17);
+    WindowManager->JumpCursor = true;
+    WindowManager->Enabled = true;
+    WindowManager->CursorMoveStep = 20;
+    WindowManager->CursorMaxMoves = 10;
+    WindowManager->SaveProperties = true;
     MyExplodeWavePlayer = MakePlayer(*this, "MyExplodeWavePlayer", "SND_MYSHIP_EXPLODE");
     EnemyExplodeWavePlayer = MakePlayer(*this, "EnemyExplodeWavePlayer", "SND_ENEMY_EXPLODE");
     LaserWavePlayer = MakePlayer(*this, "LaserWavePlayer", "SND_LASER");
