@@ -6,7 +6,7 @@ include(GNUInstallDirs)
 set(ORV_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 set(ORV_PACKAGING_OUT ${PROJECT_BINARY_DIR}/packaging)
 set(ORV_APPSTREAM_ID org.example.orbitraven)
-set(ORV_GAMES_DIR games CACHE PATH "Folder of the launcher, below the install prefix")
+set(ORV_GAMES_DIR games CACHE STRING "Folder of the launcher, below the install prefix")
 set(ORV_HOMEPAGE_URL "https://example.org/orbit-raven"
     CACHE STRING "Home page of the program, for the package and AppStream metadata")
 set(ORV_MAINTAINER "ORBIT RAVEN developers <orbit-raven@example.org>"

@@ -88,6 +88,8 @@ desktop-file-validate "$root/usr/share/applications/orbit-raven.desktop" ||
     fail "desktop-file-validate"
 metainfo="$root/usr/share/metainfo/$appstream_id.metainfo.xml"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
+# The same in the unpacked tree: the launchable desktop entry must be there.
+appstreamcli validate-tree --no-net "$root" || fail "appstreamcli validate-tree"
 grep -q '<screenshot type="default">' "$metainfo" || fail "metainfo has no default screenshot"
 grep -q '<p xml:lang="ja">' "$metainfo" || fail "metainfo has no Japanese description"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo lacks release $version"
