@@ -142,8 +142,13 @@ void TMenuItem::UpdateAction() {
 }
 
 void TMenuItem::Click() {
-    // Qt toggles checkable actions by itself; the item's state rules.
-    UpdateAction();
+    // Qt toggles checkable actions, and a radio group's others, by itself;
+    // the items' state rules.
+    if (parent_)
+        for (TMenuItem* sibling : parent_->items_)
+            sibling->UpdateAction();
+    else
+        UpdateAction();
     if (enabled_ && OnClick)
         OnClick(this);
 }

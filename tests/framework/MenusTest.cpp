@@ -58,6 +58,12 @@ TEST(Menus, RadioItemsDrawAsRadioItemsAndSeparatorsWithoutText) {
     EXPECT_FALSE(items[1]->Action()->isChecked());
     items[2]->SetChecked(false);
     EXPECT_FALSE(items[2]->Action()->isChecked());
+
+    // Choosing a radio item whose handler does not check it changes nothing.
+    items[0]->SetChecked(true);
+    items[1]->Action()->trigger();
+    EXPECT_TRUE(items[0]->Action()->isChecked());
+    EXPECT_FALSE(items[1]->Action()->isChecked());
 }
 
 } // namespace
