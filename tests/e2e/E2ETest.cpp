@@ -40,6 +40,23 @@ void Wait(int ms) {
     QThread::msleep(static_cast<unsigned long>(ms));
 }
 
+// Xvfb picks a free display itself and writes its number once it listens,
+// so the display is this run's own server and parallel runs never meet.
+QString StartOwnXServer(QProcess& xvfb) {
+    xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "2560x1600x24", "-nolisten", "tcp"});
+    QByteArray number;
+    QElapsedTimer clock;
+    clock.start();
+    while (!number.contains('\n') && xvfb.state() != QProcess::NotRunning &&
+           clock.elapsed() < 10000) {
+        xvfb.waitForReadyRead(100);
+        number += xvfb.readAllStandardOutput();
+    }
+    bool ok = false;
+    const int display = number.trimmed().toInt(&ok);
+    return ok ? QStringLiteral(":%1").arg(display) : QString();
+}
+
 // The program started from a fresh copy of its folder.
 class Program {
 public:
@@ -307,27 +324,6 @@ TEST(WholeProgram, RunsUnderWayland) {
     compositor.terminate();
     compositor.waitForFinished(3000);
 }
-
-namespace {
-
-// Xvfb picks a free display itself and writes its number once it listens,
-// so the display is this run's own server and parallel runs never meet.
-QString StartOwnXServer(QProcess& xvfb) {
-    xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "2560x1600x24", "-nolisten", "tcp"});
-    QByteArray number;
-    QElapsedTimer clock;
-    clock.start();
-    while (!number.contains('\n') && xvfb.state() != QProcess::NotRunning &&
-           clock.elapsed() < 10000) {
-        xvfb.waitForReadyRead(100);
-        number += xvfb.readAllStandardOutput();
-    }
-    bool ok = false;
-    const int display = number.trimmed().toInt(&ok);
-    return ok ? QStringLiteral(":%1").arg(display) : QString();
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
