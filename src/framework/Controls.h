@@ -57,6 +57,10 @@ public:
 
     QWidget* Peer() const { return peer_.get(); }
 
+    // A dialog's letter key pressed without Ctrl: a control whose caption
+    // underlines it acts on it and says so.
+    virtual bool DialogChar(int /*key*/) { return false; }
+
     // The screen canvas; it draws only while the control paints.
     TCanvas& Canvas();
     // Called by a painting peer's paint event.
