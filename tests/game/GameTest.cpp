@@ -274,10 +274,12 @@ TEST(Game, EveryMineOnTheScreenIsAMineInTheGrid) {
                 rig.game.TurnShip();
             rig.Tick();
             for (int x = 0; x < 25; ++x)
-                for (int y = 0; y < 25; ++y)
-                    if (rig.CellShows({x, y}, kMinePicture))
+                for (int y = 0; y < 25; ++y) {
+                    if (rig.CellShows({x, y}, kMinePicture)) {
                         ASSERT_EQ(rig.Grid().GetCell(x, y), ccMine)
                             << "seed " << seed << ", tick " << ticks << ", cell " << x << "," << y;
+                    }
+                }
         }
     }
 }
