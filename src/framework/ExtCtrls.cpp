@@ -1,5 +1,8 @@
 #include "ExtCtrls.h"
 
+#include <QPainter>
+#include <QWidget>
+
 namespace orv {
 namespace {
 constexpr TColor kHighlight = clWhite;
@@ -51,10 +54,22 @@ void TCustomPanel::SetBevelOuter(TBevelCut cut) {
     Invalidate();
 }
 
+void TCustomPanel::SetParentColor(bool parentColor) {
+    parentColor_ = parentColor;
+    Invalidate();
+}
+
 void TCustomPanel::Paint() {
     TCanvas& canvas = Canvas();
-    canvas.Brush() = {Color(), TBrushStyle::bsSolid};
-    canvas.FillRect({0, 0, Width(), Height()});
+    if (parentColor_) {
+        // The peer inherits its parent's palette.
+        canvas.PaintWith([this](QPainter& p) {
+            p.fillRect(0, 0, Width(), Height(), Peer()->palette().window());
+        });
+    } else {
+        canvas.Brush() = {Color(), TBrushStyle::bsSolid};
+        canvas.FillRect({0, 0, Width(), Height()});
+    }
     DrawBevelFrame(canvas, {0, 0, Width(), Height()}, bevelOuter_, bevelWidth_);
 }
 

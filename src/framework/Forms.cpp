@@ -34,6 +34,8 @@ public:
         setAttribute(Qt::WA_KeyCompression, false);
     }
 
+    void MoveFocus(bool forward) { focusNextPrevChild(forward); }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override {
         int key = VirtualKeyFromQt(event->key());
@@ -196,6 +198,12 @@ void TForm::SetActiveControl(TWinControl* control) {
     activeControl_ = control;
     if (control && Showing())
         control->SetFocus();
+}
+
+void TForm::PostSelectNext(bool forward) {
+    auto* widget = static_cast<FormWidget*>(Peer());
+    QMetaObject::invokeMethod(
+        widget, [widget, forward] { widget->MoveFocus(forward); }, Qt::QueuedConnection);
 }
 
 void TForm::Hide() {

@@ -6,9 +6,18 @@ namespace orv {
 
 // Virtual-key codes as the handlers know them.
 enum : int {
+    VK_TAB = 9,
     VK_RETURN = 13,
     VK_ESCAPE = 27,
     VK_SPACE = 32,
+    VK_PRIOR = 33,
+    VK_NEXT = 34,
+    VK_END = 35,
+    VK_HOME = 36,
+    VK_LEFT = 37,
+    VK_UP = 38,
+    VK_RIGHT = 39,
+    VK_DOWN = 40,
     VK_F1 = 112,
     VK_OEM_COMMA = 188,
     VK_OEM_PERIOD = 190,
@@ -26,5 +35,7 @@ constexpr int ShortCut(int key, unsigned shift) {
 
 // Maps a Qt key code onto a virtual-key code; 0 for keys without one.
 int VirtualKeyFromQt(int qtKey);
+// The shift state of Qt keyboard modifiers.
+unsigned ShiftFromQt(int qtModifiers);
 
 } // namespace orv

@@ -16,6 +16,7 @@ class TImageBox;
 class TLabel;
 class TMainMenu;
 class TMenuItem;
+class TSystemConfig;
 class TTezFrame;
 class TWavePlayer;
 
@@ -49,6 +50,7 @@ public:
     // The commands that open a dialog.
     void ClearHiScoreItemClick(TObject* sender);
     void GameConfigItemClick(TObject* sender);
+    void SysConfigItemClick(TObject* sender);
     void AboutItemClick(TObject* sender);
     void TerminateItemClick(TObject* sender);
     void FormCloseQuery(TObject* sender, bool& canClose);
@@ -94,6 +96,7 @@ public:
     TWavePlayer* MyExplodeWavePlayer = nullptr;
     TWavePlayer* EnemyExplodeWavePlayer = nullptr;
     TWavePlayer* LaserWavePlayer = nullptr;
+    TSystemConfig* SystemConfig1 = nullptr;
 
 private:
     void CreateLabels();
