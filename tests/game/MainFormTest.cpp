@@ -167,9 +167,11 @@ TEST_F(MainWindow, EndingWritesTheSettingsFileByteForByte) {
     Open();
     form->FastSpeedItem->Click();
     form.reset();
-    EXPECT_EQ(ReadIni(), ";ORBIT RAVEN\r\n"
-                         "[Game]\r\nHiScore=0\r\nSpeed=125\r\nSound=Yes\r\nLaserSound=Yes\r\n\r\n"
-                         "[Application]\r\nName=ORBIT RAVEN\r\nVersion=1.10\r\n\r\n");
+    EXPECT_EQ(ReadIni(),
+              ";ORBIT RAVEN\r\n"
+              "[Game]\r\nHiScore=0\r\nSpeed=125\r\nSound=Yes\r\nLaserSound=Yes\r\n\r\n"
+              "[SystemConfig]\r\nShowHint=Yes\r\nHintPause=500\r\nHintHidePause=2500\r\n\r\n"
+              "[Application]\r\nName=ORBIT RAVEN\r\nVersion=1.10\r\n\r\n");
     EXPECT_FALSE(QFile::exists(QString::fromStdString(Dir() + "orbit-raven.~NI")));
     Open();
     form.reset();
@@ -215,12 +217,11 @@ TEST_F(MainWindow, ManualOpensBesideTheProgram) {
     EXPECT_EQ(fakes.shell.opened[0], Dir() + "Manual.txt");
 }
 
-TEST_F(MainWindow, OnlyTheSystemSettingsCommandWaitsForItsDialog) {
+TEST_F(MainWindow, EveryCommandIsEnabled) {
     Open();
-    for (TMenuItem* item : {form->ClearHiScoreItem, form->GameConfigItem, form->AboutItem,
-                            form->TerminateItem, form->ManualItem})
+    for (TMenuItem* item : {form->ClearHiScoreItem, form->GameConfigItem, form->SysConfigItem,
+                            form->AboutItem, form->TerminateItem, form->ManualItem})
         EXPECT_TRUE(item->Enabled()) << item->Name();
-    EXPECT_FALSE(form->SysConfigItem->Enabled());
     EXPECT_EQ(form->TerminateItem->ShortCut(), 16465);
     EXPECT_EQ(form->TitleItem->ShortCut(), 16468);
 }
