@@ -8,6 +8,7 @@
 #include "components/settings/AutoIni.h"
 #include "components/settings/GameConf.h"
 #include "components/settings/SysConf.h"
+#include "components/windows/WManager.h"
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
 #include "framework/Exceptions.h"
@@ -247,12 +248,21 @@ void TMainForm::CreateNonVisual() {
     AutoIniFile->SetOrgName("ORIGINAL");
     AutoIniFile->SetComment(kProgramName);
     AutoIniFile->SetWriteEnabled(true);
+    WindowManager = new TWindowManager(this);
+    WindowManager->SetName("WindowManager");
+    WindowManager->SetEntryMax(17);
+    WindowManager->SetHashSize(17);
+    WindowManager->JumpCursor = true;
+    WindowManager->Enabled = true;
+    WindowManager->CursorMoveStep = 20;
+    WindowManager->CursorMaxMoves = 10;
+    WindowManager->SaveProperties = true;
+    // After the window manager, which it finds among the components so far.
+    SystemConfig1 = new TSystemConfig(this);
+    SystemConfig1->SetName("SystemConfig1");
     MyExplodeWavePlayer = MakePlayer(*this, "MyExplodeWavePlayer", "SND_MYSHIP_EXPLODE");
     EnemyExplodeWavePlayer = MakePlayer(*this, "EnemyExplodeWavePlayer", "SND_ENEMY_EXPLODE");
     LaserWavePlayer = MakePlayer(*this, "LaserWavePlayer", "SND_LASER");
-    // Goes right after the window manager once there is one.
-    SystemConfig1 = new TSystemConfig(this);
-    SystemConfig1->SetName("SystemConfig1");
 }
 
 void TMainForm::WireHandlers() {

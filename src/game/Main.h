@@ -19,6 +19,7 @@ class TMenuItem;
 class TSystemConfig;
 class TTezFrame;
 class TWavePlayer;
+class TWindowManager;
 
 // The program's only permanent window: the play field in its titled frame,
 // the side panel with the title picture and the numbers, the menu bar, and
@@ -93,6 +94,7 @@ public:
     TAboutDialog* AboutDialog = nullptr;
     TAutoIniFile* AutoIniFile = nullptr;
     TImageList UnitImageList;
+    TWindowManager* WindowManager = nullptr;
     TWavePlayer* MyExplodeWavePlayer = nullptr;
     TWavePlayer* EnemyExplodeWavePlayer = nullptr;
     TWavePlayer* LaserWavePlayer = nullptr;

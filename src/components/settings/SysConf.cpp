@@ -5,10 +5,7 @@
 #include "framework/Application.h"
 #include "framework/Exceptions.h"
 
-#if __has_include("components/windows/WManager.h")
 #include "components/windows/WManager.h"
-#define ORV_HAS_WINDOW_MANAGER 1
-#endif
 
 namespace orv {
 namespace {
@@ -32,7 +29,6 @@ int ReadTime(const TAutoIniFile& ini, const std::string& key, int current) {
 } // namespace
 
 TSystemConfig::TSystemConfig(TComponent* owner) : TComponent(owner) {
-#ifdef ORV_HAS_WINDOW_MANAGER
     if (!owner)
         return;
     for (TComponent* component : owner->Components())
@@ -40,7 +36,6 @@ TSystemConfig::TSystemConfig(TComponent* owner) : TComponent(owner) {
             windowManager_ = manager;
             break;
         }
-#endif
 }
 
 TSystemConfig::~TSystemConfig() {
@@ -77,13 +72,11 @@ void TSystemConfig::CaptureSettings() {
     settings_.ShowHint = app.ShowHint();
     settings_.HintPause = app.HintPause();
     settings_.HintHidePause = app.HintHidePause();
-#ifdef ORV_HAS_WINDOW_MANAGER
     if (windowManager_) {
         settings_.JumpCursor = windowManager_->JumpCursor;
         settings_.CursorMoveStep = windowManager_->CursorMoveStep;
         settings_.CursorMaxMoves = windowManager_->CursorMaxMoves;
     }
-#endif
 }
 
 bool TSystemConfig::Execute() {

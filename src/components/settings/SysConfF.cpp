@@ -5,10 +5,7 @@
 #include "framework/ComCtrls.h"
 #include "framework/StdCtrls.h"
 
-#if __has_include("components/windows/WManager.h")
 #include "components/windows/WManager.h"
-#define ORV_HAS_WINDOW_MANAGER 1
-#endif
 
 namespace orv {
 namespace {
@@ -255,45 +252,33 @@ void TSystemConfigForm::HelpInitButtonClick(TObject*) {
 }
 
 void TSystemConfigForm::JumpCursorCheckBoxClick(TObject*) {
-#ifdef ORV_HAS_WINDOW_MANAGER
     if (!windowManager_)
         return;
     const bool on = JumpCursorCheckBox->Checked();
     windowManager_->JumpCursor = on;
     CursorMoveStepNumScrollEdit->SetEnabled(on);
     CursorMaxMovesNumScrollEdit->SetEnabled(on);
-#endif
 }
 
 void TSystemConfigForm::CursorMoveStepNumScrollEditChange(TObject*) {
-#ifdef ORV_HAS_WINDOW_MANAGER
     if (windowManager_)
         windowManager_->CursorMoveStep = CursorMoveStepNumScrollEdit->Position();
-#endif
 }
 
 void TSystemConfigForm::CursorMaxMovesNumScrollEditChange(TObject*) {
-#ifdef ORV_HAS_WINDOW_MANAGER
     if (windowManager_)
         windowManager_->CursorMaxMoves = CursorMaxMovesNumScrollEdit->Position();
-#endif
 }
 
 void TSystemConfigForm::MouseInitButtonClick(TObject*) {
-#ifdef ORV_HAS_WINDOW_MANAGER
     if (windowManager_)
         windowManager_->JumpCursor = true;
-#endif
     JumpCursorCheckBox->SetChecked(true);
-#ifdef ORV_HAS_WINDOW_MANAGER
     if (windowManager_)
         windowManager_->CursorMoveStep = kDefaultCursorMoveStep;
-#endif
     CursorMoveStepNumScrollEdit->SetPosition(kDefaultCursorMoveStep);
-#ifdef ORV_HAS_WINDOW_MANAGER
     if (windowManager_)
         windowManager_->CursorMaxMoves = kDefaultCursorMaxMoves;
-#endif
     CursorMaxMovesNumScrollEdit->SetPosition(kDefaultCursorMaxMoves);
 }
 
