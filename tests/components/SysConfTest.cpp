@@ -4,6 +4,7 @@
 #include "components/settings/AutoIni.h"
 #include "components/settings/SysConfF.h"
 #include "components/widgets/NScrEdit.h"
+#include "components/windows/WManager.h"
 #include "framework/Application.h"
 #include "framework/ComCtrls.h"
 #include "framework/Keys.h"
@@ -127,6 +128,29 @@ TEST_F(SystemConfigForm, WithoutAWindowManagerTheMousePageChangesOnlyItself) {
     ExpectLive(true, 500, 2500);
 }
 
+TEST_F(SystemConfigForm, TheMousePageDrivesTheWindowManagerLiveAndCancelPutsItBack) {
+    TWindowManager manager(nullptr);
+    manager.CursorMoveStep = 30;
+    manager.CursorMaxMoves = 40;
+    form.SetSettings({true, 500, 2500, true, 30, 40}, &manager);
+    form.CursorMoveStepNumScrollEdit->SetPosition(45);
+    form.CursorMaxMovesNumScrollEdit->SetPosition(99);
+    form.JumpCursorCheckBox->SetChecked(false);
+    EXPECT_FALSE(manager.JumpCursor);
+    EXPECT_EQ(manager.CursorMoveStep, 45);
+    EXPECT_EQ(manager.CursorMaxMoves, 99);
+    EXPECT_FALSE(form.CursorMoveStepNumScrollEdit->Enabled());
+    EXPECT_FALSE(form.CursorMaxMovesNumScrollEdit->Enabled());
+    form.CancelButton->Click();
+    EXPECT_TRUE(manager.JumpCursor);
+    EXPECT_EQ(manager.CursorMoveStep, 30);
+    EXPECT_EQ(manager.CursorMaxMoves, 40);
+    EXPECT_TRUE(form.CursorMaxMovesNumScrollEdit->Enabled());
+    form.MouseInitButtonClick(nullptr);
+    EXPECT_EQ(manager.CursorMoveStep, 20);
+    EXPECT_EQ(manager.CursorMaxMoves, 10);
+}
+
 // ---- The component and its settings file -----------------------------------
 
 class SystemConfigComponent : public HintSettings {
@@ -243,6 +267,34 @@ TEST_F(SystemConfigComponent, HowTheFormClosesDecidesWhetherHintsStayOff) {
         End();
         EXPECT_NE(File().find(std::string("ShowHint=") + c.saved), std::string::npos) << c.how;
     }
+}
+
+TEST_F(SystemConfigComponent, FindsOnlyAWindowManagerMadeBeforeItAndOpensWithItsValues) {
+    owner = std::make_unique<TForm>(nullptr);
+    auto* early = new TSystemConfig(owner.get());
+    auto* manager = new TWindowManager(owner.get());
+    config = new TSystemConfig(owner.get());
+    owner->FinishLoading();
+    EXPECT_EQ(early->WindowManager(), nullptr);
+    ASSERT_EQ(config->WindowManager(), manager);
+    manager->JumpCursor = false;
+    manager->CursorMoveStep = 33;
+    manager->CursorMaxMoves = 44;
+    bool jumpAtShow = true;
+    int stepAtShow = 0, movesAtShow = 0;
+    ModalAnswer ok([&](TForm& f) {
+        auto& form = dynamic_cast<TSystemConfigForm&>(f);
+        jumpAtShow = form.JumpCursorCheckBox->Checked();
+        stepAtShow = form.CursorMoveStepNumScrollEdit->Position();
+        movesAtShow = form.CursorMaxMovesNumScrollEdit->Position();
+        form.CursorMoveStepNumScrollEdit->SetPosition(12);
+        form.SetButton->Click();
+    });
+    EXPECT_TRUE(config->Execute());
+    EXPECT_FALSE(jumpAtShow);
+    EXPECT_EQ(stepAtShow, 33);
+    EXPECT_EQ(movesAtShow, 44);
+    EXPECT_EQ(manager->CursorMoveStep, 12);
 }
 
 TEST_F(SystemConfigComponent, ATimeThatIsNotANumberIsReportedAndMended) {
