@@ -1,8 +1,5 @@
 #include "ExtCtrls.h"
 
-#include <QPainter>
-#include <QWidget>
-
 namespace orv {
 namespace {
 constexpr TColor kHighlight = clWhite;
@@ -61,12 +58,8 @@ void TCustomPanel::SetParentColor(bool parentColor) {
 
 void TCustomPanel::Paint() {
     TCanvas& canvas = Canvas();
-    if (parentColor_) {
-        // The peer inherits its parent's palette.
-        canvas.PaintWith([this](QPainter& p) {
-            p.fillRect(0, 0, Width(), Height(), Peer()->palette().window());
-        });
-    } else {
+    // With ParentColor the parent simply shows through.
+    if (!parentColor_) {
         canvas.Brush() = {Color(), TBrushStyle::bsSolid};
         canvas.FillRect({0, 0, Width(), Height()});
     }

@@ -29,8 +29,8 @@ public:
     void SetBevelWidth(int width);
     TBevelCut BevelOuter() const { return bevelOuter_; }
     void SetBevelOuter(TBevelCut cut);
-    // With ParentColor the panel is filled with whatever its parent shows
-    // behind it instead of its own Color.
+    // With ParentColor the panel shows whatever its parent shows behind it
+    // instead of filling itself with its own Color.
     bool ParentColor() const { return parentColor_; }
     void SetParentColor(bool parentColor);
 
