@@ -98,8 +98,13 @@ public:
         case QEvent::MouseButtonDblClick:
         case QEvent::KeyPress:
         case QEvent::Wheel:
-        case QEvent::WindowDeactivate:
             owner_.HideHint();
+            break;
+        case QEvent::WindowDeactivate:
+            // A dialog coming up deactivates its owner just after the mouse
+            // entered it: only a hint already up goes.
+            if (window.isVisible())
+                owner_.HideHint();
             break;
         case QEvent::Hide:
         case QEvent::Close:

@@ -402,8 +402,11 @@ HintRun RestOnTheHelpGroup(Program& program, int scale, const char* shotName) {
     Save(GrabScreen(dialog), shotName);
     // An empty spot of the group box, right of "表示する".
     const QPoint rest = dialog.topLeft() + scale * QPoint(230, 90);
+    // From outside the dialog, so the mouse really enters it.
+    const QPoint outside = dialog.bottomRight() + QPoint(40, 40);
     RunTool("xdotool",
-            {"mousemove", "--sync", QString::number(rest.x() - 30), QString::number(rest.y())});
+            {"mousemove", "--sync", QString::number(outside.x()), QString::number(outside.y())});
+    Wait(300);
     RunTool("xdotool",
             {"mousemove", "--sync", QString::number(rest.x()), QString::number(rest.y())});
     const QRect around(rest - scale * QPoint(100, 10), scale * QSize(700, 80));

@@ -165,6 +165,10 @@ TEST_F(Hints, QtsMouseEventsDriveTheManagerAndItsToolTipsNeverShow) {
     QCoreApplication::sendEvent(buttonWidget, &leave);
     EXPECT_EQ(hints.HintControl(), panel);
 
+    // The window losing the focus as a dialog comes up keeps the wait.
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(form.Peer(), &deactivate);
+    EXPECT_EQ(hints.PendingStep(), TStep::stShow);
     hints.RunPendingStep();
     ASSERT_TRUE(hints.HintShowing());
     QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
