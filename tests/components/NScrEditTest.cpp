@@ -118,7 +118,7 @@ TEST_F(NumScrollEdit, OnChangeFollowsThePositionAlsoFromTheProgram) {
     EXPECT_EQ(changes, (std::vector<int>{100, 0}));
 }
 
-TEST_F(NumScrollEdit, ShiftedArrowsTakeLargeStepsAndStopAtTheEnds) {
+TEST_F(NumScrollEdit, KeysStepThroughTheRangeAndStopAtItsEnds) {
     struct Case {
         int start;
         Qt::Key key;
@@ -129,7 +129,9 @@ TEST_F(NumScrollEdit, ShiftedArrowsTakeLargeStepsAndStopAtTheEnds) {
     const Case cases[] = {
         {5, Qt::Key_Left, Qt::ShiftModifier, 0},    {45, Qt::Key_Right, Qt::ShiftModifier, 50},
         {20, Qt::Key_Right, Qt::ShiftModifier, 30}, {20, Qt::Key_Left, Qt::NoModifier, 19},
-        {20, Qt::Key_Right, Qt::NoModifier, 21},
+        {20, Qt::Key_Right, Qt::NoModifier, 21},    {20, Qt::Key_PageDown, Qt::NoModifier, 30},
+        {20, Qt::Key_PageUp, Qt::NoModifier, 10},   {20, Qt::Key_End, Qt::NoModifier, 50},
+        {20, Qt::Key_Home, Qt::NoModifier, 0},
     };
     for (const Case& c : cases) {
         edit->SetPosition(c.start);
