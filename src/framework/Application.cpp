@@ -81,6 +81,7 @@ TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr) {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     qt_ = std::make_unique<QtApp>(argc, argv, *this);
+    hints_ = std::make_unique<THintManager>();
     exeName_ = QCoreApplication::applicationFilePath().toStdString();
     messageBox_ = CreateQtMessageBox();
     sound_ = CreateQtSoundService();
@@ -98,6 +99,7 @@ TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr) {
 }
 
 TApplication::~TApplication() {
+    SetShowHint(false);
     DestroyComponents();
     signalNotifier_.reset();
     sound_.reset();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Component.h"
+#include "Hints.h"
 #include "MessageBox.h"
 #include "Shell.h"
 #include "SoundService.h"
@@ -108,6 +109,18 @@ public:
     // shows its icon and name from it).
     void SetDesktopEntry(const std::string& name);
 
+    // Balloon hints for the whole program: the switch, the wait before a
+    // hint shows and the time it stays, in milliseconds. On from the start,
+    // 500 and 2500; the switch goes off at the program's end, before the
+    // forms are destroyed.
+    bool ShowHint() const { return hints_->ShowHint(); }
+    void SetShowHint(bool show) { hints_->SetShowHint(show); }
+    int HintPause() const { return hints_->HintPause(); }
+    void SetHintPause(int ms) { hints_->SetHintPause(ms); }
+    int HintHidePause() const { return hints_->HintHidePause(); }
+    void SetHintHidePause(int ms) { hints_->SetHintHidePause(ms); }
+    THintManager& Hints() { return *hints_; }
+
     // Shows a message box captioned with the title unless a caption is given.
     int MessageBox(const std::string& text, const std::string& caption = {},
                    unsigned flags = MB_OK);
@@ -115,6 +128,7 @@ public:
 private:
     class QtApp;
     std::unique_ptr<QtApp> qt_;
+    std::unique_ptr<THintManager> hints_;
     std::string title_;
     std::string exeName_;
     void DestroyReleased();

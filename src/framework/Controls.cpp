@@ -3,6 +3,7 @@
 #include "Peers.h"
 
 #include <QPainter>
+#include <QVariant>
 #include <QWidget>
 
 #include <algorithm>
@@ -18,17 +19,42 @@ protected:
     QPainter* BeginPaint() override { return painter; }
 };
 
+namespace {
+constexpr const char* kControlProperty = "orvControl";
+} // namespace
+
+void SetControlOfPeer(QWidget& peer, TControl* control) {
+    peer.setProperty(kControlProperty, QVariant::fromValue(static_cast<void*>(control)));
+}
+
+TControl* ControlOfPeer(const QWidget* widget) {
+    const QVariant value = widget ? widget->property(kControlProperty) : QVariant();
+    return value.isValid() ? static_cast<TControl*>(value.value<void*>()) : nullptr;
+}
+
+TControl* ControlOfWidget(const QWidget* widget) {
+    for (; widget; widget = widget->parentWidget())
+        if (TControl* control = ControlOfPeer(widget))
+            return control;
+    return nullptr;
+}
+
 // ---- TControl --------------------------------------------------------------
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {}
 
 TControl::~TControl() {
+    // Events raised while the widget goes (a leave, say) no longer find this
+    // control through it.
+    if (peer_)
+        peer_->setProperty(kControlProperty, QVariant());
     DetachFromParent();
     peer_.reset();
 }
 
 void TControl::AttachPeer(std::unique_ptr<QWidget> peer) {
     peer_ = std::move(peer);
+    SetControlOfPeer(*peer_, this);
     peer_->setFont(font_.ToQFont());
     peer_->setGeometry(left_, top_, width_, height_);
 }
@@ -60,6 +86,10 @@ void TControl::SetParent(TWinControl* parent) {
     if (!parent_)
         return;
     parent_->controls_.push_back(this);
+    if (parentShowHint_ && showHint_ != parent_->showHint_) {
+        showHint_ = parent_->showHint_;
+        ShowHintChanged();
+    }
     if (peer_)
         parent_->AdoptPeer(*this);
 }
@@ -75,6 +105,11 @@ void TWinControl::AdoptPeer(TControl& child) {
 void TWinControl::SetFocus() {
     if (Peer())
         Peer()->setFocus(Qt::OtherFocusReason);
+}
+
+void TWinControl::PassFocusTo(TWinControl& target) {
+    Peer()->setFocusPolicy(Qt::NoFocus);
+    Peer()->setFocusProxy(target.Peer());
 }
 
 bool TWinControl::Focused() const {
@@ -119,24 +154,41 @@ void TControl::SetColor(TColor color) {
     ColorChanged();
 }
 
-void TControl::SetHint(const std::string& hint) {
-    hint_ = hint;
-    HintChanged();
-}
-
 void TControl::SetShowHint(bool show) {
+    if (show == showHint_)
+        return;
     showHint_ = show;
-    HintChanged();
+    parentShowHint_ = false;
+    ShowHintChanged();
 }
 
-void TControl::HintChanged() {
-    if (peer_)
-        peer_->setToolTip(showHint_ ? QString::fromStdString(hint_) : QString());
+void TControl::SetParentShowHint(bool parentShowHint) {
+    parentShowHint_ = parentShowHint;
+    if (parentShowHint_ && parent_ && showHint_ != parent_->showHint_) {
+        showHint_ = parent_->showHint_;
+        ShowHintChanged();
+    }
+}
+
+void TControl::ShowHintChanged() {
+    auto* container = dynamic_cast<TWinControl*>(this);
+    if (!container)
+        return;
+    for (TControl* child : container->controls_)
+        if (child->parentShowHint_ && child->showHint_ != showHint_) {
+            child->showHint_ = showHint_;
+            child->ShowHintChanged();
+        }
 }
 
 void TControl::Invalidate() {
     if (peer_)
         peer_->update();
+}
+
+void TControl::InvalidateRect(const TRect& rect) {
+    if (peer_)
+        peer_->update(rect.Left, rect.Top, rect.Width(), rect.Height());
 }
 
 void TControl::Repaint() {

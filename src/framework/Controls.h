@@ -5,6 +5,7 @@
 #include "Font.h"
 #include "Types.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +16,9 @@ class QWidget;
 namespace orv {
 
 class TWinControl;
+
+// A key event: the handler may set key to 0 to consume the key.
+using TKeyEvent = std::function<void(TObject* sender, int& key, unsigned shift)>;
 
 // A visible control. Its bounds are kept here and mirrored onto a Qt widget
 // (the peer), which is what actually appears on the screen.
@@ -45,13 +49,21 @@ public:
     void SetFont(const TFont& font);
     TColor Color() const { return color_; }
     void SetColor(TColor color);
+    // The balloon hint. A control shows hints when ShowHint is on; with
+    // ParentShowHint (the default) it takes its parent's ShowHint, and
+    // setting ShowHint to a new value ends that. An empty hint shows the
+    // nearest parent's.
     const std::string& Hint() const { return hint_; }
-    void SetHint(const std::string& hint);
+    void SetHint(const std::string& hint) { hint_ = hint; }
     bool ShowHint() const { return showHint_; }
     void SetShowHint(bool show);
+    bool ParentShowHint() const { return parentShowHint_; }
+    void SetParentShowHint(bool parentShowHint);
 
     // Asks for a paint when the event loop next runs.
     void Invalidate();
+    // The same for a part of the control only.
+    void InvalidateRect(const TRect& rect);
     // Paints at once, before returning, when the control is on the screen.
     void Repaint();
 
@@ -78,12 +90,13 @@ protected:
     // Takes bounds the window system gave the peer, without moving it.
     void SetBoundsFields(int left, int top, int width, int height);
     virtual void FontChanged();
-    virtual void HintChanged();
     virtual void ColorChanged() { Invalidate(); }
 
 private:
     friend class TWinControl;
     void DetachFromParent();
+    // Hands ShowHint down to the children that take their parent's.
+    void ShowHintChanged();
 
     class ScreenCanvas;
     std::unique_ptr<QWidget> peer_;
@@ -99,6 +112,7 @@ private:
     TColor color_ = clBtnFace;
     std::string hint_;
     bool showHint_ = false;
+    bool parentShowHint_ = true;
 };
 
 // A control without a window of its own that paints itself through Canvas.
@@ -129,6 +143,9 @@ protected:
     friend class TControl;
     // Puts a new child's widget into this container.
     virtual void AdoptPeer(TControl& child);
+    // The control takes no focus itself and hands it on to target (one of
+    // its children) instead; Tab never stops on the control.
+    void PassFocusTo(TWinControl& target);
 
 private:
     std::vector<TControl*> controls_;

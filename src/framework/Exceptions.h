@@ -24,6 +24,13 @@ public:
     using Exception::Exception;
 };
 
+// An operation a control cannot do in its present state or with the values
+// given, such as a scroll bar range whose Max lies below its Min.
+class EInvalidOperation : public Exception {
+public:
+    using Exception::Exception;
+};
+
 // A program resource that is not there; the message names it.
 class EResNotFound : public Exception {
 public:

@@ -51,10 +51,18 @@ void TCustomPanel::SetBevelOuter(TBevelCut cut) {
     Invalidate();
 }
 
+void TCustomPanel::SetParentColor(bool parentColor) {
+    parentColor_ = parentColor;
+    Invalidate();
+}
+
 void TCustomPanel::Paint() {
     TCanvas& canvas = Canvas();
-    canvas.Brush() = {Color(), TBrushStyle::bsSolid};
-    canvas.FillRect({0, 0, Width(), Height()});
+    // With ParentColor the parent simply shows through.
+    if (!parentColor_) {
+        canvas.Brush() = {Color(), TBrushStyle::bsSolid};
+        canvas.FillRect({0, 0, Width(), Height()});
+    }
     DrawBevelFrame(canvas, {0, 0, Width(), Height()}, bevelOuter_, bevelWidth_);
 }
 

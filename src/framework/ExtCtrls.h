@@ -29,6 +29,10 @@ public:
     void SetBevelWidth(int width);
     TBevelCut BevelOuter() const { return bevelOuter_; }
     void SetBevelOuter(TBevelCut cut);
+    // With ParentColor the panel shows whatever its parent shows behind it
+    // instead of filling itself with its own Color.
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool parentColor);
 
 protected:
     void Paint() override;
@@ -36,6 +40,7 @@ protected:
 private:
     int bevelWidth_ = 1;
     TBevelCut bevelOuter_ = TBevelCut::bvRaised;
+    bool parentColor_ = false;
 };
 
 class TPanel : public TCustomPanel {

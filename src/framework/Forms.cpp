@@ -16,17 +16,6 @@
 namespace orv {
 namespace {
 
-unsigned ShiftOf(const QKeyEvent& event) {
-    unsigned shift = ssNone;
-    if (event.modifiers() & Qt::ShiftModifier)
-        shift |= ssShift;
-    if (event.modifiers() & Qt::ControlModifier)
-        shift |= ssCtrl;
-    if (event.modifiers() & Qt::AltModifier)
-        shift |= ssAlt;
-    return shift;
-}
-
 int VirtualKeyOf(const QKeyEvent& event) {
     TKeyOrigin origin;
     origin.keypad = event.modifiers() & Qt::KeypadModifier;
@@ -47,11 +36,13 @@ public:
         setAttribute(Qt::WA_KeyCompression, false);
     }
 
+    void MoveFocus(bool forward) { focusNextPrevChild(forward); }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override {
         int key = VirtualKeyOf(*event);
         if (key)
-            form_.KeyDown(key, ShiftOf(*event));
+            form_.KeyDown(key, ShiftFromQt(event->modifiers()));
     }
 
     void keyReleaseEvent(QKeyEvent* event) override {
@@ -60,7 +51,7 @@ protected:
             return;
         int key = VirtualKeyOf(*event);
         if (key)
-            form_.KeyUp(key, ShiftOf(*event));
+            form_.KeyUp(key, ShiftFromQt(event->modifiers()));
     }
 
     bool event(QEvent* event) override {
@@ -271,6 +262,12 @@ void TForm::SetActiveControl(TWinControl* control) {
     activeControl_ = control;
     if (control && Showing())
         control->SetFocus();
+}
+
+void TForm::PostSelectNext(bool forward) {
+    auto* widget = static_cast<FormWidget*>(Peer());
+    QMetaObject::invokeMethod(
+        widget, [widget, forward] { widget->MoveFocus(forward); }, Qt::QueuedConnection);
 }
 
 void TForm::Hide() {

@@ -22,7 +22,6 @@ enum class TFormBorderStyle : std::uint8_t { bsSizeable, bsSingle, bsDialog };
 // Where a form appears: where it was put, or centred over the main form.
 enum class TPosition : std::uint8_t { poDesigned, poMainFormCenter };
 
-using TKeyEvent = std::function<void(TObject* sender, int& key, unsigned shift)>;
 using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
 
 // A top-level window. Its outer size is the client size plus fixed border
@@ -83,6 +82,9 @@ public:
     // when it is a button.
     TWinControl* ActiveControl() const { return activeControl_; }
     void SetActiveControl(TWinControl* control);
+    // Moves the focus to the next (or previous) control in tab order once
+    // the event loop runs again; dropped if the form goes first.
+    void PostSelectNext(bool forward);
 
     // Runs the form's Loaded, then each component's, in creation order: the
     // last step of building a form from its stored description.

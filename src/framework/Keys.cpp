@@ -78,6 +78,25 @@ int VirtualKeyFromQt(int qtKey, const TKeyOrigin& origin) {
     switch (qtKey) {
     case Qt::Key_Space:
         return VK_SPACE;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return VK_TAB;
+    case Qt::Key_PageUp:
+        return VK_PRIOR;
+    case Qt::Key_PageDown:
+        return VK_NEXT;
+    case Qt::Key_End:
+        return VK_END;
+    case Qt::Key_Home:
+        return VK_HOME;
+    case Qt::Key_Left:
+        return VK_LEFT;
+    case Qt::Key_Up:
+        return VK_UP;
+    case Qt::Key_Right:
+        return VK_RIGHT;
+    case Qt::Key_Down:
+        return VK_DOWN;
     case Qt::Key_Escape:
         return VK_ESCAPE;
     case Qt::Key_Return:
@@ -93,6 +112,17 @@ int VirtualKeyFromQt(int qtKey, const TKeyOrigin& origin) {
     default:
         return 0;
     }
+}
+
+unsigned ShiftFromQt(int qtModifiers) {
+    unsigned shift = ssNone;
+    if (qtModifiers & Qt::ShiftModifier)
+        shift |= ssShift;
+    if (qtModifiers & Qt::ControlModifier)
+        shift |= ssCtrl;
+    if (qtModifiers & Qt::AltModifier)
+        shift |= ssAlt;
+    return shift;
 }
 
 } // namespace orv

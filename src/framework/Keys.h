@@ -7,9 +7,18 @@ namespace orv {
 
 // Virtual-key codes as the handlers know them.
 enum : int {
+    VK_TAB = 9,
     VK_RETURN = 13,
     VK_ESCAPE = 27,
     VK_SPACE = 32,
+    VK_PRIOR = 33,
+    VK_NEXT = 34,
+    VK_END = 35,
+    VK_HOME = 36,
+    VK_LEFT = 37,
+    VK_UP = 38,
+    VK_RIGHT = 39,
+    VK_DOWN = 40,
     VK_NUMPAD0 = 96,
     VK_MULTIPLY = 106,
     VK_ADD = 107,
@@ -49,5 +58,7 @@ int VirtualKeyFromQt(int qtKey, const TKeyOrigin& origin = {});
 // Whether a caption underlines the letter or digit of this key code ("&Y";
 // "&&" is a plain ampersand).
 bool IsAccel(int key, const std::string& caption);
+// The shift state of Qt keyboard modifiers.
+unsigned ShiftFromQt(int qtModifiers);
 
 } // namespace orv

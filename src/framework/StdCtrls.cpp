@@ -1,12 +1,18 @@
 #include "StdCtrls.h"
 
+#include "Exceptions.h"
 #include "Forms.h"
 #include "Keys.h"
+
+#include <algorithm>
+#include <optional>
 
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -206,6 +212,136 @@ void TGroupBox::Paint() {
     });
     canvas.Brush().Style = TBrushStyle::bsClear;
     canvas.TextOut(8, 0, caption_);
+}
+
+// ---- TScrollBar ------------------------------------------------------------
+
+namespace {
+
+class ScrollBarPeer : public QScrollBar {
+public:
+    explicit ScrollBarPeer(TScrollBar& bar) : QScrollBar(Qt::Horizontal), bar_(bar) {
+        setFocusPolicy(Qt::StrongFocus);
+        // The wheel turned up raises the position.
+        setInvertedControls(false);
+        setRange(0, 100);
+        setSingleStep(1);
+        setPageStep(1);
+        connect(this, &QScrollBar::valueChanged, [this] {
+            if (bar_.OnChange)
+                bar_.OnChange(&bar_);
+        });
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const int original = VirtualKeyFromQt(event->key());
+        int key = original;
+        if (original && bar_.OnKeyDown)
+            bar_.OnKeyDown(&bar_, key, ShiftFromQt(event->modifiers()));
+        if (original && key == 0) {
+            event->accept();
+            return;
+        }
+        if (const auto action = ActionOf(key)) {
+            triggerAction(*action);
+            event->accept();
+            return;
+        }
+        QScrollBar::keyPressEvent(event);
+    }
+
+    // Keys move the position the same way on either kind of bar: back on
+    // Left, Up and Page Up, on with Right, Down and Page Down.
+    static std::optional<SliderAction> ActionOf(int key) {
+        switch (key) {
+        case VK_LEFT:
+        case VK_UP:
+            return SliderSingleStepSub;
+        case VK_RIGHT:
+        case VK_DOWN:
+            return SliderSingleStepAdd;
+        case VK_PRIOR:
+            return SliderPageStepSub;
+        case VK_NEXT:
+            return SliderPageStepAdd;
+        case VK_HOME:
+            return SliderToMinimum;
+        case VK_END:
+            return SliderToMaximum;
+        default:
+            return std::nullopt;
+        }
+    }
+
+    void focusOutEvent(QFocusEvent* event) override {
+        QScrollBar::focusOutEvent(event);
+        if (bar_.OnExit)
+            bar_.OnExit(&bar_);
+    }
+
+private:
+    TScrollBar& bar_;
+};
+
+QScrollBar& BarOf(const TScrollBar& bar) {
+    return *static_cast<QScrollBar*>(bar.Peer());
+}
+
+} // namespace
+
+TScrollBar::TScrollBar(TComponent* owner) : TWinControl(owner) {
+    AttachPeer(std::make_unique<ScrollBarPeer>(*this));
+}
+
+void TScrollBar::SetKind(TScrollBarKind kind) {
+    kind_ = kind;
+    BarOf(*this).setOrientation(kind == TScrollBarKind::sbHorizontal ? Qt::Horizontal
+                                                                     : Qt::Vertical);
+}
+
+int TScrollBar::Position() const {
+    return BarOf(*this).value();
+}
+
+int TScrollBar::Min() const {
+    return BarOf(*this).minimum();
+}
+
+int TScrollBar::Max() const {
+    return BarOf(*this).maximum();
+}
+
+void TScrollBar::SetParams(int position, int min, int max) {
+    if (max < min)
+        throw EInvalidOperation(
+            "スクロールバーの範囲が正しくありません（最大値が最小値より小さい）");
+    QScrollBar& bar = BarOf(*this);
+    const int old = bar.value();
+    // One notification for the whole change, with the final position.
+    {
+        const QSignalBlocker quiet(bar);
+        bar.setRange(min, max);
+        bar.setValue(std::clamp(position, min, max));
+    }
+    if (bar.value() != old && OnChange)
+        OnChange(this);
+}
+
+int TScrollBar::SmallChange() const {
+    return BarOf(*this).singleStep();
+}
+
+void TScrollBar::SetSmallChange(int change) {
+    BarOf(*this).setSingleStep(change);
+}
+
+int TScrollBar::LargeChange() const {
+    return BarOf(*this).pageStep();
+}
+
+void TScrollBar::SetLargeChange(int change) {
+    BarOf(*this).setPageStep(change);
 }
 
 } // namespace orv

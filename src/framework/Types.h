@@ -28,6 +28,15 @@ constexpr TColor clGreen = RGB(0, 128, 0);
 constexpr TColor clYellow = RGB(255, 255, 0);
 constexpr TColor clBtnFace = RGB(192, 192, 192);
 
+// The system colours of sunken frames and edit boxes.
+constexpr TColor clBtnShadow = RGB(128, 128, 128);
+constexpr TColor clBtnHighlight = RGB(255, 255, 255);
+constexpr TColor cl3DDkShadow = RGB(64, 64, 64);
+constexpr TColor cl3DLight = RGB(223, 223, 223);
+constexpr TColor clWindow = RGB(255, 255, 255);
+constexpr TColor clWindowText = RGB(0, 0, 0);
+constexpr TColor clGrayText = RGB(128, 128, 128);
+
 struct TPoint {
     int X = 0;
     int Y = 0;

@@ -7,6 +7,7 @@
 #include "components/media/WavePlay.h"
 #include "components/settings/AutoIni.h"
 #include "components/settings/GameConf.h"
+#include "components/settings/SysConf.h"
 #include "components/windows/WManager.h"
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
@@ -208,8 +209,6 @@ void TMainForm::CreateMenu() {
     QuitItem->Add(TerminateItem);
     for (TMenuItem* item : {StartItem, PauseItem, SpeedItem, ConfigItem, InfoItem, QuitItem})
         MainMenu1->Add(item);
-    // The system settings have no dialog yet: visible, but off.
-    SysConfigItem->SetEnabled(false);
     SetMenu(MainMenu1);
 }
 
@@ -258,6 +257,9 @@ void TMainForm::CreateNonVisual() {
     WindowManager->CursorMoveStep = 20;
     WindowManager->CursorMaxMoves = 10;
     WindowManager->SaveProperties = true;
+    // After the window manager, which it finds among the components so far.
+    SystemConfig1 = new TSystemConfig(this);
+    SystemConfig1->SetName("SystemConfig1");
     MyExplodeWavePlayer = MakePlayer(*this, "MyExplodeWavePlayer", "SND_MYSHIP_EXPLODE");
     EnemyExplodeWavePlayer = MakePlayer(*this, "EnemyExplodeWavePlayer", "SND_ENEMY_EXPLODE");
     LaserWavePlayer = MakePlayer(*this, "LaserWavePlayer", "SND_LASER");
@@ -275,6 +277,7 @@ void TMainForm::WireHandlers() {
     TitleItem->OnClick = [this](TObject* s) { TitleItemClick(s); };
     ClearHiScoreItem->OnClick = [this](TObject* s) { ClearHiScoreItemClick(s); };
     GameConfigItem->OnClick = [this](TObject* s) { GameConfigItemClick(s); };
+    SysConfigItem->OnClick = [this](TObject* s) { SysConfigItemClick(s); };
     AboutItem->OnClick = [this](TObject* s) { AboutItemClick(s); };
     TerminateItem->OnClick = [this](TObject* s) { TerminateItemClick(s); };
     OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
@@ -462,6 +465,10 @@ void TMainForm::GameConfigItemClick(TObject*) {
         if (form->ShowModal() == mrOk)
             Game->SetSound(form->SoundCheckBox->Checked(), form->LaserSoundCheckBox->Checked());
     });
+}
+
+void TMainForm::SysConfigItemClick(TObject*) {
+    Guarded([this] { SystemConfig1->Execute(); });
 }
 
 void TMainForm::AboutItemClick(TObject*) {

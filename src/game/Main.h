@@ -16,6 +16,7 @@ class TImageBox;
 class TLabel;
 class TMainMenu;
 class TMenuItem;
+class TSystemConfig;
 class TTezFrame;
 class TWavePlayer;
 class TWindowManager;
@@ -50,6 +51,7 @@ public:
     // The commands that open a dialog.
     void ClearHiScoreItemClick(TObject* sender);
     void GameConfigItemClick(TObject* sender);
+    void SysConfigItemClick(TObject* sender);
     void AboutItemClick(TObject* sender);
     void TerminateItemClick(TObject* sender);
     void FormCloseQuery(TObject* sender, bool& canClose);
@@ -96,6 +98,7 @@ public:
     TWavePlayer* MyExplodeWavePlayer = nullptr;
     TWavePlayer* EnemyExplodeWavePlayer = nullptr;
     TWavePlayer* LaserWavePlayer = nullptr;
+    TSystemConfig* SystemConfig1 = nullptr;
 
 private:
     void CreateLabels();

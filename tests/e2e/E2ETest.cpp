@@ -212,6 +212,37 @@ QRect FieldRect(const Program& p, int x, int y, int w, int h) {
     return {p.FieldOrigin().x() + x, p.FieldOrigin().y() + y, w, h};
 }
 
+// The place and size of the visible window with this exact title.
+QRect WindowRect(const QString& title, int timeoutMs = 10000) {
+    const QString window =
+        RunTool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^" + title + "$"},
+                timeoutMs)
+            .split('\n')
+            .value(0);
+    if (window.isEmpty())
+        return {};
+    QRect rect;
+    for (const QString& raw : RunTool("xwininfo", {"-id", window}).split('\n')) {
+        const QString line = raw.trimmed();
+        const int value = line.section(':', 1).trimmed().toInt();
+        if (line.startsWith("Absolute upper-left X:"))
+            rect.moveLeft(value);
+        else if (line.startsWith("Absolute upper-left Y:"))
+            rect.moveTop(value);
+        else if (line.startsWith("Width:"))
+            rect.setWidth(value);
+        else if (line.startsWith("Height:"))
+            rect.setHeight(value);
+    }
+    return rect;
+}
+
+QImage GrabScreen(const QRect& rect) {
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, rect.x(), rect.y(), rect.width(), rect.height())
+        .toImage();
+}
+
 void Save(const QImage& image, const char* name) {
     if (!shotDir.isEmpty())
         image.save(QDir(shotDir).filePath(name));
@@ -265,6 +296,7 @@ TEST(WholeProgram, PlaysThroughItsStatesAndSavesOnClose) {
     const QRegularExpression written(
         "^;ORBIT RAVEN\r\n"
         "\\[Game\\]\r\nHiScore=[0-9]*0\r\nSpeed=200\r\nSound=Yes\r\nLaserSound=Yes\r\n\r\n"
+        "\\[SystemConfig\\]\r\nShowHint=Yes\r\nHintPause=500\r\nHintHidePause=2500\r\n\r\n"
         "\\[Forms\\]\r\nF0000Name=ORBIT "
         "RAVEN\r\nF0000Pos=YNNYNY\\(-1,0\\)2560\\([0-9]+,[0-9]+\\);\r\n"
         "(F000[1-9]Name=[^\r]+\r\nF000[1-9]Pos=YNNYNY[^\r]+\r\n)*\r\n"
@@ -358,6 +390,93 @@ TEST(WholeProgram, ABrokenFormsSectionNeverStopsTheProgram) {
     EXPECT_NE(file.indexOf("F0000Name=ORBIT RAVEN\r\nF0000Pos=YNNYNY(-1,0)2560("), -1)
         << file.toStdString();
     EXPECT_NE(file.indexOf("CursorMoveStep=20\r\nCursorMaxMoves=10\r\n"), -1) << file.toStdString();
+}
+
+// The balloon hints' pale yellow.
+bool IsHintColour(QRgb c) {
+    return qRed(c) == 255 && qGreen(c) == 255 && qBlue(c) == 225;
+}
+
+// Opens the system settings from the menu, rests the mouse on the balloon
+// help group and counts the hint's pixels around it shortly after the wait
+// and after the display time; Esc then cancels the dialog.
+struct HintRun {
+    bool opened = false;
+    int shown = 0;
+    int afterDisplayTime = 0;
+    bool closedByEsc = false;
+};
+
+HintRun RestOnTheHelpGroup(Program& program, int scale, const char* shotName) {
+    HintRun run;
+    program.Key("alt+c");
+    RunTool("xdotool", {"key", "s"});
+    const QRect dialog = WindowRect("システム設定");
+    run.opened = dialog.isValid();
+    if (!run.opened)
+        return run;
+    Wait(600);
+    Save(GrabScreen(dialog), shotName);
+    // An empty spot of the group box, right of "表示する".
+    const QPoint rest = dialog.topLeft() + scale * QPoint(230, 90);
+    // From outside the dialog, so the mouse really enters it.
+    const QPoint outside = dialog.bottomRight() + QPoint(40, 40);
+    RunTool("xdotool",
+            {"mousemove", "--sync", QString::number(outside.x()), QString::number(outside.y())});
+    Wait(300);
+    RunTool("xdotool",
+            {"mousemove", "--sync", QString::number(rest.x()), QString::number(rest.y())});
+    const QRect around(rest - scale * QPoint(100, 10), scale * QSize(700, 80));
+    Wait(1200);
+    const QImage withHint = GrabScreen(around);
+    run.shown = Count(withHint, QRect(QPoint(), around.size()), IsHintColour);
+    // The dialog, widened to the hint's end.
+    Save(GrabScreen(dialog.united(QRect(rest, scale * QSize(420, 40)))),
+         (std::string("hint-") + shotName).c_str());
+    Wait(2600);
+    run.afterDisplayTime = Count(GrabScreen(around), QRect(QPoint(), around.size()), IsHintColour);
+    RunTool("xdotool", {"key", "Escape"});
+    Wait(500);
+    run.closedByEsc = !WindowRect("システム設定", 1500).isValid();
+    return run;
+}
+
+TEST(WholeProgram, SystemSettingsShowHintsOnARestingMouseAndKeepThemOnCancel) {
+    Program program;
+    ASSERT_TRUE(program.WaitForWindow()) << "no window appeared";
+    const HintRun run = RestOnTheHelpGroup(program, 1, "sysconfig.png");
+    ASSERT_TRUE(run.opened) << "the menu did not open the system settings";
+    EXPECT_GT(run.shown, 500) << "no hint appeared on the resting mouse";
+    EXPECT_EQ(run.afterDisplayTime, 0) << "the hint outlived its display time";
+    EXPECT_TRUE(run.closedByEsc);
+    EXPECT_TRUE(program.Running());
+    program.Key("ctrl+q");
+    ASSERT_TRUE(program.AnswerQuestion("Return"));
+    ASSERT_TRUE(program.WaitForExit(10000));
+    // The switch is off while the program ends; the file gets the one in
+    // force before.
+    EXPECT_NE(program.SettingsFile().indexOf(
+                  "[SystemConfig]\r\nShowHint=Yes\r\nHintPause=500\r\nHintHidePause=2500\r\n"),
+              -1)
+        << program.SettingsFile().toStdString();
+}
+
+TEST(WholeProgram, WithHintsOffNoHintEverShowsOnADoubledScreen) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_SCALE_FACTOR", "2");
+    Program program(env, "[SystemConfig]\r\nShowHint=No\r\nHintPause=300\r\n");
+    ASSERT_TRUE(program.WaitForWindow()) << "no window appeared";
+    const HintRun run = RestOnTheHelpGroup(program, 2, "sysconfig-hidpi.png");
+    ASSERT_TRUE(run.opened);
+    EXPECT_EQ(run.shown, 0) << "a hint showed with hints off";
+    EXPECT_TRUE(run.closedByEsc);
+    program.Key("ctrl+q");
+    ASSERT_TRUE(program.AnswerQuestion("Return"));
+    ASSERT_TRUE(program.WaitForExit(10000));
+    EXPECT_NE(program.SettingsFile().indexOf(
+                  "[SystemConfig]\r\nShowHint=No\r\nHintPause=300\r\nHintHidePause=2500\r\n"),
+              -1)
+        << program.SettingsFile().toStdString();
 }
 
 } // namespace

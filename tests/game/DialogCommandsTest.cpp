@@ -4,6 +4,7 @@
 #include "components/dialogs/YesNoF.h"
 #include "components/dialogs/ZeoDialog.h"
 #include "components/settings/GameConf.h"
+#include "components/settings/SysConf.h"
 #include "framework/Keys.h"
 #include "framework/Menus.h"
 #include "framework/StdCtrls.h"
@@ -39,8 +40,8 @@ TEST_F(DialogCommands, EveryDialogHoldsARunningGameAndResumesIt) {
     Open();
     const std::function<void()> commands[] = {
         [&] { form->ClearHiScoreItem->Click(); }, [&] { form->GameConfigItem->Click(); },
-        [&] { form->AboutItem->Click(); }, [&] { form->TerminateItem->Click(); },
-        [&] { form->ConfirmQuit(); }};
+        [&] { form->SysConfigItem->Click(); },    [&] { form->AboutItem->Click(); },
+        [&] { form->TerminateItem->Click(); },    [&] { form->ConfirmQuit(); }};
     ModalAnswer answer([&](TForm& f) {
         Note();
         f.Close();
@@ -59,7 +60,8 @@ TEST_F(DialogCommands, EveryDialogHoldsARunningGameAndResumesIt) {
         EXPECT_FALSE(Game->Ship()->Fire()) << "fire went on after the dialog";
         Game->GameOver();
     }
-    EXPECT_EQ(answer.shown, 5);
+    EXPECT_EQ(answer.shown, 6);
+    EXPECT_EQ(answer.captions[2], "システム設定");
     EXPECT_FALSE(Application().Terminated());
 }
 
@@ -215,6 +217,7 @@ TEST_F(DialogCommands, DialogComponentsHaveTheirStoredValues) {
     EXPECT_LT(at(form->TerminateItem), at(form->YesNoDialog));
     EXPECT_LT(at(form->YesNoDialog), at(form->AboutDialog));
     EXPECT_LT(at(form->AboutDialog), at(form->AutoIniFile));
+    EXPECT_LT(at(form->AutoIniFile), at(form->SystemConfig1));
 }
 
 } // namespace

@@ -170,6 +170,7 @@ TEST_F(MainWindow, EndingWritesTheSettingsFileByteForByte) {
     EXPECT_EQ(ReadIni(),
               ";ORBIT RAVEN\r\n"
               "[Game]\r\nHiScore=0\r\nSpeed=125\r\nSound=Yes\r\nLaserSound=Yes\r\n\r\n"
+              "[SystemConfig]\r\nShowHint=Yes\r\nHintPause=500\r\nHintHidePause=2500\r\n\r\n"
               "[Forms]\r\nF0000Name=ORBIT RAVEN\r\nF0000Pos=YNNYNY(-1,0)2(237,249);\r\n\r\n"
               "[WindowManager]\r\nJumpCursor=Yes\r\nCursorMoveStep=20\r\n"
               "CursorMaxMoves=10\r\n\r\n"
@@ -233,12 +234,11 @@ TEST_F(MainWindow, ManualOpensBesideTheProgram) {
     EXPECT_EQ(fakes.shell.opened[0], Dir() + "Manual.txt");
 }
 
-TEST_F(MainWindow, OnlyTheSystemSettingsCommandWaitsForItsDialog) {
+TEST_F(MainWindow, EveryCommandIsEnabled) {
     Open();
-    for (TMenuItem* item : {form->ClearHiScoreItem, form->GameConfigItem, form->AboutItem,
-                            form->TerminateItem, form->ManualItem})
+    for (TMenuItem* item : {form->ClearHiScoreItem, form->GameConfigItem, form->SysConfigItem,
+                            form->AboutItem, form->TerminateItem, form->ManualItem})
         EXPECT_TRUE(item->Enabled()) << item->Name();
-    EXPECT_FALSE(form->SysConfigItem->Enabled());
     EXPECT_EQ(form->TerminateItem->ShortCut(), 16465);
     EXPECT_EQ(form->TitleItem->ShortCut(), 16468);
 }

@@ -24,6 +24,8 @@ namespace orv::test {
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {
+        savedHints_ = {Application().ShowHint(), Application().HintPause(),
+                       Application().HintHidePause()};
         savedExe_ = Application().ExeName();
         Application().SetExeName(Dir() + "orbit-raven");
     }
@@ -31,6 +33,10 @@ protected:
         form.reset();
         Application().SetExeName(savedExe_);
         Application().CancelTerminate();
+        // The system settings change the application's hints.
+        Application().SetShowHint(savedHints_.show);
+        Application().SetHintPause(savedHints_.pause);
+        Application().SetHintHidePause(savedHints_.hidePause);
     }
 
     std::string Dir() const { return dir_.path().toStdString() + "/"; }
@@ -64,6 +70,10 @@ protected:
 private:
     QTemporaryDir dir_;
     std::string savedExe_;
+    struct {
+        bool show;
+        int pause, hidePause;
+    } savedHints_{};
 };
 
 } // namespace orv::test

@@ -1,0 +1,216 @@
+#include "components/widgets/NScrEdit.h"
+#include "framework/Exceptions.h"
+#include "framework/Forms.h"
+#include "framework/StdCtrls.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QTest>
+#include <QWidget>
+
+namespace orv {
+namespace {
+
+// An edit on a form between two buttons, set up like the settings form's.
+class NumScrollEdit : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form.SetBounds(0, 0, 400, 140);
+        before->SetParent(&form);
+        before->SetBounds(8, 8, 75, 25);
+        edit->SetParent(&form);
+        edit->SetBounds(8, 48, 500, 20); // any width: loading works it out
+        edit->SetNumAreaWidth(40);
+        edit->SetScrollBarWidth(120);
+        edit->SetItemWidth(120);
+        edit->SetItemCaption("表示するまでの時間");
+        edit->SetMax(100);
+        edit->SetLargeChange(10);
+        after->SetParent(&form);
+        after->SetBounds(8, 100, 75, 25);
+        form.FinishLoading();
+        edit->OnChange = [this](TObject* sender) {
+            EXPECT_EQ(sender, edit);
+            changes.push_back(edit->Position());
+        };
+    }
+
+    // The parts from left to right must add up the way the layout says.
+    void ExpectLayout() const {
+        const int w = edit->ItemWidth();
+        const int decLeft = w + edit->NumAreaWidth() + 12;
+        EXPECT_EQ(edit->ItemLabel().Left(), 4);
+        EXPECT_EQ(edit->DecLabel().Left(), decLeft);
+        const TScrollBar& bar = edit->ScrollBar();
+        EXPECT_EQ(bar.Left(), decLeft + edit->DecLabel().Width() + 4);
+        EXPECT_EQ(bar.Height(), edit->Height());
+        EXPECT_EQ(edit->IncLabel().Left(), bar.Left() + bar.Width() + 4);
+        // The width leaves no gap after "+" beyond the one before it.
+        EXPECT_EQ(edit->Width(), bar.Left() + bar.Width() + edit->IncLabel().Width() + 4);
+    }
+
+    void Show() {
+        form.Show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Peer()));
+    }
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QCoreApplication::sendEvent(edit->ScrollBar().Peer(), &event);
+        QCoreApplication::sendPostedEvents();
+    }
+    QImage Picture() const { return edit->Peer()->grab().toImage(); }
+
+    TForm form{nullptr};
+    TButton* before = new TButton(&form);
+    TNumScrollEdit* edit = new TNumScrollEdit(&form);
+    TButton* after = new TButton(&form);
+    std::vector<int> changes;
+};
+
+TEST_F(NumScrollEdit, LoadingWorksTheWidthOutFromItsParts) {
+    // Captions "-" and "+" measure 12 pixels together in the 12-pixel face,
+    // which makes the settings form's 312.
+    ExpectLayout();
+    EXPECT_EQ(edit->DecLabel().Width() + edit->IncLabel().Width(), 12);
+    EXPECT_EQ(edit->Width(), 312);
+    EXPECT_EQ(edit->ScrollBar().Width(), 120);
+    // Labels sit in the middle of the 20-pixel line.
+    EXPECT_EQ(edit->DecLabel().Top(), 4);
+    EXPECT_EQ(edit->ItemLabel().Height(), 12);
+}
+
+TEST_F(NumScrollEdit, EachPropertyMovesThePartsItShould) {
+    edit->SetItemCaption("a much longer caption than before");
+    EXPECT_EQ(edit->Width(), 312) << "the item caption changed the width";
+
+    const int decWidth = edit->DecLabel().Width();
+    edit->SetDecCaption("less");
+    EXPECT_EQ(edit->Width(), 312 + edit->DecLabel().Width() - decWidth);
+    ExpectLayout();
+
+    const int incLeft = edit->IncLabel().Left();
+    const int barWidth = edit->ScrollBar().Width();
+    edit->SetWidth(edit->Width() + 30);
+    EXPECT_EQ(edit->ScrollBar().Width(), barWidth + 30);
+    EXPECT_EQ(edit->IncLabel().Left(), incLeft + 30);
+    ExpectLayout();
+
+    const int width = edit->Width();
+    edit->SetNumAreaWidth(0);
+    edit->SetScrollBarWidth(-5);
+    EXPECT_EQ(edit->NumAreaWidth(), 40);
+    EXPECT_EQ(edit->Width(), width);
+    edit->SetItemWidth(88);
+    ExpectLayout();
+    EXPECT_EQ(edit->Width(), width - 32);
+}
+
+TEST_F(NumScrollEdit, OnChangeFollowsThePositionAlsoFromTheProgram) {
+    edit->SetPosition(0);
+    EXPECT_TRUE(changes.empty());
+    edit->SetPosition(250);
+    edit->SetPosition(-3);
+    EXPECT_THROW(edit->SetMax(-1), EInvalidOperation);
+    EXPECT_EQ(edit->Max(), 100);
+    EXPECT_EQ(changes, (std::vector<int>{100, 0}));
+}
+
+TEST_F(NumScrollEdit, KeysStepThroughTheRangeAndStopAtItsEnds) {
+    struct Case {
+        int start;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int expected;
+    };
+    edit->SetMax(50);
+    const Case cases[] = {
+        {5, Qt::Key_Left, Qt::ShiftModifier, 0},    {45, Qt::Key_Right, Qt::ShiftModifier, 50},
+        {20, Qt::Key_Right, Qt::ShiftModifier, 30}, {20, Qt::Key_Left, Qt::NoModifier, 19},
+        {20, Qt::Key_Right, Qt::NoModifier, 21},    {20, Qt::Key_PageDown, Qt::NoModifier, 30},
+        {20, Qt::Key_PageUp, Qt::NoModifier, 10},   {20, Qt::Key_End, Qt::NoModifier, 50},
+        {20, Qt::Key_Home, Qt::NoModifier, 0},
+    };
+    for (const Case& c : cases) {
+        edit->SetPosition(c.start);
+        changes.clear();
+        Press(c.key, c.modifiers);
+        EXPECT_EQ(edit->Position(), c.expected) << "from " << c.start;
+        EXPECT_EQ(changes, std::vector<int>{c.expected});
+    }
+}
+
+TEST_F(NumScrollEdit, UpAndDownMoveTheFocusAndBackTabPassesTheControl) {
+    Show();
+    edit->SetFocus();
+    EXPECT_TRUE(edit->ScrollBar().Focused()) << "the control kept the focus for itself";
+    edit->SetPosition(7);
+    changes.clear();
+    Press(Qt::Key_Down);
+    EXPECT_TRUE(after->Focused());
+    edit->SetFocus();
+    Press(Qt::Key_Up);
+    EXPECT_TRUE(before->Focused());
+    EXPECT_EQ(edit->Position(), 7);
+    EXPECT_TRUE(changes.empty());
+
+    // Backwards from the button after it: the scroll bar, then the button
+    // before; the control itself is never a stop.
+    after->SetFocus();
+    QTest::keyClick(after->Peer(), Qt::Key_Backtab);
+    EXPECT_TRUE(edit->ScrollBar().Focused());
+    QTest::keyClick(edit->ScrollBar().Peer(), Qt::Key_Backtab);
+    EXPECT_TRUE(before->Focused());
+}
+
+TEST_F(NumScrollEdit, PaintsARightAlignedNumberInASunkenFrame) {
+    Show();
+    const int a = edit->ItemWidth() + 8;
+    const int n = edit->NumAreaWidth();
+    const int h = edit->Height();
+    // The text's right end lies at ItemWidth + NumAreaWidth + 4, whatever
+    // its length.
+    for (const int position : {0, 7, 100}) {
+        edit->SetPosition(position);
+        const QImage image = Picture();
+        int right = -1;
+        for (int x = a + 2; x < a + n - 2; ++x)
+            for (int y = 2; y < h - 2; ++y)
+                if (qGray(image.pixel(x, y)) < 128)
+                    right = x;
+        EXPECT_GE(right, a + n - 4 - 2) << position;
+        EXPECT_LT(right, a + n - 4) << position;
+    }
+    const QImage image = Picture();
+    EXPECT_EQ(QColor(image.pixel(a, 5)), QColor(128, 128, 128));
+    EXPECT_EQ(QColor(image.pixel(a + 5, 1)), QColor(64, 64, 64));
+    EXPECT_EQ(QColor(image.pixel(a + n - 1, 5)), QColor(255, 255, 255));
+    EXPECT_EQ(QColor(image.pixel(a + 5, h - 2)), QColor(223, 223, 223));
+    EXPECT_EQ(QColor(image.pixel(a + 3, 3)), QColor(255, 255, 255));
+}
+
+TEST_F(NumScrollEdit, DisabledGreysTheNumberAndStopsTheScrollBarOnly) {
+    Show();
+    edit->SetPosition(88);
+    const auto darkest = [this] {
+        const QImage image = Picture();
+        int result = 255;
+        for (int x = edit->ItemWidth() + 10; x < edit->ItemWidth() + 46; ++x)
+            for (int y = 2; y < 18; ++y)
+                result = std::min(result, qGray(image.pixel(x, y)));
+        return result;
+    };
+    EXPECT_LT(darkest(), 60);
+    edit->SetEnabled(false);
+    EXPECT_FALSE(edit->ScrollBar().Enabled());
+    EXPECT_TRUE(edit->ItemLabel().Enabled());
+    EXPECT_GE(darkest(), 100);
+    EXPECT_LT(darkest(), 160);
+    edit->SetEnabled(true);
+    EXPECT_TRUE(edit->ScrollBar().Enabled());
+}
+
+} // namespace
+} // namespace orv
