@@ -65,6 +65,8 @@ TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr) {
     messageBox_ = CreateQtMessageBox();
     sound_ = CreateQtSoundService();
     shell_ = CreateQtShell();
+    cursor_ = CreateQtCursor();
+    sleeper_ = CreateQtSleeper();
     RegisterFontSubstitutions();
     WatchTerminateSignals();
     // The desktop's logout asks the main form the same question as its
@@ -116,12 +118,20 @@ std::string TApplication::ExeDir() const {
 void TApplication::FormCreated(TForm& form) {
     if (!mainForm_)
         mainForm_ = &form;
+    forms_.push_back(&form);
 }
 
 void TApplication::FormDestroyed(TForm& form) {
     if (mainForm_ == &form)
         mainForm_ = nullptr;
+    forms_.erase(std::remove(forms_.begin(), forms_.end(), &form), forms_.end());
     released_.erase(std::remove(released_.begin(), released_.end(), &form), released_.end());
+}
+
+void TApplication::FormActivated(TForm& form) {
+    const auto it = std::find(forms_.begin(), forms_.end(), &form);
+    if (it != forms_.end())
+        std::rotate(forms_.begin(), it, it + 1);
 }
 
 void TApplication::ReleaseLater(TForm& form) {
@@ -172,6 +182,14 @@ void TApplication::SetSoundService(std::unique_ptr<ISoundService> service) {
 
 void TApplication::SetShell(std::unique_ptr<IShell> service) {
     shell_ = std::move(service);
+}
+
+void TApplication::SetCursorService(std::unique_ptr<ICursor> service) {
+    cursor_ = std::move(service);
+}
+
+void TApplication::SetSleeper(std::unique_ptr<ISleeper> service) {
+    sleeper_ = std::move(service);
 }
 
 void TApplication::SetIcon(const std::string& iconResource) {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "Component.h"
+#include "Cursor.h"
 #include "MessageBox.h"
 #include "Shell.h"
+#include "Sleeper.h"
 #include "SoundService.h"
 
 #include "Types.h"
@@ -48,6 +50,13 @@ public:
     void FormDestroyed(TForm& form);
     // Destroys the form once control is back in the event loop.
     void ReleaseLater(TForm& form);
+    // The forms that exist, the most recently activated first; a new form
+    // joins at the end until it is first activated.
+    const std::vector<TForm*>& Forms() const { return forms_; }
+    void FormActivated(TForm& form);
+
+    // Raised once each time the main window is minimised.
+    TNotifyEvent OnMinimize;
 
     // Where tests answer modal forms: ShowModal calls it instead of waiting
     // for a person. Null in the program.
@@ -75,6 +84,10 @@ public:
     void SetSoundService(std::unique_ptr<ISoundService> service);
     IShell& Shell() { return *shell_; }
     void SetShell(std::unique_ptr<IShell> service);
+    ICursor& Cursor() { return *cursor_; }
+    void SetCursorService(std::unique_ptr<ICursor> service);
+    ISleeper& Sleeper() { return *sleeper_; }
+    void SetSleeper(std::unique_ptr<ISleeper> service);
 
     // The icon of every window and of the program on the desktop: an icon
     // resource's name.
@@ -98,12 +111,15 @@ private:
 
     TForm* mainForm_ = nullptr;
     std::vector<TForm*> released_;
+    std::vector<TForm*> forms_;
     TModalHook modalHook_;
     std::optional<TSize> screenSize_;
     bool terminated_ = false;
     std::unique_ptr<IMessageBox> messageBox_;
     std::unique_ptr<ISoundService> sound_;
     std::unique_ptr<IShell> shell_;
+    std::unique_ptr<ICursor> cursor_;
+    std::unique_ptr<ISleeper> sleeper_;
     std::unique_ptr<QSocketNotifier> signalNotifier_;
 };
 

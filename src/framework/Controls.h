@@ -57,6 +57,10 @@ public:
 
     QWidget* Peer() const { return peer_.get(); }
 
+    // Between this control's client coordinates and the screen's.
+    TPoint ClientToScreen(TPoint point) const;
+    TPoint ScreenToClient(TPoint point) const;
+
     // The screen canvas; it draws only while the control paints.
     TCanvas& Canvas();
     // Called by a painting peer's paint event.
@@ -117,6 +121,8 @@ public:
 
     // Takes the keyboard focus, where the control can have it.
     void SetFocus();
+    // Visible and enabled, and so is every container around it.
+    bool CanFocus() const;
     bool Focused() const;
 
 protected:

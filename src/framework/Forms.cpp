@@ -50,6 +50,15 @@ protected:
             form_.KeyUp(key, ShiftOf(*event));
     }
 
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::WindowStateChange && form_.OnWindowStateChange)
+            form_.OnWindowStateChange(&form_);
+        else if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
+                 TApplication::Exists())
+            Application().FormActivated(form_);
+        QWidget::changeEvent(event);
+    }
+
     void closeEvent(QCloseEvent* event) override {
         if (!form_.CloseQuery()) {
             event->ignore();
@@ -179,6 +188,24 @@ int TForm::ShowModal() {
     Hide();
     Peer()->setWindowModality(Qt::NonModal);
     return modalResult_;
+}
+
+TWindowState TForm::WindowState() const {
+    const Qt::WindowStates state = Peer()->windowState();
+    if (state & Qt::WindowMinimized)
+        return TWindowState::wsMinimized;
+    if (state & Qt::WindowMaximized)
+        return TWindowState::wsMaximized;
+    return TWindowState::wsNormal;
+}
+
+void TForm::SetWindowState(TWindowState state) {
+    Qt::WindowStates qtState = Peer()->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+    if (state == TWindowState::wsMinimized)
+        qtState |= Qt::WindowMinimized;
+    else if (state == TWindowState::wsMaximized)
+        qtState |= Qt::WindowMaximized;
+    Peer()->setWindowState(qtState);
 }
 
 void TForm::SetModalResult(int result) {

@@ -7,6 +7,7 @@
 #include "components/media/WavePlay.h"
 #include "components/settings/AutoIni.h"
 #include "components/settings/GameConf.h"
+#include "components/windows/SysCtrls.h"
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
 #include "framework/Exceptions.h"
@@ -251,6 +252,8 @@ void TMainForm::CreateNonVisual() {
     MyExplodeWavePlayer = MakePlayer(*this, "MyExplodeWavePlayer", "SND_MYSHIP_EXPLODE");
     EnemyExplodeWavePlayer = MakePlayer(*this, "EnemyExplodeWavePlayer", "SND_ENEMY_EXPLODE");
     LaserWavePlayer = MakePlayer(*this, "LaserWavePlayer", "SND_LASER");
+    AnimateForm1 = new TAnimateForm(this);
+    AnimateForm1->SetName("AnimateForm1");
 }
 
 void TMainForm::WireHandlers() {

@@ -9,6 +9,7 @@
 namespace orv {
 
 class TAboutDialog;
+class TAnimateForm;
 class TAutoIniFile;
 class TYesNoDialog;
 class TGame;
@@ -94,6 +95,7 @@ public:
     TWavePlayer* MyExplodeWavePlayer = nullptr;
     TWavePlayer* EnemyExplodeWavePlayer = nullptr;
     TWavePlayer* LaserWavePlayer = nullptr;
+    TAnimateForm* AnimateForm1 = nullptr;
 
 private:
     void CreateLabels();

@@ -1,8 +1,14 @@
 #include "framework/Component.h"
 #include "framework/Application.h"
+#include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
+#include "framework/StdCtrls.h"
 
 #include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "EventLoop.h"
 
 #include <string>
 #include <vector>
@@ -89,6 +95,70 @@ TEST(Form, OuterSizeIsClientSizePlusFixedBorder) {
     form.SetBounds(10, 20, 240, 100);
     EXPECT_EQ(form.ClientWidth(), 232);
     EXPECT_EQ(form.ClientHeight(), 73);
+}
+
+TEST(Form, ClientPointsMapToTheScreenBelowTheMenuAndBack) {
+    TForm form(nullptr);
+    form.SetBounds(100, 50, 200, 150);
+    auto* button = new TButton(&form);
+    button->SetParent(&form);
+    button->SetBounds(30, 20, 60, 24);
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Peer()));
+    const TPoint origin = form.ClientToScreen({0, 0});
+    EXPECT_EQ(form.ClientToScreen({7, 9}), (TPoint{origin.X + 7, origin.Y + 9}));
+    EXPECT_EQ(button->ClientToScreen({0, 0}), (TPoint{origin.X + 30, origin.Y + 20}));
+    for (const TPoint p : {TPoint{0, 0}, TPoint{-5, 12}, TPoint{199, 3}})
+        EXPECT_EQ(form.ScreenToClient(form.ClientToScreen(p)), p);
+}
+
+TEST(Form, OpenFormsListTheMostRecentlyActivatedFirst) {
+    TForm a(nullptr), b(nullptr);
+    std::vector<TForm*> expected{&a, &b};
+    EXPECT_EQ(Application().Forms(), expected) << "new forms join at the end";
+    {
+        TForm c(nullptr);
+        Application().FormActivated(b);
+        Application().FormActivated(c);
+        expected = {&c, &b, &a};
+        EXPECT_EQ(Application().Forms(), expected);
+    }
+    expected = {&b, &a};
+    EXPECT_EQ(Application().Forms(), expected) << "a destroyed form leaves the list";
+    a.SetBounds(0, 0, 100, 100);
+    a.Show();
+    a.Peer()->activateWindow();
+    EXPECT_TRUE(test::RunEventsUntil([&] { return Application().Forms().front() == &a; }))
+        << "activation by the desktop did not move it up; active: " << a.Peer()->isActiveWindow();
+}
+
+TEST(Form, ReportsEveryMinimiseAndRestore) {
+    TForm form(nullptr);
+    std::vector<TWindowState> seen;
+    form.OnWindowStateChange = [&](TObject* sender) {
+        EXPECT_EQ(sender, &form);
+        seen.push_back(form.WindowState());
+    };
+    form.Show();
+    form.SetWindowState(TWindowState::wsMinimized);
+    form.SetWindowState(TWindowState::wsNormal);
+    form.SetWindowState(TWindowState::wsMaximized);
+    EXPECT_EQ(seen, (std::vector<TWindowState>{TWindowState::wsMinimized, TWindowState::wsNormal,
+                                               TWindowState::wsMaximized}));
+}
+
+TEST(Control, CanTakeTheFocusOnlyWhenItAndItsContainersAreShownAndEnabled) {
+    TForm form(nullptr);
+    TPanel panel(nullptr);
+    panel.SetParent(&form);
+    TButton button(nullptr);
+    button.SetParent(&panel);
+    EXPECT_TRUE(button.CanFocus());
+    panel.SetEnabled(false);
+    EXPECT_FALSE(button.CanFocus());
+    panel.SetEnabled(true);
+    button.SetVisible(false);
+    EXPECT_FALSE(button.CanFocus());
 }
 
 } // namespace
