@@ -111,6 +111,24 @@ public:
         return true;
     }
 
+    // Iconified by the window manager, as its title-bar button does, and
+    // brought back as the task bar does.
+    void Minimize() {
+        RunTool("xdotool", {"windowminimize", "--sync", window_});
+        Wait(500);
+    }
+    void Restore() {
+        RunTool("xdotool", {"windowactivate", "--sync", window_});
+        Wait(500);
+    }
+    bool Mapped() const {
+        return RunTool("xwininfo", {"-id", window_}).contains("Map State: IsViewable");
+    }
+    QPoint Position() {
+        ReadGeometry();
+        return {x_, y_};
+    }
+
     bool Running() const { return process_.state() == QProcess::Running; }
     void Terminate() { process_.terminate(); }
     bool WaitForExit(int ms) { return process_.waitForFinished(ms); }
@@ -243,6 +261,24 @@ TEST(WholeProgram, CtrlQAsksBeforeEnding) {
     ASSERT_TRUE(program.WaitForExit(10000)) << "Enter did not end the program";
     EXPECT_EQ(program.ExitCode(), 0);
     EXPECT_NE(program.SettingsFile().indexOf("[Application]\r\nName=ORBIT RAVEN\r\n"), -1);
+}
+
+TEST(WholeProgram, MinimisedAndRestoredWindowComesBackWhereItWas) {
+    Program program;
+    ASSERT_TRUE(program.WaitForWindow()) << "no window appeared";
+    const QPoint before = program.Position();
+    for (int round = 0; round < 2; ++round) {
+        program.Minimize();
+        EXPECT_FALSE(program.Mapped()) << "round " << round << ": still on the screen";
+        program.Restore();
+        EXPECT_TRUE(program.Mapped()) << "round " << round << ": not back on the screen";
+        EXPECT_EQ(program.Position(), before) << "round " << round;
+        ASSERT_TRUE(program.Running()) << "round " << round;
+    }
+    program.Key("ctrl+q");
+    ASSERT_TRUE(program.AnswerQuestion("Return"));
+    ASSERT_TRUE(program.WaitForExit(10000)) << "the program did not end after restoring";
+    EXPECT_EQ(program.ExitCode(), 0);
 }
 
 TEST(WholeProgram, HiDpiScreenScalesThePixelArtCrisply) {
