@@ -275,6 +275,10 @@ TEST(WholeProgram, MinimisedAndRestoredWindowComesBackWhereItWas) {
         EXPECT_EQ(program.Position(), before) << "round " << round;
         ASSERT_TRUE(program.Running()) << "round " << round;
     }
+    const QImage shot = program.Grab();
+    Save(shot, "restored.png");
+    EXPECT_GT(Count(shot, FieldRect(program, 20, 64, 360, 160), IsGreen), 2000)
+        << "the title screen was not painted again after restoring";
     program.Key("ctrl+q");
     ASSERT_TRUE(program.AnswerQuestion("Return"));
     ASSERT_TRUE(program.WaitForExit(10000)) << "the program did not end after restoring";
