@@ -6,10 +6,14 @@
 #include "Resources.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QIcon>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QSessionManager>
 #include <QSocketNotifier>
+#include <QTimer>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -22,6 +26,20 @@ namespace orv {
 namespace {
 
 TApplication* instance = nullptr;
+
+// How long after an activation a button press on the activated window still
+// counts as its cause, and how long the hooks wait to learn of it.
+constexpr int kActivationDelayMs = 60;
+constexpr std::int64_t kPressBeforeActivationMs = 150;
+
+std::int64_t NowMs() {
+    static QElapsedTimer clock = [] {
+        QElapsedTimer started;
+        started.start();
+        return started;
+    }();
+    return clock.elapsed();
+}
 
 // A signal handler may only write to a descriptor; the event loop reads the
 // other end and ends the program the ordinary way, so settings are saved.
@@ -40,6 +58,8 @@ public:
     QtApp(int& argc, char** argv, TApplication& owner) : QApplication(argc, argv), owner_(owner) {}
 
     bool notify(QObject* receiver, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress && receiver->isWidgetType())
+            owner_.MousePressedOn(static_cast<QWidget*>(receiver)->window());
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::exception& error) {
@@ -69,6 +89,8 @@ TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr) {
     sleeper_ = CreateQtSleeper();
     RegisterFontSubstitutions();
     WatchTerminateSignals();
+    placementSupported_ = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    WatchDisplay();
     // The desktop's logout asks the main form the same question as its
     // close box.
     QObject::connect(qt_.get(), &QGuiApplication::commitDataRequest, [this](QSessionManager& s) {
@@ -125,13 +147,9 @@ void TApplication::FormDestroyed(TForm& form) {
     if (mainForm_ == &form)
         mainForm_ = nullptr;
     forms_.erase(std::remove(forms_.begin(), forms_.end(), &form), forms_.end());
+    if (activeForm_ == &form)
+        activeForm_ = nullptr;
     released_.erase(std::remove(released_.begin(), released_.end(), &form), released_.end());
-}
-
-void TApplication::FormActivated(TForm& form) {
-    const auto it = std::find(forms_.begin(), forms_.end(), &form);
-    if (it != forms_.end())
-        std::rotate(forms_.begin(), it, it + 1);
 }
 
 void TApplication::ReleaseLater(TForm& form) {
@@ -145,6 +163,87 @@ void TApplication::ReleaseLater(TForm& form) {
 void TApplication::DestroyReleased() {
     while (!released_.empty())
         delete released_.back(); // its destructor takes it off the list
+}
+
+void TApplication::WatchDisplay() {
+    const auto watch = [this](QScreen* screen) {
+        if (screen)
+            QObject::connect(screen, &QScreen::geometryChanged, qt_.get(),
+                             [this] { DisplayChanged(); });
+    };
+    watch(QGuiApplication::primaryScreen());
+    QObject::connect(qt_.get(), &QGuiApplication::primaryScreenChanged, qt_.get(),
+                     [this, watch](QScreen* screen) {
+                         watch(screen);
+                         DisplayChanged();
+                     });
+}
+
+void TApplication::DisplayChanged() {
+    if (OnDisplayChange)
+        OnDisplayChange(this);
+}
+
+THandle TApplication::RegisterWindow(TForm& form) {
+    windows_.push_back(&form);
+    return nextHandle_++;
+}
+
+void TApplication::UnregisterWindow(THandle window) {
+    windows_.erase(std::remove_if(windows_.begin(), windows_.end(),
+                                  [window](TForm* form) {
+                                      return form->HandleAllocated() && form->Handle() == window;
+                                  }),
+                   windows_.end());
+    if (lastPressWindow_ == window)
+        lastPressWindow_ = kNoWindow;
+}
+
+TForm* TApplication::FindWindow(THandle window) const {
+    for (TForm* form : windows_)
+        if (form->Handle() == window)
+            return form;
+    return nullptr;
+}
+
+void TApplication::FormActivated(TForm& form) {
+    const THandle previous = activeForm_ ? activeForm_->Handle() : kNoWindow;
+    activeForm_ = &form;
+    if (const auto it = std::find(forms_.begin(), forms_.end(), &form); it != forms_.end())
+        std::rotate(forms_.begin(), it, it + 1);
+    if (OnActiveFormChange)
+        OnActiveFormChange(this);
+    if (!placementSupported_ || windowHooks_.Empty())
+        return;
+    const THandle window = form.Handle();
+    const std::int64_t when = NowMs();
+    QTimer::singleShot(kActivationDelayMs, qt_.get(),
+                       [this, window, previous, when] { RaiseActivation(window, previous, when); });
+}
+
+void TApplication::FormDeactivated(TForm& form, bool applicationLeft) {
+    if (applicationLeft && activeForm_ == &form) {
+        activeForm_ = nullptr;
+        if (OnActiveFormChange)
+            OnActiveFormChange(this);
+    }
+}
+
+void TApplication::RaiseActivation(THandle window, THandle previous, std::int64_t when) {
+    if (!FindWindow(window))
+        return;
+    const bool byMouse =
+        lastPressWindow_ == window && lastPressTime_ >= when - kPressBeforeActivationMs;
+    windowHooks_.RaiseActivating(window, byMouse, previous);
+}
+
+void TApplication::MousePressedOn(const void* windowPeer) {
+    for (TForm* form : windows_)
+        if (form->Peer() == windowPeer) {
+            lastPressWindow_ = form->Handle();
+            lastPressTime_ = NowMs();
+            return;
+        }
 }
 
 TSize TApplication::ScreenSize() const {

@@ -8,6 +8,7 @@
 #include "SoundService.h"
 
 #include "Types.h"
+#include "WindowHook.h"
 
 #include <exception>
 #include <functional>
@@ -53,7 +54,6 @@ public:
     // The forms that exist, the most recently activated first; a new form
     // joins at the end until it is first activated.
     const std::vector<TForm*>& Forms() const { return forms_; }
-    void FormActivated(TForm& form);
 
     // Raised once each time the main window is minimised.
     TNotifyEvent OnMinimize;
@@ -64,9 +64,33 @@ public:
     const TModalHook& ModalHook() const { return modalHook_; }
     void SetModalHook(TModalHook hook) { modalHook_ = std::move(hook); }
 
-    // The screen's size in pixels; tests may pretend another.
+    // The screen's size in pixels (the primary screen's); tests may pretend
+    // another. OnDisplayChange runs when it changes.
     TSize ScreenSize() const;
     void SetScreenSizeOverride(std::optional<TSize> size) { screenSize_ = size; }
+    void DisplayChanged();
+    TNotifyEvent OnDisplayChange;
+
+    // The program's top-level windows. The application's own window owns
+    // them all; each form has a handle from its first showing on.
+    static constexpr THandle kAppWindow = 1;
+    THandle Handle() const { return kAppWindow; }
+    THandle RegisterWindow(TForm& form);
+    void UnregisterWindow(THandle window);
+    TForm* FindWindow(THandle window) const;
+    TWindowHookChain& WindowHooks() { return windowHooks_; }
+    // Whether the platform lets a program read and set where its windows
+    // are (X11 does, Wayland does not). Without it no window event is
+    // raised and nothing is placed.
+    bool WindowPlacementSupported() const { return placementSupported_; }
+    void SetWindowPlacementSupported(bool supported) { placementSupported_ = supported; }
+
+    // The form that has the keyboard focus, if any of ours has.
+    TForm* ActiveForm() const { return activeForm_; }
+    TNotifyEvent OnActiveFormChange;
+    // Reported by the forms' windows.
+    void FormActivated(TForm& form);
+    void FormDeactivated(TForm& form, bool applicationLeft);
 
     // Runs the event loop until Terminate.
     void Run();
@@ -108,8 +132,22 @@ private:
     void DestroyReleased();
     // SIGTERM, SIGINT and SIGHUP end the program like Terminate.
     void WatchTerminateSignals();
+    // The primary screen's size changes, and a new primary screen.
+    void WatchDisplay();
+
+    // Activation reaches the hooks a moment late, so that the button press
+    // that caused it (it may arrive just after) is known by then.
+    void RaiseActivation(THandle window, THandle previous, std::int64_t when);
+    void MousePressedOn(const void* windowPeer);
 
     TForm* mainForm_ = nullptr;
+    TForm* activeForm_ = nullptr;
+    std::vector<TForm*> windows_;
+    THandle nextHandle_ = 0x100;
+    TWindowHookChain windowHooks_;
+    bool placementSupported_ = true;
+    THandle lastPressWindow_ = kNoWindow;
+    std::int64_t lastPressTime_ = 0;
     std::vector<TForm*> released_;
     std::vector<TForm*> forms_;
     TModalHook modalHook_;

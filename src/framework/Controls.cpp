@@ -45,6 +45,13 @@ void TControl::SetBounds(int left, int top, int width, int height) {
         Resize();
 }
 
+void TControl::SetBoundsFields(int left, int top, int width, int height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+}
+
 void TControl::SetParent(TWinControl* parent) {
     if (parent == parent_)
         return;

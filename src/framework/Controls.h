@@ -75,6 +75,8 @@ protected:
     // Each concrete control hands in its widget from its constructor.
     void AttachPeer(std::unique_ptr<QWidget> peer);
     virtual void Resize() {}
+    // Takes bounds the window system gave the peer, without moving it.
+    void SetBoundsFields(int left, int top, int width, int height);
     virtual void FontChanged();
     virtual void HintChanged();
     virtual void ColorChanged() { Invalidate(); }

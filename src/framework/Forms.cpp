@@ -5,6 +5,7 @@
 #include "Menus.h"
 #include "StdCtrls.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -53,10 +54,27 @@ protected:
     void changeEvent(QEvent* event) override {
         if (event->type() == QEvent::WindowStateChange && form_.OnWindowStateChange)
             form_.OnWindowStateChange(&form_);
-        else if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
-                 TApplication::Exists())
-            Application().FormActivated(form_);
         QWidget::changeEvent(event);
+    }
+
+    bool event(QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+            form_.WindowMoved();
+            break;
+        case QEvent::WindowActivate:
+            if (TApplication::Exists())
+                Application().FormActivated(form_);
+            break;
+        case QEvent::WindowDeactivate:
+            if (TApplication::Exists())
+                Application().FormDeactivated(form_, QApplication::activeWindow() == nullptr);
+            break;
+        default:
+            break;
+        }
+        return QWidget::event(event);
     }
 
     void closeEvent(QCloseEvent* event) override {
@@ -89,8 +107,49 @@ TForm::~TForm() {
     if (modalLoop_)
         modalLoop_->quit();
     DestroyComponents();
-    if (TApplication::Exists())
-        Application().FormDestroyed(*this);
+    if (!TApplication::Exists())
+        return;
+    if (HandleAllocated()) {
+        if (RaisesWindowEvents())
+            Application().WindowHooks().RaiseDestroying(handle_);
+        Application().UnregisterWindow(handle_);
+    }
+    Application().FormDestroyed(*this);
+}
+
+THandle TForm::Handle() {
+    if (!HandleAllocated())
+        CreateHandle();
+    return handle_;
+}
+
+bool TForm::RaisesWindowEvents() const {
+    return TApplication::Exists() && Application().WindowPlacementSupported();
+}
+
+void TForm::CreateHandle() {
+    if (!TApplication::Exists())
+        return;
+    handle_ = Application().RegisterWindow(*this);
+    if (!RaisesWindowEvents())
+        return;
+    TCreateParams params{Application().Handle(), caption_, Left(), Top(), Width(), Height()};
+    Application().WindowHooks().RaiseCreating(handle_, params);
+    if (params.Left != Left() || params.Top != Top() || params.Width != Width() ||
+        params.Height != Height())
+        SetBounds(params.Left, params.Top, params.Width, params.Height);
+}
+
+void TForm::WindowMoved() {
+    if (!HandleAllocated() || !RaisesWindowEvents())
+        return;
+    const QPoint frame = Peer()->pos();
+    SetBoundsFields(frame.x(), frame.y(), Width(), Height());
+    const TRect rect{Left(), Top(), Left() + Width(), Top() + Height()};
+    if (rect == reportedRect_)
+        return;
+    reportedRect_ = rect;
+    Application().WindowHooks().RaiseMovingSizing(handle_, rect);
 }
 
 void TForm::SetCaption(const std::string& caption) {
@@ -160,6 +219,7 @@ void TForm::Show() {
             SetBounds(main->Left() + (main->Width() - Width()) / 2,
                       main->Top() + (main->Height() - Height()) / 2, Width(), Height());
     }
+    Handle();
     Peer()->show();
     if (activeControl_)
         activeControl_->SetFocus();

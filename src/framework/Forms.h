@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Controls.h"
+#include "WindowHook.h"
 
 #include <functional>
 #include <string>
@@ -62,6 +63,11 @@ public:
     // Shows the menu's entries on a bar above the client area.
     void SetMenu(TMainMenu* menu);
 
+    // The form's window, made when first needed and at the latest when the
+    // form first shows; the window hooks learn of it then and may place it.
+    THandle Handle();
+    bool HandleAllocated() const { return handle_ != kNoWindow; }
+
     void Show();
     void Hide();
     bool Showing() const;
@@ -116,6 +122,14 @@ protected:
 
 private:
     class FormWidget;
+    void CreateHandle();
+    // The window system moved or sized the window (a person, the desktop or
+    // the program itself): keep the bounds and tell the hooks.
+    void WindowMoved();
+    bool RaisesWindowEvents() const;
+
+    THandle handle_ = kNoWindow;
+    TRect reportedRect_;
     QWidget* client_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
     QEventLoop* modalLoop_ = nullptr;

@@ -8,6 +8,7 @@
 #include "components/settings/AutoIni.h"
 #include "components/settings/GameConf.h"
 #include "components/windows/SysCtrls.h"
+#include "components/windows/WManager.h"
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
 #include "framework/Exceptions.h"
@@ -249,11 +250,20 @@ void TMainForm::CreateNonVisual() {
     AutoIniFile->SetOrgName("ORIGINAL");
     AutoIniFile->SetComment(kProgramName);
     AutoIniFile->SetWriteEnabled(true);
+    AnimateForm1 = new TAnimateForm(this);
+    AnimateForm1->SetName("AnimateForm1");
+    WindowManager = new TWindowManager(this);
+    WindowManager->SetName("WindowManager");
+    WindowManager->SetEntryMax(17);
+    WindowManager->SetHashSize(17);
+    WindowManager->JumpCursor = true;
+    WindowManager->Enabled = true;
+    WindowManager->CursorMoveStep = 20;
+    WindowManager->CursorMaxMoves = 10;
+    WindowManager->SaveProperties = true;
     MyExplodeWavePlayer = MakePlayer(*this, "MyExplodeWavePlayer", "SND_MYSHIP_EXPLODE");
     EnemyExplodeWavePlayer = MakePlayer(*this, "EnemyExplodeWavePlayer", "SND_ENEMY_EXPLODE");
     LaserWavePlayer = MakePlayer(*this, "LaserWavePlayer", "SND_LASER");
-    AnimateForm1 = new TAnimateForm(this);
-    AnimateForm1->SetName("AnimateForm1");
 }
 
 void TMainForm::WireHandlers() {

@@ -19,6 +19,7 @@ class TMainMenu;
 class TMenuItem;
 class TTezFrame;
 class TWavePlayer;
+class TWindowManager;
 
 // The program's only permanent window: the play field in its titled frame,
 // the side panel with the title picture and the numbers, the menu bar, and
@@ -91,11 +92,12 @@ public:
     TYesNoDialog* YesNoDialog = nullptr;
     TAboutDialog* AboutDialog = nullptr;
     TAutoIniFile* AutoIniFile = nullptr;
+    TAnimateForm* AnimateForm1 = nullptr;
     TImageList UnitImageList;
+    TWindowManager* WindowManager = nullptr;
     TWavePlayer* MyExplodeWavePlayer = nullptr;
     TWavePlayer* EnemyExplodeWavePlayer = nullptr;
     TWavePlayer* LaserWavePlayer = nullptr;
-    TAnimateForm* AnimateForm1 = nullptr;
 
 private:
     void CreateLabels();

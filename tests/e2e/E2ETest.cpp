@@ -43,8 +43,11 @@ void Wait(int ms) {
 // The program started from a fresh copy of its folder.
 class Program {
 public:
-    explicit Program(const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+    explicit Program(const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
+                     const QByteArray& settings = {}) {
         const QString dir = folder_.path();
+        if (!settings.isEmpty())
+            WriteSettings(settings);
         process_.setProcessEnvironment(env);
         QFile::copy(programPath, dir + "/orbit-raven");
         QFile::copy(QFileInfo(programPath).dir().filePath("Manual.txt"), dir + "/Manual.txt");
@@ -128,6 +131,24 @@ public:
         ReadGeometry();
         return {x_, y_};
     }
+    // Starts the program again in the same folder, settings and all.
+    void Restart() {
+        process_.start(folder_.filePath("orbit-raven"), {});
+        process_.waitForStarted(10000);
+    }
+    void WriteSettings(const QByteArray& bytes) {
+        QFile file(folder_.filePath("orbit-raven.INI"));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+    }
+    void MoveTo(int x, int y) {
+        RunTool("xdotool",
+                {"windowmove", "--sync", window_, QString::number(x), QString::number(y)});
+        Wait(500);
+        ReadGeometry();
+    }
+    int X() const { return x_; }
+    int Y() const { return y_; }
 
     bool Running() const { return process_.state() == QProcess::Running; }
     void Terminate() { process_.terminate(); }
@@ -244,6 +265,10 @@ TEST(WholeProgram, PlaysThroughItsStatesAndSavesOnClose) {
     const QRegularExpression written(
         "^;ORBIT RAVEN\r\n"
         "\\[Game\\]\r\nHiScore=[0-9]*0\r\nSpeed=200\r\nSound=Yes\r\nLaserSound=Yes\r\n\r\n"
+        "\\[Forms\\]\r\nF0000Name=ORBIT "
+        "RAVEN\r\nF0000Pos=YNNYNY\\(-1,0\\)2560\\([0-9]+,[0-9]+\\);\r\n"
+        "(F000[1-9]Name=[^\r]+\r\nF000[1-9]Pos=YNNYNY[^\r]+\r\n)*\r\n"
+        "\\[WindowManager\\]\r\nJumpCursor=Yes\r\nCursorMoveStep=20\r\nCursorMaxMoves=10\r\n\r\n"
         "\\[Application\\]\r\nName=ORBIT RAVEN\r\nVersion=1\\.10\r\n\r\n\\z");
     const QString file = QString::fromLatin1(program.SettingsFile());
     EXPECT_TRUE(written.match(file).hasMatch()) << file.toStdString();
@@ -310,6 +335,53 @@ TEST(WholeProgram, HiDpiScreenScalesThePixelArtCrisply) {
     EXPECT_EQ(uneven, 0) << "of " << blocks << " blocks";
 }
 
+// Places are kept per screen width: the one for another width stays as it
+// was, one off this screen is pulled back, a moved window reopens there.
+TEST(WholeProgram, RemembersWindowPlacesPerScreenWidth) {
+    Program program(QProcessEnvironment::systemEnvironment(),
+                    "[Forms]\r\nF0000Name=ORBIT RAVEN\r\n"
+                    "F0000Pos=YNNYNY(-1,0)3(11,22);2560(5000,100);\r\n");
+    ASSERT_TRUE(program.WaitForWindow()) << "no window appeared";
+    EXPECT_LE(program.X() + program.Width(), 2560) << "a left beyond the screen stayed there";
+    EXPECT_GT(program.X() + program.Width(), 2560 - 40);
+    program.MoveTo(300, 200);
+    const QPoint left(program.X(), program.Y());
+    program.Terminate();
+    ASSERT_TRUE(program.WaitForExit(10000));
+    EXPECT_EQ(program.ExitCode(), 0);
+    const QByteArray file = program.SettingsFile();
+    EXPECT_NE(file.indexOf("F0000Pos=YNNYNY(-1,0)3(11,22);2560("), -1) << file.toStdString();
+    EXPECT_EQ(file.indexOf("2560(5000,"), -1) << "the move was not stored";
+
+    program.Restart();
+    ASSERT_TRUE(program.WaitForWindow()) << "no window on the second start";
+    EXPECT_EQ(QPoint(program.X(), program.Y()), left) << "it did not reopen where it was left";
+    program.Terminate();
+    ASSERT_TRUE(program.WaitForExit(10000));
+}
+
+TEST(WholeProgram, ABrokenFormsSectionNeverStopsTheProgram) {
+    Program program(QProcessEnvironment::systemEnvironment(),
+                    "[Forms]\r\nF0000Name=ORBIT RAVEN\r\nF0000Pos=YNNYNY(12\r\n"
+                    "F0001Name=\r\nF0001Pos=Y\r\nF0002Name=odd\r\n"
+                    "[WindowManager]\r\nCursorMoveStep=\r\nCursorMaxMoves=-x\r\n");
+    // Two messages name the bad numbers; Enter answers each.
+    for (int box = 0; box < 2; ++box) {
+        const QString shown =
+            RunTool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^ORBIT RAVEN$"});
+        RunTool("xdotool", {"key", "--clearmodifiers", "Return"});
+        Wait(500);
+    }
+    ASSERT_TRUE(program.WaitForWindow()) << "no window appeared";
+    program.Terminate();
+    ASSERT_TRUE(program.WaitForExit(10000));
+    EXPECT_EQ(program.ExitCode(), 0);
+    const QByteArray file = program.SettingsFile();
+    EXPECT_NE(file.indexOf("F0000Name=ORBIT RAVEN\r\nF0000Pos=YNNYNY(-1,0)2560("), -1)
+        << file.toStdString();
+    EXPECT_NE(file.indexOf("CursorMoveStep=20\r\nCursorMaxMoves=10\r\n"), -1) << file.toStdString();
+}
+
 } // namespace
 
 // Starts the program under a headless Wayland compositor when weston is
@@ -335,7 +407,10 @@ TEST(WholeProgram, RunsUnderWayland) {
     env.insert("QT_QPA_PLATFORM", "wayland");
     env.remove("DISPLAY");
     {
-        Program program(env);
+        // Positions are neither read nor set here: the stored ones stay.
+        const QByteArray forms = "[Forms]\r\nF0000Name=ORBIT RAVEN\r\n"
+                                 "F0000Pos=YNNYNY(4,5)3(11,22);2560(30,40);\r\n\r\n";
+        Program program(env, forms);
         Wait(2500);
         ASSERT_TRUE(program.Running()) << "the program did not stay up under Wayland";
         program.Terminate();
@@ -343,6 +418,8 @@ TEST(WholeProgram, RunsUnderWayland) {
         EXPECT_EQ(program.ExitCode(), 0);
         EXPECT_NE(program.SettingsFile().indexOf("Name=ORBIT RAVEN"), -1)
             << "the settings were not saved on SIGTERM";
+        EXPECT_NE(program.SettingsFile().indexOf(forms), -1)
+            << program.SettingsFile().toStdString();
     }
     compositor.terminate();
     compositor.waitForFinished(3000);

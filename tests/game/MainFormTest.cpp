@@ -167,13 +167,31 @@ TEST_F(MainWindow, EndingWritesTheSettingsFileByteForByte) {
     Open();
     form->FastSpeedItem->Click();
     form.reset();
-    EXPECT_EQ(ReadIni(), ";ORBIT RAVEN\r\n"
-                         "[Game]\r\nHiScore=0\r\nSpeed=125\r\nSound=Yes\r\nLaserSound=Yes\r\n\r\n"
-                         "[Application]\r\nName=ORBIT RAVEN\r\nVersion=1.10\r\n\r\n");
+    EXPECT_EQ(ReadIni(),
+              ";ORBIT RAVEN\r\n"
+              "[Game]\r\nHiScore=0\r\nSpeed=125\r\nSound=Yes\r\nLaserSound=Yes\r\n\r\n"
+              "[Forms]\r\nF0000Name=ORBIT RAVEN\r\nF0000Pos=YNNYNY(-1,0)2(237,249);\r\n\r\n"
+              "[WindowManager]\r\nJumpCursor=Yes\r\nCursorMoveStep=20\r\n"
+              "CursorMaxMoves=10\r\n\r\n"
+              "[Application]\r\nName=ORBIT RAVEN\r\nVersion=1.10\r\n\r\n");
     EXPECT_FALSE(QFile::exists(QString::fromStdString(Dir() + "orbit-raven.~NI")));
     Open();
     form.reset();
     EXPECT_TRUE(QFile::exists(QString::fromStdString(Dir() + "orbit-raven.~NI")));
+}
+
+TEST_F(MainWindow, ReopensWhereItWasLeftAndKeepsPlacesOfOtherWidths) {
+    WriteIni("[Forms]\r\nF0000Name=ORBIT RAVEN\r\nF0000Pos=YNNYNY(-1,0)2(100,50);1920(5,5);\r\n"
+             "F0001Name=Dialog\r\nF0001Pos=YNNN3(1,2);\r\n");
+    Open();
+    EXPECT_EQ(form->Left(), 100);
+    EXPECT_EQ(form->Top(), 50);
+    form.reset();
+    const std::string written = ReadIni();
+    EXPECT_NE(written.find("F0000Pos=YNNYNY(-1,0)2(100,50);1920(5,5);\r\n"
+                           "F0001Name=Dialog\r\nF0001Pos=YNNN3(1,2);\r\n"),
+              std::string::npos)
+        << written;
 }
 
 TEST_F(MainWindow, ForeignSettingsFileIsRefusedAndStillWrittenBack) {

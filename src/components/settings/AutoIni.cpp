@@ -220,6 +220,19 @@ int TAutoIniFile::ReadInteger(const std::string& section, const std::string& key
     return text.empty() ? def : IniStrToInt(text);
 }
 
+int TAutoIniFile::ReadIntegerOrKeep(const std::string& section, const std::string& key,
+                                    int current) const {
+    try {
+        return ReadInteger(section, key, current);
+    } catch (const EConvertError&) {
+        Application().MessageBox("設定ファイルの [" + section + "] " + key + "=" +
+                                     ReadString(section, key, "") + " は整数ではありません。" +
+                                     std::to_string(current) + " のまま続けます。",
+                                 Application().Title(), MB_OK | MB_ICONWARNING);
+        return current;
+    }
+}
+
 void TAutoIniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
     WriteString(section, key, std::to_string(value));
 }

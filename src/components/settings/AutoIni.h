@@ -86,6 +86,10 @@ public:
                            const std::string& def) const;
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
     int ReadInteger(const std::string& section, const std::string& key, int def) const;
+    // ReadInteger for start-up: a text that is no integer is shown in a
+    // message naming section, key and value, and current is kept, so the
+    // program starts and a valid value is written at the end.
+    int ReadIntegerOrKeep(const std::string& section, const std::string& key, int current) const;
     void WriteInteger(const std::string& section, const std::string& key, int value);
     bool ReadBool(const std::string& section, const std::string& key, bool def) const;
     void WriteBool(const std::string& section, const std::string& key, bool value);

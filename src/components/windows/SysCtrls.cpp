@@ -21,6 +21,9 @@ TForm& OwnerForm(TComponent* owner) {
 } // namespace
 
 TAnimateForm::TAnimateForm(TComponent* owner) : TComponent(owner), form_(&OwnerForm(owner)) {
+    // The main window exists from here on, so components made after this one
+    // (the window manager) see no creation of it.
+    form_->Handle();
     minimized_ = form_->WindowState() == TWindowState::wsMinimized;
     previous_ = std::move(form_->OnWindowStateChange);
     form_->OnWindowStateChange = [this](TObject* sender) { FormWindowStateChange(sender); };
