@@ -15,6 +15,7 @@ packages=(
   fonts-ipafont-gothic fonts-dejavu-core
   libgtest-dev libbenchmark-dev
   xvfb xdotool x11-utils openbox weston pulseaudio pulseaudio-utils
+  dpkg-dev lintian appstream desktop-file-utils
 )
 
 install_missing() {

@@ -108,16 +108,21 @@ bool writeAll(const QString& dir, QStringList* written, QString* error) {
             return false;
     }
 
-    auto image = [&](const char* rel, const QImage& img, const char* format) {
-        const QString path = root.filePath(QString::fromLatin1(rel));
+    auto image = [&](const QString& rel, const QImage& img, const char* format) {
+        const QString path = root.filePath(rel);
         written->append(path);
         return writeImage(path, img, format, error);
     };
     if (!image("pictures/title.bmp", makeTitle(), "BMP") ||
         !image("icons/MAINICON.png", makeMainIcon(32), "PNG") ||
-        !image("icons/ZEOICON.png", makeStudioIcon(32), "PNG") ||
-        !image("icons/orbit-raven.png", makeMainIcon(128), "PNG"))
+        !image("icons/ZEOICON.png", makeStudioIcon(32), "PNG"))
         return false;
+    // Laid out as the hicolor theme wants it, so it installs as one folder.
+    for (const int size : kDesktopIconSizes) {
+        const QString rel = QStringLiteral("icons/hicolor/%1x%1/apps/orbit-raven.png").arg(size);
+        if (!image(rel, makeMainIcon(size), "PNG"))
+            return false;
+    }
 
     const QString qrc = root.filePath(QStringLiteral("resources.qrc"));
     written->append(qrc);
@@ -152,7 +157,9 @@ bool writePreviews(const QString& dir, QString* error) {
            writeImage(root.filePath(QStringLiteral("ZEOICON-x8.png")),
                       enlarge(makeStudioIcon(32), 8), "PNG", error) &&
            writeImage(root.filePath(QStringLiteral("orbit-raven-x2.png")),
-                      enlarge(makeMainIcon(128), 2), "PNG", error);
+                      enlarge(makeMainIcon(128), 2), "PNG", error) &&
+           writeImage(root.filePath(QStringLiteral("orbit-raven-48-x4.png")),
+                      enlarge(makeMainIcon(48), 4), "PNG", error);
 }
 
 } // namespace resgen

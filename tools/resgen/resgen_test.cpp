@@ -19,6 +19,8 @@
 #include <QXmlStreamReader>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
+#include <vector>
 
 using namespace resgen;
 
@@ -339,18 +341,37 @@ void testTitle() {
     }
 }
 
+// Partly transparent pixels on the middle row from the left edge inwards:
+// a drawn edge is one or two pixels of antialiasing at any size, one scaled
+// up from a small picture smears over several.
+int softEdgeWidth(const QImage& icon) {
+    const int y = icon.height() / 2;
+    int soft = 0;
+    for (int x = 0; x < icon.width() && qAlpha(icon.pixel(x, y)) < 255; ++x)
+        soft += qAlpha(icon.pixel(x, y)) > 0 ? 1 : 0;
+    return soft;
+}
+
 void testIcons() {
-    for (int size : {32, 128}) {
+    std::vector<int> sizes(std::begin(kDesktopIconSizes), std::end(kDesktopIconSizes));
+    CHECK((sizes == std::vector<int>{32, 48, 64, 128, 256}));
+    for (int size : sizes) {
         for (const QImage& icon : {makeMainIcon(size), makeStudioIcon(size)}) {
             CHECK(icon.size() == QSize(size, size));
             CHECK(icon.hasAlphaChannel());
             CHECK(qAlpha(icon.pixel(0, 0)) == 0);
             CHECK(qAlpha(icon.pixel(size / 2, size / 2)) == 255);
         }
+        CHECK(softEdgeWidth(makeMainIcon(size)) <= 2);
     }
+    const QImage smeared =
+        makeMainIcon(32).scaled(256, 256, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    CHECK(softEdgeWidth(smeared) > 2);
     // The program icon shows the craft's cyan core in the middle.
-    const QRgb core = makeMainIcon(32).pixel(16, 16);
-    CHECK(qBlue(core) > 150 && qGreen(core) > 150 && qRed(core) < 120);
+    for (int size : sizes) {
+        const QRgb core = makeMainIcon(size).pixel(size / 2, size / 2);
+        CHECK(qBlue(core) > 150 && qGreen(core) > 150 && qRed(core) < 120);
+    }
 }
 
 // ------------------------------------------------------------- the set
@@ -406,19 +427,21 @@ void testWriteAll() {
     CHECK(writeAll(a.path(), &written, &error));
     CHECK(error.isEmpty());
     const auto files = tree(a.path());
-    CHECK(files.size() == 14 && written.size() == 14);
+    CHECK(files.size() == 18 && written.size() == 18);
 
     // Everything the .qrc names exists, so rcc will not fail on it.
     for (const auto& e : resourceTable())
         CHECK(files.contains(e.file));
-    CHECK(files.contains("icons/orbit-raven.png"));
 
     CHECK(files.value("sounds/SND_LASER.wav").size() == 44 + 6615);
     CHECK(files.value("sounds/SND_ENEMY_EXPLODE.wav").size() == 44 + 11025);
     CHECK(files.value("sounds/SND_MYSHIP_EXPLODE.wav").size() == 44 + 66150);
     CHECK(u32(files.value("sounds/SND_MYSHIP_EXPLODE.wav"), 40) == 66150);
     CHECK(QImage::fromData(files.value("pictures/title.bmp")).size() == QSize(180, 80));
-    CHECK(QImage::fromData(files.value("icons/orbit-raven.png")).size() == QSize(128, 128));
+    for (const int size : kDesktopIconSizes) {
+        const QString icon = QStringLiteral("icons/hicolor/%1x%1/apps/orbit-raven.png").arg(size);
+        CHECK(QImage::fromData(files.value(icon)).size() == QSize(size, size));
+    }
 
     // A second run reproduces every byte.
     QStringList again;

@@ -401,7 +401,7 @@ void TWindowManager::SavePlacements(TAutoIniFile& ini) {
     iniFile_ = nullptr;
 }
 
-std::string TWindowManager::FormatPos(const TWindowEntry& entry) const {
+std::string TWindowManager::FormatPos(const TWindowEntry& entry) {
     std::string text = std::string(YesNo(entry.ReservedFlag1)) + YesNo(entry.SaveSize) +
                        YesNo(entry.ReservedFlag2);
     if (!entry.JumpEnabled) {

@@ -100,7 +100,7 @@ public:
     void LoadPlacements(TAutoIniFile& ini);
     void SavePlacements(TAutoIniFile& ini);
     // The Pos value of the settings file for entry e, and its reading.
-    std::string FormatPos(const TWindowEntry& entry) const;
+    static std::string FormatPos(const TWindowEntry& entry);
     enum class TPosRead : std::uint8_t { prOk, prNextPair, prStopSection };
     static TPosRead ReadPos(std::string_view text, TWindowEntry& entry);
 
