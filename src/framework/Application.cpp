@@ -161,6 +161,10 @@ void TApplication::ReleaseLater(TForm& form) {
 }
 
 void TApplication::DestroyReleased() {
+    // A dialog closed from the keyboard goes before its deactivation has
+    // reached the hooks; they still get to see it whole.
+    while (!pendingActivations_.empty())
+        RaiseNextActivation();
     while (!released_.empty())
         delete released_.back(); // its destructor takes it off the list
 }
@@ -209,16 +213,12 @@ TForm* TApplication::FindWindow(THandle window) const {
 void TApplication::FormActivated(TForm& form) {
     const THandle previous = activeForm_ ? activeForm_->Handle() : kNoWindow;
     activeForm_ = &form;
-    if (const auto it = std::find(forms_.begin(), forms_.end(), &form); it != forms_.end())
-        std::rotate(forms_.begin(), it, it + 1);
-    if (OnActiveFormChange)
-        OnActiveFormChange(this);
-    if (!placementSupported_ || windowHooks_.Empty())
+    if (!placementSupported_ || windowHooks_.Empty()) {
+        ActivationSettled(form);
         return;
-    const THandle window = form.Handle();
-    const std::int64_t when = NowMs();
-    QTimer::singleShot(kActivationDelayMs, qt_.get(),
-                       [this, window, previous, when] { RaiseActivation(window, previous, when); });
+    }
+    pendingActivations_.push_back({form.Handle(), previous, NowMs()});
+    QTimer::singleShot(kActivationDelayMs, qt_.get(), [this] { RaiseNextActivation(); });
 }
 
 void TApplication::FormDeactivated(TForm& form, bool applicationLeft) {
@@ -229,12 +229,30 @@ void TApplication::FormDeactivated(TForm& form, bool applicationLeft) {
     }
 }
 
+// A release may have raised it already.
+void TApplication::RaiseNextActivation() {
+    if (pendingActivations_.empty())
+        return;
+    const TPendingActivation next = pendingActivations_.front();
+    pendingActivations_.pop_front();
+    RaiseActivation(next.Window, next.Previous, next.When);
+}
+
 void TApplication::RaiseActivation(THandle window, THandle previous, std::int64_t when) {
     if (!FindWindow(window))
         return;
     const bool byMouse =
         lastPressWindow_ == window && lastPressTime_ >= when - kPressBeforeActivationMs;
     windowHooks_.RaiseActivating(window, byMouse, previous);
+    if (TForm* form = FindWindow(window))
+        ActivationSettled(*form);
+}
+
+void TApplication::ActivationSettled(TForm& form) {
+    if (const auto it = std::find(forms_.begin(), forms_.end(), &form); it != forms_.end())
+        std::rotate(forms_.begin(), it, it + 1);
+    if (OnActiveFormChange)
+        OnActiveFormChange(this);
 }
 
 void TApplication::MousePressedOn(const void* windowPeer) {

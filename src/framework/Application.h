@@ -10,6 +10,7 @@
 #include "Types.h"
 #include "WindowHook.h"
 
+#include <deque>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -136,8 +137,17 @@ private:
     void WatchDisplay();
 
     // Activation reaches the hooks a moment late, so that the button press
-    // that caused it (it may arrive just after) is known by then.
+    // that caused it (it may arrive just after) is known by then. The hooks
+    // see the forms as they were before it: the open-forms order and the
+    // active-form change follow them.
+    struct TPendingActivation {
+        THandle Window = kNoWindow;
+        THandle Previous = kNoWindow;
+        std::int64_t When = 0;
+    };
+    void RaiseNextActivation();
     void RaiseActivation(THandle window, THandle previous, std::int64_t when);
+    void ActivationSettled(TForm& form);
     void MousePressedOn(const void* windowPeer);
 
     TForm* mainForm_ = nullptr;
@@ -150,6 +160,7 @@ private:
     std::int64_t lastPressTime_ = 0;
     std::vector<TForm*> released_;
     std::vector<TForm*> forms_;
+    std::deque<TPendingActivation> pendingActivations_;
     TModalHook modalHook_;
     std::optional<TSize> screenSize_;
     bool terminated_ = false;

@@ -132,6 +132,55 @@ TEST(Form, OpenFormsListTheMostRecentlyActivatedFirst) {
         << "activation by the desktop did not move it up; active: " << a.Peer()->isActiveWindow();
 }
 
+// Notes each activation with what the program looked like at that moment.
+class ActivationProbe : public TWindowHook {
+public:
+    struct Seen {
+        THandle window, previous;
+        bool previousAlive;
+        TForm* front;
+        int changes;
+    };
+    explicit ActivationProbe(const int& changes) : changes_(changes) {
+        Application().WindowHooks().Install(*this);
+    }
+    ~ActivationProbe() override { Application().WindowHooks().Remove(*this); }
+    void WindowActivating(THandle window, bool, THandle previous) override {
+        seen.push_back({window, previous, Application().FindWindow(previous) != nullptr,
+                        Application().Forms().front(), changes_});
+    }
+    std::vector<Seen> seen;
+
+private:
+    const int& changes_;
+};
+
+TEST(Form, HooksSeeAnActivationFirstAndAReleasedFormWhole) {
+    int changes = 0;
+    Application().OnActiveFormChange = [&](TObject*) { ++changes; };
+    ActivationProbe probe(changes);
+    auto* a = new TForm(nullptr);
+    TForm b(nullptr);
+    Application().FormActivated(*a);
+    ASSERT_TRUE(test::RunEventsUntil([&] { return probe.seen.size() == 1; }));
+    EXPECT_EQ(changes, 1);
+    Application().FormActivated(b);
+    EXPECT_EQ(Application().Forms().front(), a) << "moved up before the hooks saw it";
+    EXPECT_EQ(changes, 1) << "active-form change before the hooks saw it";
+    // A dialog closed by a key is released at once; the hooks see its
+    // deactivation before it goes.
+    a->Release();
+    test::DeliverPosted();
+    ASSERT_EQ(probe.seen.size(), 2u);
+    EXPECT_EQ(probe.seen[1].window, b.Handle());
+    EXPECT_TRUE(probe.seen[1].previousAlive);
+    EXPECT_EQ(probe.seen[1].front, a);
+    EXPECT_EQ(probe.seen[1].changes, 1);
+    EXPECT_EQ(Application().Forms().front(), &b);
+    EXPECT_EQ(changes, 2);
+    Application().OnActiveFormChange = nullptr;
+}
+
 TEST(Form, ReportsEveryMinimiseAndRestore) {
     TForm form(nullptr);
     std::vector<TWindowState> seen;
