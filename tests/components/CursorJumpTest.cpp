@@ -155,6 +155,11 @@ TEST_F(CursorJumpTest, RemembersOnLeavingAndJumpsOnlyOnKeyboardActivation) {
     Activate(*main, false, other.get());
     EXPECT_EQ(EntryOf(*other).JumpPoint, (TPoint{7, 8}));
     EXPECT_EQ(fakes.cursor.moves.back(), main->ClientToScreen({0, 0}));
+
+    entry.JumpPoint = {2000000000, 0}; // a hand-edited file
+    CursorAt(other->ClientToScreen({7, 8}));
+    Activate(*main, false, other.get());
+    EXPECT_TRUE(fakes.cursor.moves.empty());
 }
 
 TEST_F(CursorJumpTest, SwitchedOffOrUnplaceableItNeitherRemembersNorMoves) {
@@ -236,7 +241,7 @@ TEST_F(CursorJumpTest, FocusedControlTargetSurvivesARestart) {
 TEST_F(CursorJumpTest, TicksPostedDuringTheGlideAreAllDeliveredAfterIt) {
     auto form = MakeForm("main", 100, 50);
     EntryOf(*form).JumpPoint = {250, 150};
-    CursorAt(form->ClientToScreen({0, 0})); // ten moves of 25 px
+    CursorAt(form->ClientToScreen({0, 0}));      // ten moves of 25 px
     Application().SetSleeper(CreateQtSleeper()); // the fake goes: not used below
 
     std::atomic<int> posted = 0;

@@ -48,6 +48,11 @@ bool LetterAt(std::string_view text, std::size_t index) {
     return index < text.size() && text[index] == 'Y';
 }
 
+// Left and top edges inside, right and bottom edges outside.
+bool InClientArea(const TForm& form, TPoint p) {
+    return p.X >= 0 && p.Y >= 0 && p.X < form.ClientWidth() && p.Y < form.ClientHeight();
+}
+
 std::string FormatRect(int key, const TPlacement& p, bool withSize) {
     std::string text =
         std::to_string(key) + "(" + std::to_string(p.Left) + "," + std::to_string(p.Top) + ")";
@@ -368,8 +373,7 @@ void TWindowManager::RecordTarget(int e, THandle window) {
     const TForm* form = Application().FindWindow(window);
     if (!form)
         return;
-    const TPoint p = form->ScreenToClient(Application().Cursor().Pos());
-    if (p.X >= 0 && p.Y >= 0 && p.X < form->ClientWidth() && p.Y < form->ClientHeight())
+    if (const TPoint p = form->ScreenToClient(Application().Cursor().Pos()); InClientArea(*form, p))
         entry.JumpPoint = p;
 }
 
@@ -398,9 +402,11 @@ std::optional<TPoint> TWindowManager::ControlTarget(TWindowEntry& entry) {
         {control->Left() + control->Width() / 2, control->Top() + control->Height() / 2});
 }
 
+// Only a hand-edited file gives a point outside the client area; it is no
+// target, so no coordinate far off the screen enters the glide.
 std::optional<TPoint> TWindowManager::PointTarget(const TWindowEntry& entry, THandle window) const {
     const TForm* form = Application().FindWindow(window);
-    if (entry.JumpPoint.X < 0 || !form)
+    if (entry.JumpPoint.X < 0 || !form || !InClientArea(*form, entry.JumpPoint))
         return std::nullopt;
     return form->ClientToScreen(entry.JumpPoint);
 }
