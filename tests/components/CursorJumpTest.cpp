@@ -213,6 +213,7 @@ TEST_F(CursorJumpTest, FocusedControlTargetSurvivesARestart) {
     }
     EXPECT_EQ(pos, "YNNYYY(1)");
 
+    wm.reset(); // chained handlers are given back last-in first-out
     wm = std::make_unique<TWindowManager>(nullptr);
     ASSERT_EQ(TWindowManager::ReadPos(pos, wm->Entry(wm->FindOrAddEntry("設定"))),
               TWindowManager::TPosRead::prOk);
