@@ -1,6 +1,8 @@
 // Measures the period error of the image box's timer at 125 ms against a
 // bare clock_nanosleep loop measured in the same run. The box's ticks are
 // timed where the game sees them: on the window thread, as OnTimer runs.
+// With --load, one busy thread per core runs through both loops, so the
+// loaded figures do not depend on what else the machine happens to run.
 
 #include "components/media/ImageBox.h"
 #include "framework/Application.h"
@@ -8,10 +10,14 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
+#include <optional>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -67,6 +73,25 @@ std::vector<Clock::time_point> ImageBoxTicks(int ticks) {
     return stamps;
 }
 
+// Keeps every core busy with plain arithmetic until destroyed.
+class BusyThreads {
+public:
+    explicit BusyThreads(unsigned count) {
+        for (unsigned i = 0; i < count; ++i)
+            threads_.emplace_back([this] {
+                volatile unsigned long sink = 0;
+                while (!stop_.load(std::memory_order_relaxed))
+                    for (int k = 0; k < 10000; ++k)
+                        sink = sink * 2654435761u + 1;
+            });
+    }
+    ~BusyThreads() { stop_ = true; }
+
+private:
+    std::atomic<bool> stop_{false};
+    std::vector<std::jthread> threads_;
+};
+
 void Print(const char* name, const Stats& s) {
     std::printf("%-22s median %.3f ms  p99 %.3f ms  max %.3f ms\n", name, s.median, s.p99, s.max);
 }
@@ -76,13 +101,31 @@ void Print(const char* name, const Stats& s) {
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     orv::TApplication app(argc, argv);
-    const int ticks = argc > 1 ? std::atoi(argv[1]) : 400;
-    std::printf("period %d ms, %d ticks each\n", kPeriodMs, ticks);
+    int ticks = 400;
+    bool load = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--load") == 0)
+            load = true;
+        else
+            ticks = std::atoi(argv[i]);
+    }
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    std::printf("period %d ms, %d ticks each, %s\n", kPeriodMs, ticks,
+                load ? "loaded: one busy thread per core" : "quiet");
+    std::optional<BusyThreads> busy;
+    if (load)
+        busy.emplace(cores);
     const Stats bare = ErrorsOf(BareLoop(ticks));
     const Stats box = ErrorsOf(ImageBoxTicks(ticks));
+    busy.reset();
     Print("clock_nanosleep loop", bare);
     Print("image box timer", box);
-    const bool ok = box.p99 <= 1.0 && box.p99 <= 2 * std::max(bare.p99, 0.05);
-    std::printf("target p99 <= 1 ms and <= 2 x bare: %s\n", ok ? "met" : "NOT met");
+    std::printf("p99 ratio image box / bare loop: %.2f\n", box.p99 / std::max(bare.p99, 0.001));
+    // Quiet, the ratio is taken against at least 50 us so noise near zero
+    // does not decide; loaded, only the ratio is asked.
+    const bool ok =
+        load ? box.p99 <= 2 * bare.p99 : box.p99 <= 1.0 && box.p99 <= 2 * std::max(bare.p99, 0.05);
+    std::printf("target %s: %s\n", load ? "p99 <= 2 x bare" : "p99 <= 1 ms and <= 2 x bare",
+                ok ? "met" : "NOT met");
     return 0;
 }

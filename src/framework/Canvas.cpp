@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <cmath>
+
 namespace orv {
 namespace {
 
@@ -145,6 +147,16 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
 TSize TCanvas::TextExtent(const std::string& text) const {
     const QFontMetrics metrics(font_.ToQFont());
     return {metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height()};
+}
+
+TRect TCanvas::TextInk(const std::string& text) const {
+    const QFontMetricsF metrics(font_.ToQFont());
+    const QRectF ink = metrics.tightBoundingRect(QString::fromStdString(text));
+    const qreal ascent = metrics.ascent();
+    return {static_cast<int>(std::floor(ink.left())),
+            static_cast<int>(std::floor(ascent + ink.top())),
+            static_cast<int>(std::ceil(ink.right())),
+            static_cast<int>(std::ceil(ascent + ink.bottom()))};
 }
 
 } // namespace orv

@@ -52,6 +52,9 @@ public:
     TSize TextExtent(const std::string& text) const;
     int TextWidth(const std::string& text) const { return TextExtent(text).cx; }
     int TextHeight(const std::string& text) const { return TextExtent(text).cy; }
+    // The pixels the text really covers, relative to where TextOut puts its
+    // top-left corner.
+    TRect TextInk(const std::string& text) const;
 
     // For the framework's own drawing helpers (image lists, icons): runs fn
     // with a painter on this surface and reports the change.

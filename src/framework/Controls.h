@@ -61,6 +61,10 @@ public:
     TPoint ClientToScreen(TPoint point) const;
     TPoint ScreenToClient(TPoint point) const;
 
+    // A dialog's letter key pressed without Ctrl: a control whose caption
+    // underlines it acts on it and says so.
+    virtual bool DialogChar(int /*key*/) { return false; }
+
     // The screen canvas; it draws only while the control paints.
     TCanvas& Canvas();
     // Called by a painting peer's paint event.

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QWidget>
@@ -26,6 +27,17 @@ unsigned ShiftOf(const QKeyEvent& event) {
     return shift;
 }
 
+int VirtualKeyOf(const QKeyEvent& event) {
+    TKeyOrigin origin;
+    origin.keypad = event.modifiers() & Qt::KeypadModifier;
+    origin.shift = event.modifiers() & Qt::ShiftModifier;
+    // Only X11 and Wayland give the key codes Keys.cpp knows.
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland")))
+        origin.scanCode = event.nativeScanCode();
+    return VirtualKeyFromQt(event.key(), origin);
+}
+
 } // namespace
 
 class TForm::FormWidget : public QWidget {
@@ -37,7 +49,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
-        int key = VirtualKeyFromQt(event->key());
+        int key = VirtualKeyOf(*event);
         if (key)
             form_.KeyDown(key, ShiftOf(*event));
     }
@@ -46,7 +58,7 @@ protected:
         // X11 sends a release before every auto-repeated press.
         if (event->isAutoRepeat())
             return;
-        int key = VirtualKeyFromQt(event->key());
+        int key = VirtualKeyOf(*event);
         if (key)
             form_.KeyUp(key, ShiftOf(*event));
     }
@@ -310,6 +322,25 @@ void TForm::FinishLoading() {
 
 namespace {
 
+// The first control a person can see and use whose caption underlines key.
+bool PressMnemonic(const TWinControl& container, const QWidget& window, int key) {
+    for (TControl* control : container.Controls()) {
+        if (!control->Enabled() || !control->Peer() || !control->Peer()->isVisibleTo(&window))
+            continue;
+        if (control->DialogChar(key))
+            return true;
+        if (auto* inner = dynamic_cast<TWinControl*>(control))
+            if (PressMnemonic(*inner, window, key))
+                return true;
+    }
+    return false;
+}
+
+bool IsMnemonicKey(int key, unsigned shift) {
+    const bool letterOrDigit = (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9');
+    return letterOrDigit && !(shift & ssCtrl);
+}
+
 TButton* FindCancelButton(const TWinControl& container) {
     for (TControl* control : container.Controls()) {
         if (auto* button = dynamic_cast<TButton*>(control); button && button->Cancel())
@@ -334,9 +365,19 @@ void TForm::KeyDown(int& key, unsigned shift) {
             cancel->Click();
             return;
         }
+    } else if (IsMnemonicKey(key, shift) && !TextFieldFocused()) {
+        // Dialogs take their buttons' underlined letters without Alt.
+        if (PressMnemonic(*this, *Peer(), key))
+            return;
     }
     if (OnKeyDown)
         OnKeyDown(this, key, shift);
+}
+
+bool TForm::TextFieldFocused() const {
+    // Text fields take input methods; buttons and check boxes do not.
+    const QWidget* focus = Peer()->focusWidget();
+    return focus && focus->testAttribute(Qt::WA_InputMethodEnabled);
 }
 
 void TForm::KeyUp(int& key, unsigned shift) {

@@ -96,7 +96,8 @@ public:
     // Key events reach the form itself; a release that only belongs to the
     // keyboard's auto-repeat is not reported, so a held key stays down. Enter
     // presses the focused button and Esc the cancel button before the
-    // handlers see the key.
+    // handlers see the key; so does a letter (without Ctrl) that a visible
+    // button or check box underlines, unless a text field has the focus.
     virtual void KeyDown(int& key, unsigned shift);
     virtual void KeyUp(int& key, unsigned shift);
 
@@ -119,6 +120,8 @@ protected:
     int NonClientHeight() const { return kBorderHeight + MenuHeight(); }
     // Lays the client area out below anything shown above it.
     void PlaceClient();
+    // A letter typed there is text, not a button's mnemonic.
+    bool TextFieldFocused() const;
 
 private:
     class FormWidget;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace orv {
 
@@ -9,9 +10,17 @@ enum : int {
     VK_RETURN = 13,
     VK_ESCAPE = 27,
     VK_SPACE = 32,
+    VK_NUMPAD0 = 96,
+    VK_MULTIPLY = 106,
+    VK_ADD = 107,
+    VK_SEPARATOR = 108,
+    VK_SUBTRACT = 109,
+    VK_DECIMAL = 110,
+    VK_DIVIDE = 111,
     VK_F1 = 112,
     VK_OEM_COMMA = 188,
     VK_OEM_PERIOD = 190,
+    VK_OEM_102 = 226,
 };
 
 // Shift state of a key event.
@@ -24,7 +33,21 @@ constexpr int ShortCut(int key, unsigned shift) {
            ((shift & ssAlt) ? 0x8000 : 0);
 }
 
-// Maps a Qt key code onto a virtual-key code; 0 for keys without one.
-int VirtualKeyFromQt(int qtKey);
+// Which physical key produced a Qt key code, as far as the platform says.
+struct TKeyOrigin {
+    bool keypad = false;
+    bool shift = false;
+    // The X11 or Wayland key code; 0 where the platform gives none.
+    unsigned scanCode = 0;
+};
+
+// Maps a Qt key code onto a virtual-key code; 0 for keys without one. Codes
+// name keys, not characters: the keypad's keys have their own codes, and the
+// extra key of European keyboards ("<>") is not the comma or period key.
+int VirtualKeyFromQt(int qtKey, const TKeyOrigin& origin = {});
+
+// Whether a caption underlines the letter or digit of this key code ("&Y";
+// "&&" is a plain ampersand).
+bool IsAccel(int key, const std::string& caption);
 
 } // namespace orv

@@ -3,6 +3,7 @@
 #include "Keys.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -52,18 +53,42 @@ TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), action_(std::make_u
 }
 
 TMenuItem::~TMenuItem() {
+    action_->setActionGroup(nullptr);
     if (parent_) {
         auto& siblings = parent_->items_;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
     }
-    for (TMenuItem* item : items_)
+    for (TMenuItem* item : items_) {
         item->parent_ = nullptr;
+        item->action_->setActionGroup(nullptr); // the groups go with this item
+    }
 }
 
 void TMenuItem::Add(TMenuItem* item) {
     items_.push_back(item);
     item->parent_ = this;
     Submenu().addAction(item->Action());
+    item->JoinRadioGroup();
+}
+
+// Menus draw an item as a radio item only inside an exclusive action group;
+// the group's own exclusion agrees with SetChecked's.
+void TMenuItem::JoinRadioGroup() {
+    if (!radioItem_ || !parent_) {
+        action_->setActionGroup(nullptr);
+        return;
+    }
+    auto& group = parent_->radioGroups_[groupIndex_];
+    if (!group) {
+        group = std::make_unique<QActionGroup>(nullptr);
+        group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    }
+    action_->setActionGroup(group.get());
+}
+
+void TMenuItem::SetGroupIndex(int index) {
+    groupIndex_ = index;
+    JoinRadioGroup();
 }
 
 QMenu& TMenuItem::Submenu() {
@@ -76,8 +101,10 @@ QMenu& TMenuItem::Submenu() {
 
 void TMenuItem::SetCaption(const std::string& caption) {
     caption_ = caption;
-    action_->setSeparator(caption == "-");
-    action_->setText(QString::fromStdString(caption));
+    const bool separator = caption == "-";
+    action_->setSeparator(separator);
+    // Menus draw a separator's text as a section title: a separator has none.
+    action_->setText(separator ? QString() : QString::fromStdString(caption));
 }
 
 void TMenuItem::SetShortCut(int shortCut) {
@@ -105,6 +132,7 @@ void TMenuItem::SetChecked(bool checked) {
 
 void TMenuItem::SetRadioItem(bool radio) {
     radioItem_ = radio;
+    JoinRadioGroup();
     UpdateAction();
 }
 
@@ -114,8 +142,13 @@ void TMenuItem::UpdateAction() {
 }
 
 void TMenuItem::Click() {
-    // Qt toggles checkable actions by itself; the item's state rules.
-    UpdateAction();
+    // Qt toggles checkable actions, and a radio group's others, by itself;
+    // the items' state rules.
+    if (parent_)
+        for (TMenuItem* sibling : parent_->items_)
+            sibling->UpdateAction();
+    else
+        UpdateAction();
     if (enabled_ && OnClick)
         OnClick(this);
 }

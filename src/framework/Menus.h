@@ -2,11 +2,13 @@
 
 #include "Component.h"
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 class QAction;
+class QActionGroup;
 class QMenu;
 class QMenuBar;
 
@@ -36,7 +38,7 @@ public:
     bool RadioItem() const { return radioItem_; }
     void SetRadioItem(bool radio);
     int GroupIndex() const { return groupIndex_; }
-    void SetGroupIndex(int index) { groupIndex_ = index; }
+    void SetGroupIndex(int index);
 
     // What choosing the item does; a disabled item does nothing.
     void Click();
@@ -46,10 +48,13 @@ public:
 
 private:
     void UpdateAction();
+    void JoinRadioGroup();
     QMenu& Submenu();
 
     std::unique_ptr<QAction> action_;
     std::unique_ptr<QMenu> submenu_;
+    // The radio groups of this item's submenu, by group index.
+    std::map<int, std::unique_ptr<QActionGroup>> radioGroups_;
     std::vector<TMenuItem*> items_;
     TMenuItem* parent_ = nullptr;
     std::string caption_;

@@ -1,7 +1,11 @@
 #include "MessageBox.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+#include <QStyle>
 
 namespace orv {
 namespace {
@@ -21,6 +25,25 @@ QMessageBox::Icon IconOf(unsigned flags) {
     }
 }
 
+// Room a title bar needs besides its caption: an icon and three buttons at
+// either end, a little more on most window managers.
+constexpr int kTitleBarButtons = 5;
+
+// Window managers elide a caption wider than the title bar: a short message
+// still gets a box wide enough for its caption.
+void FitCaption(QMessageBox& box, const QString& caption) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    QFont titleFont = box.font();
+    titleFont.setBold(true); // title bars mostly use a bold face
+    const int buttons = kTitleBarButtons * box.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int width = QFontMetrics(titleFont).horizontalAdvance(caption) + buttons;
+    // The layout's minimum width is the widest row; this row is empty.
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 class TQtMessageBox final : public IMessageBox {
 public:
     int Show(const std::string& text, const std::string& caption, unsigned flags) override {
@@ -37,6 +60,7 @@ public:
         default:
             box.setStandardButtons(QMessageBox::Ok);
         }
+        FitCaption(box, box.windowTitle());
         switch (box.exec()) {
         case QMessageBox::Yes:
             return IDYES;

@@ -114,7 +114,23 @@ private:
         buffer_ = std::make_unique<QBuffer>();
         buffer_->setData(pcm);
         buffer_->open(QIODevice::ReadOnly);
-        sink_->start(buffer_.get());
+        // An open output keeps the audio stream and its timers running: once
+        // the sound has played out it is closed, so an idle program sleeps.
+        // Closed from the event loop, never inside the sink's own signal.
+        QAudioSink* sink = sink_.get();
+        QObject::connect(sink, &QAudioSink::stateChanged, &releaser_,
+                         [this, sink](QAudio::State s) {
+                             if (s == QAudio::IdleState)
+                                 QMetaObject::invokeMethod(
+                                     &releaser_, [this, sink] { ReleaseIfPlayedOut(sink); },
+                                     Qt::QueuedConnection);
+                         });
+        sink->start(buffer_.get());
+    }
+
+    void ReleaseIfPlayedOut(QAudioSink* sink) {
+        if (sink_.get() == sink && sink->state() == QAudio::IdleState)
+            Stop();
     }
 
     // Feeds the sink from this thread and waits out the sound, without
@@ -135,6 +151,8 @@ private:
         Stop();
     }
 
+    // Context of the queued release; pending releases go with the service.
+    QObject releaser_;
     ca_context* events_ = nullptr;
     TSoundImage playing_;
     std::unique_ptr<QBuffer> buffer_;

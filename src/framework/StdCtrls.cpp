@@ -1,11 +1,14 @@
 #include "StdCtrls.h"
 
 #include "Forms.h"
+#include "Keys.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace orv {
 
@@ -59,7 +62,17 @@ void TLabel::Paint() {
         x = (Width() - textWidth) / 2;
     else if (alignment_ == TAlignment::taRightJustify)
         x = Width() - textWidth;
-    canvas.TextOut(x, 0, caption_);
+    canvas.TextOut(x, TextTop(canvas), caption_);
+}
+
+// A font whose cell is taller than a fixed-size label would lose the bottom
+// rows of its glyphs: the text moves up into the empty top of its cell, as far
+// as its ink allows.
+int TLabel::TextTop(TCanvas& canvas) const {
+    if (autoSize_ || caption_.empty() || canvas.TextHeight(caption_) <= Height())
+        return 0;
+    const TRect ink = canvas.TextInk(caption_);
+    return std::max(-ink.Top, std::min(0, Height() - ink.Bottom));
 }
 
 // ---- TButton ---------------------------------------------------------------
@@ -120,6 +133,13 @@ void TButton::Click() {
             form->SetModalResult(modalResult_);
 }
 
+bool TButton::DialogChar(int key) {
+    if (!IsAccel(key, caption_))
+        return false;
+    Click();
+    return true;
+}
+
 // ---- TCheckBox -------------------------------------------------------------
 
 TCheckBox::TCheckBox(TComponent* owner) : TWinControl(owner) {
@@ -141,6 +161,14 @@ void TCheckBox::SetChecked(bool checked) {
     static_cast<QCheckBox*>(Peer())->setChecked(checked);
     if (OnClick)
         OnClick(this);
+}
+
+bool TCheckBox::DialogChar(int key) {
+    if (!IsAccel(key, caption_))
+        return false;
+    SetFocus();
+    SetChecked(!checked_);
+    return true;
 }
 
 // ---- TGroupBox -------------------------------------------------------------

@@ -29,6 +29,7 @@ protected:
 
 private:
     void AdjustSize();
+    int TextTop(TCanvas& canvas) const;
 
     std::string caption_;
     TAlignment alignment_ = TAlignment::taLeftJustify;
@@ -52,6 +53,7 @@ public:
 
     void Click();
     TNotifyEvent OnClick;
+    bool DialogChar(int key) override;
 
 private:
     std::string caption_;
@@ -70,6 +72,7 @@ public:
     void SetChecked(bool checked);
 
     TNotifyEvent OnClick;
+    bool DialogChar(int key) override;
 
 private:
     std::string caption_;

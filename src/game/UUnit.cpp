@@ -152,12 +152,15 @@ void TMyShip::Move() {
     }
 }
 
+// Only the beam's own cells: a mine the enemy dropped on the beam after it
+// was fired stays, as its picture on the field does.
 void TMyShip::ClearBeam() {
     if (laserDirection_ <= 0)
         return;
     const TPoint step = kDirections[static_cast<std::size_t>(laserDirection_)];
     for (TPoint p = PointAdd(position_, step); OnGrid(p); p = PointAdd(p, step))
-        Grid().SetCell(p.X, p.Y, ccEmpty);
+        if (Grid().GetCell(p.X, p.Y) == ccLaser)
+            Grid().SetCell(p.X, p.Y, ccEmpty);
     laserDirection_ = 0;
 }
 

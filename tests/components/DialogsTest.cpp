@@ -62,6 +62,7 @@ TEST(YesNoDialog, EveryAnswerPath) {
         {"Esc, cancel is no", [](TForm& f) { PressKey(f, VK_ESCAPE); }, YnNo, ynYes, false},
         {"Enter, default yes", [](TForm& f) { PressKey(f, VK_RETURN); }, YnNo, ynYes, true},
         {"Enter, default no", [](TForm& f) { PressKey(f, VK_RETURN); }, YnNo, YnNo, false},
+        {"Y without Alt", [](TForm& f) { PressKey(f, 'Y'); }, YnNo, YnNo, true},
     };
     for (const Case& c : cases) {
         ModalAnswer answer(c.answer);

@@ -40,6 +40,23 @@ void Wait(int ms) {
     QThread::msleep(static_cast<unsigned long>(ms));
 }
 
+// Xvfb picks a free display itself and writes its number once it listens,
+// so the display is this run's own server and parallel runs never meet.
+QString StartOwnXServer(QProcess& xvfb) {
+    xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "2560x1600x24", "-nolisten", "tcp"});
+    QByteArray number;
+    QElapsedTimer clock;
+    clock.start();
+    while (!number.contains('\n') && xvfb.state() != QProcess::NotRunning &&
+           clock.elapsed() < 10000) {
+        xvfb.waitForReadyRead(100);
+        number += xvfb.readAllStandardOutput();
+    }
+    bool ok = false;
+    const int display = number.trimmed().toInt(&ok);
+    return ok ? QStringLiteral(":%1").arg(display) : QString();
+}
+
 // The program started from a fresh copy of its folder.
 class Program {
 public:
@@ -505,16 +522,9 @@ int main(int argc, char** argv) {
     programPath = QString::fromLocal8Bit(argv[1]);
     shotDir = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
 
-    // A display of our own, numbered after our process so runs do not meet.
-    const QString display = QStringLiteral(":%1").arg(50 + getpid() % 400);
     QProcess xvfb;
-    xvfb.start("Xvfb", {display, "-screen", "0", "2560x1600x24", "-nolisten", "tcp"});
-    const QString socket = "/tmp/.X11-unix/X" + display.mid(1);
-    QElapsedTimer clock;
-    clock.start();
-    while (!QFile::exists(socket) && clock.elapsed() < 10000)
-        Wait(50);
-    if (!QFile::exists(socket)) {
+    const QString display = StartOwnXServer(xvfb);
+    if (display.isEmpty()) {
         std::puts("FAILED: Xvfb did not start");
         return 1;
     }

@@ -97,6 +97,30 @@ TEST(RealSound, StopSilencesALongSound) {
     EXPECT_LE(afterStop.Peak(), 2) << "sound went on after Stop";
 }
 
+// Streams the audio server holds open for this program.
+int OpenStreams() {
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"),
+                {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
+    pactl.waitForFinished(5000);
+    return static_cast<int>(pactl.readAllStandardOutput().count('\n'));
+}
+
+// An open output keeps the process waking: once a sound has played out the
+// stream is closed, and the next sound opens a new one.
+TEST(RealSound, TheOutputClosesWhenASoundHasPlayedOut) {
+    for (int round = 0; round < 2; ++round) {
+        Application().Sound().Play(Resource("SND_LASER"), false);
+        Pump(100);
+        EXPECT_EQ(OpenStreams(), 1) << "round " << round;
+        QElapsedTimer clock;
+        clock.start();
+        while (OpenStreams() != 0 && clock.elapsed() < 3000)
+            Pump(100);
+        EXPECT_EQ(OpenStreams(), 0) << "round " << round << ": still open after the sound";
+    }
+}
+
 TEST(RealSound, SynchronousPlayTakesTheSoundsLength) {
     QElapsedTimer clock;
     clock.start();

@@ -260,6 +260,30 @@ TEST(Game, SettingsLoadWithDefaultsAndSaveBack) {
     EXPECT_TRUE(ini.ReadBool("Game", "LaserSound", false));
 }
 
+// A mine picture on the field is a mine in the grid: the ship flies into
+// what it sees. Seeded games with fire held; the enemy sometimes respawns on
+// the beam and drops a mine there before the beam is cleared.
+TEST(Game, EveryMineOnTheScreenIsAMineInTheGrid) {
+    for (const std::uint32_t seed : {55u, 65u}) {
+        GameRig rig;
+        rig.game.Start();
+        rig.game.Random().Seed(seed);
+        rig.game.SetFire(true);
+        for (int ticks = 0; ticks < 20000 && rig.game.State() == gsPlaying; ++ticks) {
+            if (ticks % 5 == 0)
+                rig.game.TurnShip();
+            rig.Tick();
+            for (int x = 0; x < 25; ++x)
+                for (int y = 0; y < 25; ++y) {
+                    if (rig.CellShows({x, y}, kMinePicture)) {
+                        ASSERT_EQ(rig.Grid().GetCell(x, y), ccMine)
+                            << "seed " << seed << ", tick " << ticks << ", cell " << x << "," << y;
+                    }
+                }
+        }
+    }
+}
+
 // Kill k of a new game is worth 10 x (level + 1), the level rising every
 // second kill.
 std::vector<int> ExpectedScores(int kills) {

@@ -1,0 +1,216 @@
+// The real sound service against a private PulseAudio server with a null
+// sink: how long from Play to the first sample of the sound coming out of
+// the sink (recorded from its monitor, so an upper bound), and how often the
+// process wakes up while nothing plays, before any sound and after one.
+// Prints a note and ends where pulseaudio or parec is missing.
+
+#include "framework/Application.h"
+#include "framework/Resources.h"
+#include "framework/SoundService.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Ms(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+void Pump(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Context switches of every thread of this process so far.
+long ContextSwitches() {
+    long total = 0;
+    for (const QString& task :
+         QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        std::ifstream status("/proc/self/task/" + task.toStdString() + "/status");
+        std::string line;
+        while (std::getline(status, line))
+            if (line.rfind("voluntary_ctxt_switches:", 0) == 0 ||
+                line.rfind("nonvoluntary_ctxt_switches:", 0) == 0)
+                total += std::atol(line.substr(line.find(':') + 1).c_str());
+    }
+    return total;
+}
+
+// Wake-ups per second while the event loop idles for a few seconds; the
+// loop's own end timer adds one.
+double IdleWakeUps(int seconds) {
+    const long before = ContextSwitches();
+    Pump(seconds * 1000);
+    return static_cast<double>(ContextSwitches() - before) / seconds;
+}
+
+// Reads the null sink's monitor in small pieces and notes when a loud one
+// arrives.
+class MonitorReader {
+public:
+    MonitorReader() {
+        int fds[2];
+        if (::pipe(fds) != 0)
+            return;
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::dup2(fds[1], 1);
+            ::close(fds[0]);
+            ::execlp("parec", "parec", "-d", "orv_null.monitor", "--raw", "--format=u8",
+                     "--channels=1", "--rate=22050", "--latency-msec=2", nullptr);
+            ::_exit(127);
+        }
+        ::close(fds[1]);
+        fd_ = fds[0];
+        thread_ = std::thread([this] { Read(); });
+    }
+    ~MonitorReader() {
+        if (pid_ > 0) {
+            ::kill(pid_, SIGTERM);
+            ::waitpid(pid_, nullptr, 0);
+        }
+        if (thread_.joinable())
+            thread_.join();
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    // The first and last loud pieces in [since, until), or none.
+    std::optional<std::pair<Clock::time_point, Clock::time_point>>
+    LoudBetween(Clock::time_point since, Clock::time_point until) {
+        std::lock_guard lock(mutex_);
+        std::optional<std::pair<Clock::time_point, Clock::time_point>> span;
+        for (const Clock::time_point t : loud_)
+            if (t >= since && t < until)
+                span = std::pair{span ? span->first : t, t};
+        return span;
+    }
+
+private:
+    void Read() {
+        unsigned char buffer[64];
+        for (;;) {
+            const ssize_t got = ::read(fd_, buffer, sizeof buffer);
+            if (got <= 0)
+                return;
+            const auto now = Clock::now();
+            int peak = 0;
+            for (ssize_t i = 0; i < got; ++i)
+                peak = std::max(peak, std::abs(buffer[i] - 128));
+            if (peak > 20) {
+                std::lock_guard lock(mutex_);
+                loud_.push_back(now);
+            }
+        }
+    }
+
+    pid_t pid_ = -1;
+    int fd_ = -1;
+    std::thread thread_;
+    std::mutex mutex_;
+    std::vector<Clock::time_point> loud_;
+};
+
+orv::TSoundImage Laser() {
+    return std::make_shared<const std::vector<std::uint8_t>>(
+        orv::LoadResourceData(orv::TResourceType::rtRCData, "SND_LASER"));
+}
+
+bool StartServer(QProcess& server, const QString& socket) {
+    server.start(
+        "pulseaudio",
+        {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--disable-shm=yes",
+         "-F", "/dev/null", "--log-level=error",
+         QString("--load=module-native-protocol-unix socket=%1 auth-anonymous=1").arg(socket),
+         "--load=module-null-sink sink_name=orv_null"});
+    QElapsedTimer clock;
+    clock.start();
+    while (!QFile::exists(socket) && clock.elapsed() < 10000)
+        Pump(50);
+    return QFile::exists(socket);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (QStandardPaths::findExecutable("pulseaudio").isEmpty() ||
+        QStandardPaths::findExecutable("parec").isEmpty()) {
+        std::puts("pulseaudio or parec is not installed; nothing measured");
+        return 0;
+    }
+    orv::TApplication app(argc, argv);
+    const int plays = argc > 1 ? std::atoi(argv[1]) : 20;
+    QTemporaryDir dir;
+    const QString socket = dir.filePath("native");
+    QProcess server;
+    if (!StartServer(server, socket)) {
+        std::puts("the private pulseaudio server did not start");
+        return 1;
+    }
+    setenv("PULSE_SERVER", ("unix:" + socket).toUtf8().constData(), 1);
+    orv::ISoundService& sound = app.Sound();
+
+    std::printf("idle before any sound: %.1f wake-ups/s\n", IdleWakeUps(5));
+    std::vector<double> latencies;
+    std::vector<double> lengths;
+    {
+        MonitorReader monitor;
+        Pump(500);
+        for (int i = 0; i < plays; ++i) {
+            const auto start = Clock::now();
+            sound.Play(Laser(), false);
+            Pump(1000); // the laser is 0.3 s; the rest is quiet
+            if (const auto loud = monitor.LoudBetween(start, Clock::now())) {
+                latencies.push_back(Ms(loud->first - start));
+                lengths.push_back(Ms(loud->second - loud->first));
+            }
+        }
+    }
+    Pump(1000);
+    std::printf("idle after a sound: %.1f wake-ups/s\n", IdleWakeUps(5));
+    if (latencies.empty()) {
+        std::puts("Play to first sample: nothing heard");
+    } else {
+        // The first play also connects to the audio server.
+        std::printf("Play to first sample: first play %.1f ms\n", latencies.front());
+        std::sort(latencies.begin() + 1, latencies.end());
+        std::sort(lengths.begin(), lengths.end());
+        std::printf("Play to first sample, later plays (%zu of %d heard): median %.1f ms, "
+                    "max %.1f ms\n",
+                    latencies.size() - 1, plays - 1, latencies[latencies.size() / 2],
+                    latencies.back());
+        std::printf("sound heard for (the laser is 300 ms): shortest %.0f ms, median %.0f ms\n",
+                    lengths.front(), lengths[lengths.size() / 2]);
+    }
+    app.SetSoundService(nullptr);
+    server.terminate();
+    server.waitForFinished(3000);
+    return 0;
+}

@@ -1,0 +1,150 @@
+#include "framework/Forms.h"
+#include "framework/Keys.h"
+#include "framework/StdCtrls.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace orv {
+namespace {
+
+TEST(Keys, CodesNameKeysNotCharacters) {
+    struct Case {
+        int qtKey;
+        TKeyOrigin origin;
+        int expected;
+    };
+    const Case cases[] = {
+        {Qt::Key_Period, {}, VK_OEM_PERIOD},
+        {Qt::Key_Comma, {}, VK_OEM_COMMA},
+        {Qt::Key_Z, {}, 'Z'},
+        // The keypad's keys are not the main block's.
+        {Qt::Key_Period, {.keypad = true}, VK_DECIMAL},
+        {Qt::Key_Comma, {.keypad = true}, VK_SEPARATOR},
+        {Qt::Key_5, {.keypad = true}, VK_NUMPAD0 + 5},
+        {Qt::Key_Enter, {.keypad = true}, VK_RETURN},
+        // Shift with comma and period gives "<" and ">" on most layouts.
+        {Qt::Key_Less, {.shift = true}, VK_OEM_COMMA},
+        {Qt::Key_Greater, {.shift = true}, VK_OEM_PERIOD},
+        {Qt::Key_Less, {.shift = true, .scanCode = 59}, VK_OEM_COMMA},
+        {Qt::Key_Greater, {.shift = true, .scanCode = 60}, VK_OEM_PERIOD},
+        // The European "<>" key, unshifted and shifted.
+        {Qt::Key_Less, {}, VK_OEM_102},
+        {Qt::Key_Less, {.scanCode = 94}, VK_OEM_102},
+        {Qt::Key_Greater, {.shift = true, .scanCode = 94}, VK_OEM_102},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(VirtualKeyFromQt(c.qtKey, c.origin), c.expected)
+            << "Qt key " << c.qtKey << " keypad " << c.origin.keypad << " shift " << c.origin.shift
+            << " scan " << c.origin.scanCode;
+}
+
+TEST(Keys, AFormHearsTheKeypadAsTheKeypad) {
+    TForm form(nullptr);
+    std::vector<int> heard;
+    form.OnKeyDown = [&](TObject*, int& key, unsigned) { heard.push_back(key); };
+    for (const Qt::KeyboardModifier modifiers : {Qt::NoModifier, Qt::KeypadModifier}) {
+        QKeyEvent event(QEvent::KeyPress, Qt::Key_Period, modifiers);
+        QCoreApplication::sendEvent(form.Peer(), &event);
+    }
+    EXPECT_EQ(heard, (std::vector<int>{VK_OEM_PERIOD, VK_DECIMAL}));
+}
+
+// A dialog with a button, a check box, a disabled button and a button whose
+// caption has only a plain ampersand.
+struct MnemonicDialog {
+    MnemonicDialog() {
+        yes->SetParent(&form);
+        yes->SetCaption("はい(&Y)");
+        yes->SetModalResult(mrYes);
+        sound->SetParent(&form);
+        sound->SetCaption("音を出す(&S)");
+        off->SetParent(&form);
+        off->SetCaption("&Off");
+        off->SetModalResult(mrNo);
+        off->SetEnabled(false);
+        plain->SetParent(&form);
+        plain->SetCaption("A&&B");
+        plain->SetModalResult(mrOk);
+        form.OnKeyDown = [this](TObject*, int& key, unsigned) { heard.push_back(key); };
+    }
+    TForm form{nullptr};
+    TButton* yes = new TButton(&form);
+    TCheckBox* sound = new TCheckBox(&form);
+    TButton* off = new TButton(&form);
+    TButton* plain = new TButton(&form);
+    std::vector<int> heard;
+};
+
+TEST(Mnemonics, BareLettersPressTheControlsThatUnderlineThem) {
+    {
+        MnemonicDialog d;
+        int key = 'Y';
+        d.form.KeyDown(key, ssNone);
+        EXPECT_EQ(d.form.ModalResult(), mrYes);
+        key = 'S';
+        d.form.KeyDown(key, ssShift);
+        EXPECT_TRUE(d.sound->Checked());
+        EXPECT_TRUE(d.heard.empty()) << "a mnemonic is not also a key for the handlers";
+    }
+    // Ctrl, a disabled button, "&&" and letters nobody underlines go on to
+    // the handlers.
+    MnemonicDialog d;
+    const std::pair<int, unsigned> presses[] = {{'Y', ssCtrl}, {'O', ssNone}, {'B', ssNone}};
+    for (auto [key, shift] : presses)
+        d.form.KeyDown(key, shift);
+    EXPECT_EQ(d.form.ModalResult(), mrNone);
+    EXPECT_EQ(d.heard, (std::vector<int>{'Y', 'O', 'B'}));
+}
+
+TEST(Mnemonics, ATextFieldKeepsItsLetters) {
+    MnemonicDialog d;
+    auto* field = new QLineEdit(d.form.ClientPeer()); // owned by the form's widget
+    d.form.Show();
+    field->setFocus();
+    int key = 'Y';
+    d.form.KeyDown(key, ssNone);
+    EXPECT_EQ(d.form.ModalResult(), mrNone);
+}
+
+// Counts the white pixels of a label painted on black.
+int InkOf(TLabel& label) {
+    const QImage image = label.Peer()->grab().toImage();
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += (image.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF;
+    return ink;
+}
+
+TEST(Label, AFixedLabelShorterThanItsFontKeepsEveryGlyphWhole) {
+    TLabel label(nullptr);
+    label.SetAutoSize(false);
+    label.SetTransparent(false);
+    label.SetColor(clBlack);
+    TFont font = label.Font();
+    font.SetName("Small Fonts");
+    font.SetHeight(-27);
+    font.SetColor(clWhite);
+    label.SetFont(font);
+    for (const char* text : {"000000", "SCORE", "HIGH SCORE", "LEFT"}) {
+        label.SetCaption(text);
+        label.SetBounds(0, 0, 181, 60);
+        const int whole = InkOf(label);
+        label.SetBounds(0, 0, 181, 24);
+        EXPECT_GT(whole, 0);
+        EXPECT_EQ(InkOf(label), whole) << text;
+    }
+}
+
+} // namespace
+} // namespace orv
