@@ -86,6 +86,8 @@ TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr) {
     messageBox_ = CreateQtMessageBox();
     sound_ = CreateQtSoundService();
     shell_ = CreateQtShell();
+    cursor_ = CreateQtCursor();
+    sleeper_ = CreateQtSleeper();
     RegisterFontSubstitutions();
     WatchTerminateSignals();
     placementSupported_ = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
@@ -140,11 +142,13 @@ std::string TApplication::ExeDir() const {
 void TApplication::FormCreated(TForm& form) {
     if (!mainForm_)
         mainForm_ = &form;
+    forms_.push_back(&form);
 }
 
 void TApplication::FormDestroyed(TForm& form) {
     if (mainForm_ == &form)
         mainForm_ = nullptr;
+    forms_.erase(std::remove(forms_.begin(), forms_.end(), &form), forms_.end());
     if (activeForm_ == &form)
         activeForm_ = nullptr;
     released_.erase(std::remove(released_.begin(), released_.end(), &form), released_.end());
@@ -159,6 +163,10 @@ void TApplication::ReleaseLater(TForm& form) {
 }
 
 void TApplication::DestroyReleased() {
+    // A dialog closed from the keyboard goes before its deactivation has
+    // reached the hooks; they still get to see it whole.
+    while (!pendingActivations_.empty())
+        RaiseNextActivation();
     while (!released_.empty())
         delete released_.back(); // its destructor takes it off the list
 }
@@ -207,14 +215,12 @@ TForm* TApplication::FindWindow(THandle window) const {
 void TApplication::FormActivated(TForm& form) {
     const THandle previous = activeForm_ ? activeForm_->Handle() : kNoWindow;
     activeForm_ = &form;
-    if (OnActiveFormChange)
-        OnActiveFormChange(this);
-    if (!placementSupported_ || windowHooks_.Empty())
+    if (!placementSupported_ || windowHooks_.Empty()) {
+        ActivationSettled(form);
         return;
-    const THandle window = form.Handle();
-    const std::int64_t when = NowMs();
-    QTimer::singleShot(kActivationDelayMs, qt_.get(),
-                       [this, window, previous, when] { RaiseActivation(window, previous, when); });
+    }
+    pendingActivations_.push_back({form.Handle(), previous, NowMs()});
+    QTimer::singleShot(kActivationDelayMs, qt_.get(), [this] { RaiseNextActivation(); });
 }
 
 void TApplication::FormDeactivated(TForm& form, bool applicationLeft) {
@@ -225,12 +231,30 @@ void TApplication::FormDeactivated(TForm& form, bool applicationLeft) {
     }
 }
 
+// A release may have raised it already.
+void TApplication::RaiseNextActivation() {
+    if (pendingActivations_.empty())
+        return;
+    const TPendingActivation next = pendingActivations_.front();
+    pendingActivations_.pop_front();
+    RaiseActivation(next.Window, next.Previous, next.When);
+}
+
 void TApplication::RaiseActivation(THandle window, THandle previous, std::int64_t when) {
     if (!FindWindow(window))
         return;
     const bool byMouse =
         lastPressWindow_ == window && lastPressTime_ >= when - kPressBeforeActivationMs;
     windowHooks_.RaiseActivating(window, byMouse, previous);
+    if (TForm* form = FindWindow(window))
+        ActivationSettled(*form);
+}
+
+void TApplication::ActivationSettled(TForm& form) {
+    if (const auto it = std::find(forms_.begin(), forms_.end(), &form); it != forms_.end())
+        std::rotate(forms_.begin(), it, it + 1);
+    if (OnActiveFormChange)
+        OnActiveFormChange(this);
 }
 
 void TApplication::MousePressedOn(const void* windowPeer) {
@@ -277,6 +301,14 @@ void TApplication::SetSoundService(std::unique_ptr<ISoundService> service) {
 
 void TApplication::SetShell(std::unique_ptr<IShell> service) {
     shell_ = std::move(service);
+}
+
+void TApplication::SetCursorService(std::unique_ptr<ICursor> service) {
+    cursor_ = std::move(service);
+}
+
+void TApplication::SetSleeper(std::unique_ptr<ISleeper> service) {
+    sleeper_ = std::move(service);
 }
 
 void TApplication::SetIcon(const std::string& iconResource) {

@@ -2,13 +2,16 @@
 
 #include "Component.h"
 #include "Hints.h"
+#include "Cursor.h"
 #include "MessageBox.h"
 #include "Shell.h"
+#include "Sleeper.h"
 #include "SoundService.h"
 
 #include "Types.h"
 #include "WindowHook.h"
 
+#include <deque>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -50,6 +53,12 @@ public:
     void FormDestroyed(TForm& form);
     // Destroys the form once control is back in the event loop.
     void ReleaseLater(TForm& form);
+    // The forms that exist, the most recently activated first; a new form
+    // joins at the end until it is first activated.
+    const std::vector<TForm*>& Forms() const { return forms_; }
+
+    // Raised once each time the main window is minimised.
+    TNotifyEvent OnMinimize;
 
     // Where tests answer modal forms: ShowModal calls it instead of waiting
     // for a person. Null in the program.
@@ -101,6 +110,10 @@ public:
     void SetSoundService(std::unique_ptr<ISoundService> service);
     IShell& Shell() { return *shell_; }
     void SetShell(std::unique_ptr<IShell> service);
+    ICursor& Cursor() { return *cursor_; }
+    void SetCursorService(std::unique_ptr<ICursor> service);
+    ISleeper& Sleeper() { return *sleeper_; }
+    void SetSleeper(std::unique_ptr<ISleeper> service);
 
     // The icon of every window and of the program on the desktop: an icon
     // resource's name.
@@ -138,8 +151,17 @@ private:
     void WatchDisplay();
 
     // Activation reaches the hooks a moment late, so that the button press
-    // that caused it (it may arrive just after) is known by then.
+    // that caused it (it may arrive just after) is known by then. The hooks
+    // see the forms as they were before it: the open-forms order and the
+    // active-form change follow them.
+    struct TPendingActivation {
+        THandle Window = kNoWindow;
+        THandle Previous = kNoWindow;
+        std::int64_t When = 0;
+    };
+    void RaiseNextActivation();
     void RaiseActivation(THandle window, THandle previous, std::int64_t when);
+    void ActivationSettled(TForm& form);
     void MousePressedOn(const void* windowPeer);
 
     TForm* mainForm_ = nullptr;
@@ -151,12 +173,16 @@ private:
     THandle lastPressWindow_ = kNoWindow;
     std::int64_t lastPressTime_ = 0;
     std::vector<TForm*> released_;
+    std::vector<TForm*> forms_;
+    std::deque<TPendingActivation> pendingActivations_;
     TModalHook modalHook_;
     std::optional<TSize> screenSize_;
     bool terminated_ = false;
     std::unique_ptr<IMessageBox> messageBox_;
     std::unique_ptr<ISoundService> sound_;
     std::unique_ptr<IShell> shell_;
+    std::unique_ptr<ICursor> cursor_;
+    std::unique_ptr<ISleeper> sleeper_;
     std::unique_ptr<QSocketNotifier> signalNotifier_;
 };
 

@@ -112,6 +112,13 @@ void TWinControl::PassFocusTo(TWinControl& target) {
     Peer()->setFocusProxy(target.Peer());
 }
 
+bool TWinControl::CanFocus() const {
+    for (const TControl* control = this; control; control = control->Parent())
+        if (!control->Visible() || !control->Enabled())
+            return false;
+    return true;
+}
+
 bool TWinControl::Focused() const {
     return Peer() && Peer()->hasFocus();
 }
@@ -179,6 +186,34 @@ void TControl::ShowHintChanged() {
             child->showHint_ = showHint_;
             child->ShowHintChanged();
         }
+}
+
+namespace {
+
+// A container's client coordinates are those of the widget that holds its
+// children (below a form's menu bar).
+const QWidget* ClientWidget(const TControl& control) {
+    if (const auto* container = dynamic_cast<const TWinControl*>(&control))
+        return container->ClientPeer();
+    return control.Peer();
+}
+
+} // namespace
+
+TPoint TControl::ClientToScreen(TPoint point) const {
+    const QWidget* widget = ClientWidget(*this);
+    if (!widget)
+        return point;
+    const QPoint global = widget->mapToGlobal(QPoint(point.X, point.Y));
+    return {global.x(), global.y()};
+}
+
+TPoint TControl::ScreenToClient(TPoint point) const {
+    const QWidget* widget = ClientWidget(*this);
+    if (!widget)
+        return point;
+    const QPoint local = widget->mapFromGlobal(QPoint(point.X, point.Y));
+    return {local.x(), local.y()};
 }
 
 void TControl::Invalidate() {

@@ -69,6 +69,10 @@ public:
 
     QWidget* Peer() const { return peer_.get(); }
 
+    // Between this control's client coordinates and the screen's.
+    TPoint ClientToScreen(TPoint point) const;
+    TPoint ScreenToClient(TPoint point) const;
+
     // A dialog's letter key pressed without Ctrl: a control whose caption
     // underlines it acts on it and says so.
     virtual bool DialogChar(int /*key*/) { return false; }
@@ -137,6 +141,8 @@ public:
 
     // Takes the keyboard focus, where the control can have it.
     void SetFocus();
+    // Visible and enabled, and so is every container around it.
+    bool CanFocus() const;
     bool Focused() const;
 
 protected:

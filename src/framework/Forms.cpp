@@ -54,6 +54,12 @@ protected:
             form_.KeyUp(key, ShiftFromQt(event->modifiers()));
     }
 
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::WindowStateChange && form_.OnWindowStateChange)
+            form_.OnWindowStateChange(&form_);
+        QWidget::changeEvent(event);
+    }
+
     bool event(QEvent* event) override {
         switch (event->type()) {
         case QEvent::Move:
@@ -245,6 +251,24 @@ int TForm::ShowModal() {
     Hide();
     Peer()->setWindowModality(Qt::NonModal);
     return modalResult_;
+}
+
+TWindowState TForm::WindowState() const {
+    const Qt::WindowStates state = Peer()->windowState();
+    if (state & Qt::WindowMinimized)
+        return TWindowState::wsMinimized;
+    if (state & Qt::WindowMaximized)
+        return TWindowState::wsMaximized;
+    return TWindowState::wsNormal;
+}
+
+void TForm::SetWindowState(TWindowState state) {
+    Qt::WindowStates qtState = Peer()->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+    if (state == TWindowState::wsMinimized)
+        qtState |= Qt::WindowMinimized;
+    else if (state == TWindowState::wsMaximized)
+        qtState |= Qt::WindowMaximized;
+    Peer()->setWindowState(qtState);
 }
 
 void TForm::SetModalResult(int result) {

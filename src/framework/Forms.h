@@ -21,6 +21,7 @@ enum : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
 enum class TFormBorderStyle : std::uint8_t { bsSizeable, bsSingle, bsDialog };
 // Where a form appears: where it was put, or centred over the main form.
 enum class TPosition : std::uint8_t { poDesigned, poMainFormCenter };
+enum class TWindowState : std::uint8_t { wsNormal, wsMinimized, wsMaximized };
 
 using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
 
@@ -52,6 +53,10 @@ public:
 
     TPosition Position() const { return position_; }
     void SetPosition(TPosition position) { position_ = position; }
+
+    // As the desktop has the window now.
+    TWindowState WindowState() const;
+    void SetWindowState(TWindowState state);
 
     TMainMenu* Menu() const { return menu_; }
     // Shows the menu's entries on a bar above the client area.
@@ -102,6 +107,9 @@ public:
     TKeyEvent OnKeyUp;
     TCloseQueryEvent OnCloseQuery;
     TNotifyEvent OnResize;
+    // The window was minimised, maximised or restored, whoever asked for it:
+    // the title bar, the task bar, the window manager or the program.
+    TNotifyEvent OnWindowStateChange;
 
     QWidget* ClientPeer() const override { return client_; }
 

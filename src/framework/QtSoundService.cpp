@@ -33,6 +33,18 @@ const char* EventOfBeep(unsigned type) {
     }
 }
 
+} // namespace
+
+std::string SoundEventId(const std::string& name) {
+    if (name == "Minimize")
+        return "window-minimized";
+    if (name == "RestoreUp")
+        return "window-unminimized";
+    return {};
+}
+
+namespace {
+
 QAudioFormat ToQtFormat(const TWaveInfo& info) {
     QAudioFormat format;
     format.setSampleRate(info.SampleRate);
@@ -49,12 +61,12 @@ public:
             ca_context_destroy(events_);
     }
 
-    void MessageBeep(unsigned type) override {
-        if (!events_ && ca_context_create(&events_) != CA_SUCCESS)
-            events_ = nullptr;
-        // A theme without the event, or no audio server, stays silent.
-        if (events_)
-            ca_context_play(events_, 0, CA_PROP_EVENT_ID, EventOfBeep(type), nullptr);
+    void MessageBeep(unsigned type) override { PlayEventId(EventOfBeep(type)); }
+
+    void PlayEvent(const std::string& name) override {
+        const std::string id = SoundEventId(name);
+        if (!id.empty())
+            PlayEventId(id.c_str());
     }
 
     void Play(TSoundImage image, bool sync) override {
@@ -90,6 +102,14 @@ public:
     }
 
 private:
+    // A theme without the event, or no audio server, stays silent.
+    void PlayEventId(const char* id) {
+        if (!events_ && ca_context_create(&events_) != CA_SUCCESS)
+            events_ = nullptr;
+        if (events_)
+            ca_context_play(events_, 0, CA_PROP_EVENT_ID, id, nullptr);
+    }
+
     void PlayAsync(const QByteArray& pcm) {
         buffer_ = std::make_unique<QBuffer>();
         buffer_->setData(pcm);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace orv {
@@ -23,7 +24,14 @@ public:
     // MB_ICONQUESTION, MB_ICONEXCLAMATION, MB_ICONASTERISK); silent where the
     // sound theme has none.
     virtual void MessageBeep(unsigned type) = 0;
+    // A system sound event by its name ("Minimize", "RestoreUp"), played
+    // asynchronously beside any wave; silent where the theme has none.
+    virtual void PlayEvent(const std::string& name) = 0;
 };
+
+// The freedesktop sound theme's event for a system sound event name, or an
+// empty text for a name it has no counterpart for.
+std::string SoundEventId(const std::string& name);
 
 // The desktop's audio server through Qt Multimedia. With no audio device it
 // stays silent; synchronous play still takes the sound's length.

@@ -8,6 +8,7 @@
 #include "components/settings/AutoIni.h"
 #include "components/settings/GameConf.h"
 #include "components/settings/SysConf.h"
+#include "components/windows/SysCtrls.h"
 #include "components/windows/WManager.h"
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
@@ -248,6 +249,8 @@ void TMainForm::CreateNonVisual() {
     AutoIniFile->SetOrgName("ORIGINAL");
     AutoIniFile->SetComment(kProgramName);
     AutoIniFile->SetWriteEnabled(true);
+    AnimateForm1 = new TAnimateForm(this);
+    AnimateForm1->SetName("AnimateForm1");
     WindowManager = new TWindowManager(this);
     WindowManager->SetName("WindowManager");
     WindowManager->SetEntryMax(17);

@@ -9,6 +9,7 @@
 namespace orv {
 
 class TAboutDialog;
+class TAnimateForm;
 class TAutoIniFile;
 class TYesNoDialog;
 class TGame;
@@ -93,6 +94,7 @@ public:
     TYesNoDialog* YesNoDialog = nullptr;
     TAboutDialog* AboutDialog = nullptr;
     TAutoIniFile* AutoIniFile = nullptr;
+    TAnimateForm* AnimateForm1 = nullptr;
     TImageList UnitImageList;
     TWindowManager* WindowManager = nullptr;
     TWavePlayer* MyExplodeWavePlayer = nullptr;

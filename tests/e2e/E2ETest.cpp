@@ -131,6 +131,23 @@ public:
         return true;
     }
 
+    // Iconified by the window manager, as its title-bar button does, and
+    // brought back as the task bar does.
+    void Minimize() {
+        RunTool("xdotool", {"windowminimize", "--sync", window_});
+        Wait(500);
+    }
+    void Restore() {
+        RunTool("xdotool", {"windowactivate", "--sync", window_});
+        Wait(500);
+    }
+    bool Mapped() const {
+        return RunTool("xwininfo", {"-id", window_}).contains("Map State: IsViewable");
+    }
+    QPoint Position() {
+        ReadGeometry();
+        return {x_, y_};
+    }
     // Starts the program again in the same folder, settings and all.
     void Restart() {
         process_.start(folder_.filePath("orbit-raven"), {});
@@ -318,6 +335,93 @@ TEST(WholeProgram, CtrlQAsksBeforeEnding) {
     ASSERT_TRUE(program.WaitForExit(10000)) << "Enter did not end the program";
     EXPECT_EQ(program.ExitCode(), 0);
     EXPECT_NE(program.SettingsFile().indexOf("[Application]\r\nName=ORBIT RAVEN\r\n"), -1);
+}
+
+TEST(WholeProgram, MinimisedAndRestoredWindowComesBackWhereItWas) {
+    for (const int scale : {1, 2}) {
+        SCOPED_TRACE(scale);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_SCALE_FACTOR", QString::number(scale));
+        Program program(env);
+        ASSERT_TRUE(program.WaitForWindow()) << "no window appeared";
+        const QPoint before = program.Position();
+        for (int round = 0; round < 2; ++round) {
+            program.Minimize();
+            EXPECT_FALSE(program.Mapped()) << "round " << round << ": still on the screen";
+            program.Restore();
+            EXPECT_TRUE(program.Mapped()) << "round " << round << ": not back on the screen";
+            EXPECT_EQ(program.Position(), before) << "round " << round;
+            ASSERT_TRUE(program.Running()) << "round " << round;
+        }
+        const QImage shot = program.Grab();
+        Save(shot, scale == 1 ? "restored.png" : "restored-hidpi.png");
+        // The doubled title on the field, in screen pixels.
+        const QPoint field(scale * 8, program.Height() - scale * (422 - 14));
+        const QRect title(field + scale * QPoint(20, 64), scale * QSize(360, 160));
+        EXPECT_GT(Count(shot, title, IsGreen), scale * scale * 2000)
+            << "the title screen was not painted again after restoring";
+        program.Key("ctrl+q");
+        ASSERT_TRUE(program.AnswerQuestion("Return"));
+        ASSERT_TRUE(program.WaitForExit(10000)) << "the program did not end after restoring";
+        EXPECT_EQ(program.ExitCode(), 0);
+    }
+}
+
+void MouseTo(QPoint screen) {
+    RunTool("xdotool",
+            {"mousemove", "--sync", QString::number(screen.x()), QString::number(screen.y())});
+}
+
+QPoint MouseLocation() {
+    const QString where = RunTool("xdotool", {"getmouselocation"});
+    const QRegularExpressionMatch m = QRegularExpression("x:(-?\\d+) y:(-?\\d+)").match(where);
+    return m.hasMatch() ? QPoint(m.captured(1).toInt(), m.captured(2).toInt()) : QPoint(-1, -1);
+}
+
+// Leave the main window for a dialog by keyboard with the cursor in it, move
+// the cursor away, close the dialog by keyboard: the cursor comes back, and
+// its point is remembered in the settings file. On a doubled scale too, where
+// the program's points are half the screen's pixels.
+TEST(WholeProgram, KeyboardClosedDialogBringsTheCursorBack) {
+    for (const int scale : {1, 2}) {
+        SCOPED_TRACE(scale);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_SCALE_FACTOR", QString::number(scale));
+        Program program(env);
+        ASSERT_TRUE(program.WaitForWindow()) << "no window appeared";
+        const QPoint clientOrigin(0, program.Height() - scale * 422);
+        const QPoint point = program.Position() + clientOrigin + scale * QPoint(200, 150);
+        MouseTo(point);
+        Wait(300);
+        program.Key("ctrl+q");
+        const QString dialog =
+            RunTool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^確認$"}, 10000)
+                .split('\n')
+                .value(0);
+        ASSERT_FALSE(dialog.isEmpty()) << "Ctrl+Q asked nothing";
+        Wait(300);
+        const QPoint away(2000, 1200);
+        MouseTo(away);
+        ASSERT_EQ(MouseLocation(), away);
+        RunTool("xdotool", {"windowactivate", "--sync", dialog});
+        RunTool("xdotool", {"key", "--clearmodifiers", "Escape"});
+        Wait(1000);
+        // A program point covers scale × scale screen pixels.
+        const QPoint back = MouseLocation();
+        EXPECT_TRUE(std::abs(back.x() - point.x()) < scale &&
+                    std::abs(back.y() - point.y()) < scale)
+            << "the cursor did not come back to " << point.x() << "," << point.y() << " but to "
+            << back.x() << "," << back.y();
+        ASSERT_TRUE(program.Running());
+
+        program.Key("ctrl+q");
+        ASSERT_TRUE(program.AnswerQuestion("Return"));
+        ASSERT_TRUE(program.WaitForExit(10000));
+        EXPECT_EQ(program.ExitCode(), 0);
+        const QByteArray file = program.SettingsFile();
+        EXPECT_NE(file.indexOf("F0000Name=ORBIT RAVEN\r\nF0000Pos=YNNYNY(200,150)"), -1)
+            << file.toStdString();
+    }
 }
 
 TEST(WholeProgram, HiDpiScreenScalesThePixelArtCrisply) {

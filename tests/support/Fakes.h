@@ -1,9 +1,12 @@
 #pragma once
 
+#include "framework/Cursor.h"
 #include "framework/MessageBox.h"
 #include "framework/Shell.h"
+#include "framework/Sleeper.h"
 #include "framework/SoundService.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -40,12 +43,45 @@ public:
         playing.reset();
     }
     void MessageBeep(unsigned type) override { beeps.push_back(type); }
+    void PlayEvent(const std::string& name) override { events.push_back(name); }
 
     std::vector<TSoundImage> played;
     TSoundImage playing;
     bool lastSync = false;
     int stops = 0;
     std::vector<unsigned> beeps;
+    std::vector<std::string> events;
+};
+
+// A cursor that is wherever it was last put; records every placement.
+class FakeCursor : public ICursor {
+public:
+    TPoint Pos() const override { return pos; }
+    void SetPos(TPoint p) override {
+        if (!canPlace)
+            return;
+        pos = p;
+        moves.push_back(p);
+    }
+    bool CanPlace() const override { return canPlace; }
+
+    TPoint pos;
+    std::vector<TPoint> moves;
+    bool canPlace = true;
+};
+
+// Returns at once; records each wait and how many cursor moves preceded it.
+class FakeSleeper : public ISleeper {
+public:
+    void Sleep(int milliseconds) override {
+        waits.push_back(milliseconds);
+        if (cursor)
+            movesBeforeWait.push_back(cursor->moves.size());
+    }
+
+    std::vector<int> waits;
+    std::vector<std::size_t> movesBeforeWait;
+    const FakeCursor* cursor = nullptr;
 };
 
 // Records the documents it was asked to open.
@@ -62,6 +98,8 @@ struct FakeServices {
     FakeMessageBox& messageBox;
     FakeSound& sound;
     FakeShell& shell;
+    FakeCursor& cursor;
+    FakeSleeper& sleeper;
 };
 
 } // namespace orv::test

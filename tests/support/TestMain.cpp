@@ -23,12 +23,18 @@ Fake& InstallFake(void (TApplication::*install)(std::unique_ptr<Base>)) {
 FakeServices::FakeServices()
     : messageBox(InstallFake<FakeMessageBox>(&TApplication::SetMessageBoxService)),
       sound(InstallFake<FakeSound>(&TApplication::SetSoundService)),
-      shell(InstallFake<FakeShell>(&TApplication::SetShell)) {}
+      shell(InstallFake<FakeShell>(&TApplication::SetShell)),
+      cursor(InstallFake<FakeCursor>(&TApplication::SetCursorService)),
+      sleeper(InstallFake<FakeSleeper>(&TApplication::SetSleeper)) {
+    sleeper.cursor = &cursor;
+}
 
 FakeServices::~FakeServices() {
     Application().SetMessageBoxService(std::make_unique<FakeMessageBox>());
     Application().SetSoundService(std::make_unique<FakeSound>());
     Application().SetShell(std::make_unique<FakeShell>());
+    Application().SetCursorService(std::make_unique<FakeCursor>());
+    Application().SetSleeper(std::make_unique<FakeSleeper>());
 }
 
 } // namespace orv::test
@@ -38,9 +44,12 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     orv::TApplication app(argc, argv);
     app.SetTitle("ORBIT RAVEN");
-    // No test ever shows a real box or plays through the speakers.
+    // No test ever shows a real box, plays through the speakers, moves the
+    // cursor or sleeps.
     app.SetMessageBoxService(std::make_unique<orv::test::FakeMessageBox>());
     app.SetSoundService(std::make_unique<orv::test::FakeSound>());
     app.SetShell(std::make_unique<orv::test::FakeShell>());
+    app.SetCursorService(std::make_unique<orv::test::FakeCursor>());
+    app.SetSleeper(std::make_unique<orv::test::FakeSleeper>());
     return RUN_ALL_TESTS();
 }

@@ -6,7 +6,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 
 namespace orv {
 namespace {
@@ -43,6 +46,11 @@ void CutFront(std::string_view& text, std::size_t count) {
 
 bool LetterAt(std::string_view text, std::size_t index) {
     return index < text.size() && text[index] == 'Y';
+}
+
+// Left and top edges inside, right and bottom edges outside.
+bool InClientArea(const TForm& form, TPoint p) {
+    return p.X >= 0 && p.Y >= 0 && p.X < form.ClientWidth() && p.Y < form.ClientHeight();
 }
 
 std::string FormatRect(int key, const TPlacement& p, bool withSize) {
@@ -328,6 +336,143 @@ void TWindowManager::ActiveFormChange() {
 void TWindowManager::DisplayChange() {
     if (Application().WindowPlacementSupported() && Application().ScreenSize().cx != screenWidth_)
         RelayoutAll();
+}
+
+// ---- The cursor jump ----------------------------------------------------------
+
+void TWindowManager::WindowActivating(THandle window, bool byMouse, THandle previous) {
+    if (Enabled)
+        OnWindowActivate(window, byMouse, previous);
+}
+
+// Where a program may not place the cursor (Wayland) nothing is remembered
+// either, so targets from a desktop that allows it stay as they were.
+void TWindowManager::OnWindowActivate(THandle window, bool byMouse, THandle previous) {
+    if (!JumpCursor || !Application().Cursor().CanPlace())
+        return;
+    if (const int e = EntryOf(previous); e > 0 && Entry(e).JumpEnabled && Entry(e).TrackTarget)
+        RecordTarget(e, previous);
+    if (byMouse)
+        return;
+    if (const int e = EntryOf(window); e > 0)
+        JumpToTarget(e, window);
+}
+
+void TWindowManager::RecordTarget(int e, THandle window) {
+    TWindowEntry& entry = Entry(e);
+    if (entry.JumpToControl) {
+        if (!entry.Form)
+            return;
+        const auto& components = entry.Form->Components();
+        const auto active = std::find(components.begin(), components.end(),
+                                      static_cast<TComponent*>(entry.Form->ActiveControl()));
+        if (entry.Form->ActiveControl() && active != components.end())
+            entry.ControlIndex = static_cast<int>(active - components.begin());
+        return;
+    }
+    const TForm* form = Application().FindWindow(window);
+    if (!form)
+        return;
+    if (const TPoint p = form->ScreenToClient(Application().Cursor().Pos()); InClientArea(*form, p))
+        entry.JumpPoint = p;
+}
+
+void TWindowManager::JumpToTarget(int e, THandle window) {
+    TWindowEntry& entry = Entry(e);
+    if (!entry.JumpEnabled)
+        return;
+    const std::optional<TPoint> target =
+        entry.JumpToControl ? ControlTarget(entry) : PointTarget(entry, window);
+    if (!target)
+        return;
+    // The screen is brought up to date before the cursor crosses it.
+    RepaintAttached();
+    GlideCursorTo(*target);
+}
+
+// The centre of the form's focused control. A control that cannot take the
+// focus (hidden or disabled) is no target.
+std::optional<TPoint> TWindowManager::ControlTarget(TWindowEntry& entry) {
+    if (!entry.Form && !FindEntryForm(entry))
+        return std::nullopt;
+    const TWinControl* control = entry.Form->ActiveControl();
+    if (!control || !control->Parent() || !control->CanFocus())
+        return std::nullopt;
+    return control->Parent()->ClientToScreen(
+        {control->Left() + control->Width() / 2, control->Top() + control->Height() / 2});
+}
+
+// Only a hand-edited file gives a point outside the client area; it is no
+// target, so no coordinate far off the screen enters the glide.
+std::optional<TPoint> TWindowManager::PointTarget(const TWindowEntry& entry, THandle window) const {
+    const TForm* form = Application().FindWindow(window);
+    if (entry.JumpPoint.X < 0 || !form || !InClientArea(*form, entry.JumpPoint))
+        return std::nullopt;
+    return form->ClientToScreen(entry.JumpPoint);
+}
+
+// Looks for the entry's form among the open forms, from the least recently
+// focused up to the second (the first is normally the one losing activation),
+// and gives it the remembered focused control. False when there is no such
+// form or the remembered control cannot take the focus.
+bool TWindowManager::FindEntryForm(TWindowEntry& entry) {
+    const std::vector<TForm*>& forms = Application().Forms();
+    for (std::size_t i = forms.size(); i-- > 1;) {
+        TForm* form = forms[i];
+        if (form->Caption() != entry.Name)
+            continue;
+        entry.Form = form;
+        if (entry.ControlIndex < 0 || entry.ControlIndex >= form->ComponentCount())
+            return true;
+        auto* control = dynamic_cast<TWinControl*>(
+            form->Components()[static_cast<std::size_t>(entry.ControlIndex)]);
+        if (!control)
+            return true;
+        if (!control->CanFocus())
+            return false;
+        form->SetActiveControl(control);
+        return true;
+    }
+    return false;
+}
+
+void TWindowManager::RepaintAttached() {
+    for (int e = 1; e <= Count(); ++e) {
+        const int slot = Entry(e).HashSlot;
+        if (slot < 0)
+            continue;
+        if (TForm* form = Application().FindWindow(hash_[static_cast<std::size_t>(slot)].Window))
+            form->Repaint();
+    }
+}
+
+std::vector<TPoint> TWindowManager::GlidePoints(TPoint start, TPoint target, int step,
+                                                int maxMoves) {
+    const int dx = target.X - start.X;
+    const int dy = target.Y - start.Y;
+    const int distance = std::abs(dy) < std::abs(dx) ? std::abs(dx) : std::abs(dy);
+    // A step of 0 or less (a hand-edited file) makes it a direct jump.
+    int n = step > 0 ? static_cast<int>(std::trunc(static_cast<double>(distance) / step)) : 0;
+    n = std::min(n, maxMoves);
+    std::vector<TPoint> points;
+    for (int i = 1; i <= n; ++i) {
+        const auto part = [i, n](int delta) {
+            return static_cast<int>(std::trunc(static_cast<double>(std::int64_t{i} * delta) / n));
+        };
+        points.push_back({start.X + part(dx), start.Y + part(dy)});
+    }
+    return points;
+}
+
+// Blocks the window thread for at most CursorMaxMoves waits; ticks posted
+// meanwhile queue up and are delivered afterwards.
+void TWindowManager::GlideCursorTo(TPoint target) const {
+    ICursor& cursor = Application().Cursor();
+    for (const TPoint p : GlidePoints(cursor.Pos(), target, CursorMoveStep, CursorMaxMoves)) {
+        cursor.SetPos(p);
+        Application().Sleeper().Sleep(kGlideWaitMs);
+    }
+    cursor.SetPos(target);
 }
 
 // ---- The settings file -------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "framework/WindowHook.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -97,6 +98,17 @@ public:
     void ClampToScreen(int& left, int& top, int width, int height) const;
     void RelayoutAll();
 
+    // The cursor jump: the target of the window losing activation is
+    // remembered, and unless a click caused the activation the cursor glides
+    // onto the target of the window being activated.
+    void OnWindowActivate(THandle window, bool byMouse, THandle previous);
+    void RecordTarget(int e, THandle window);
+    void JumpToTarget(int e, THandle window);
+    static constexpr int kGlideWaitMs = 10;
+    // The cursor's stops from start towards target, the target itself not
+    // included: at most maxMoves, of about step pixels along the longer axis.
+    static std::vector<TPoint> GlidePoints(TPoint start, TPoint target, int step, int maxMoves);
+
     void LoadPlacements(TAutoIniFile& ini);
     void SavePlacements(TAutoIniFile& ini);
     // The Pos value of the settings file for entry e, and its reading.
@@ -108,6 +120,7 @@ private:
     void WindowCreating(THandle window, TCreateParams& params) override;
     void WindowDestroying(THandle window) override;
     void WindowMovingSizing(THandle window, const TRect& rect) override;
+    void WindowActivating(THandle window, bool byMouse, THandle previous) override;
     void ActiveFormChange();
     void DisplayChange();
     // The key of the current screen for GetPlacement and StorePlacement.
@@ -116,6 +129,11 @@ private:
     void ReadProperties(TAutoIniFile& ini);
     void AttachOwnerForm();
     int EntryOf(THandle window) const;
+    std::optional<TPoint> ControlTarget(TWindowEntry& entry);
+    std::optional<TPoint> PointTarget(const TWindowEntry& entry, THandle window) const;
+    bool FindEntryForm(TWindowEntry& entry);
+    void RepaintAttached();
+    void GlideCursorTo(TPoint target) const;
     void Rehash(std::size_t size);
 
     int entryMax_ = 17;

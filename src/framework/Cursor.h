@@ -1,0 +1,23 @@
+#pragma once
+
+#include "Types.h"
+
+#include <memory>
+
+namespace orv {
+
+// The mouse cursor, in screen coordinates.
+class ICursor {
+public:
+    virtual ~ICursor() = default;
+    virtual TPoint Pos() const = 0;
+    // Does nothing where programs may not place the cursor.
+    virtual void SetPos(TPoint pos) = 0;
+    // False under Wayland, where neither the cursor nor top-level windows can
+    // be placed by a program.
+    virtual bool CanPlace() const = 0;
+};
+
+std::unique_ptr<ICursor> CreateQtCursor();
+
+} // namespace orv
