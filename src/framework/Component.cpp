@@ -15,6 +15,16 @@ TComponent::~TComponent() {
         owner_->Remove(this);
 }
 
+void TComponent::operator delete(TComponent* component, std::destroying_delete_t) {
+    if (!component)
+        return;
+    component->BeforeDestruction();
+    component->DestroyComponents();
+    void* storage = dynamic_cast<void*>(component); // the whole object's start
+    component->~TComponent();                       // virtual: the most-derived destructor first
+    ::operator delete(storage);
+}
+
 void TComponent::DestroyComponents() {
     while (!components_.empty()) {
         TComponent* last = components_.back();

@@ -33,7 +33,8 @@ public:
     static constexpr int kMenuHeight = 20;
 
     explicit TForm(TComponent* owner);
-    // Destroys the components last-to-first after the derived form's body.
+    // A deleted form has lost its components already (see TComponent); one
+    // that lived on the stack loses them here, after its class's body.
     ~TForm() override;
 
     const std::string& Caption() const { return caption_; }

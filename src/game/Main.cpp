@@ -139,7 +139,9 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
     FinishLoading();
 }
 
-TMainForm::~TMainForm() {
+TMainForm::~TMainForm() = default;
+
+void TMainForm::BeforeDestruction() {
     if (Game) {
         AutoIniFile->WriteInteger("Game", "HiScore", Game->HiScore());
         Game->SaveSettings(*AutoIniFile);

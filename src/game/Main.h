@@ -95,6 +95,11 @@ public:
     TWavePlayer* EnemyExplodeWavePlayer = nullptr;
     TWavePlayer* LaserWavePlayer = nullptr;
 
+protected:
+    // Writes the high score and the game's settings and releases the game,
+    // before the components (the settings file among them) go.
+    void BeforeDestruction() override;
+
 private:
     void CreateLabels();
     void CreateImageBoxes();
