@@ -80,7 +80,9 @@ public:
     void SetActiveControl(TWinControl* control);
 
     // Runs the form's Loaded, then each component's, in creation order: the
-    // last step of building a form from its stored description.
+    // last step of building a form from its stored description, called at
+    // the end of the form's constructor. When a step fails, the components
+    // are destroyed before the error goes on.
     void FinishLoading();
 
     // Key events reach the form itself; a release that only belongs to the
