@@ -167,14 +167,16 @@ std::string TFileSystem::WriteTempFile(const std::string& path, std::string_view
 
 void TFileSystem::RemoveStaleTempFiles(const std::string& path) const {
     const std::string stem = TempStem(ExtractFileName(path));
-    std::error_code error;
     const std::string dir = ExtractFilePath(path).empty() ? "." : ExtractFilePath(path);
-    for (const auto& entry : std::filesystem::directory_iterator(dir, error)) {
-        const pid_t owner = TempFileOwner(entry.path().filename().string(), stem);
+    // Tidying up is no reason to fail: errors end the walk quietly.
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(dir, error), end; !error && it != end;
+         it.increment(error)) {
+        const pid_t owner = TempFileOwner(it->path().filename().string(), stem);
         // A pid that is taken again by another process keeps its file: only
         // files of processes that surely are gone are removed.
         if (owner > 0 && owner != ::getpid() && ::kill(owner, 0) != 0 && errno == ESRCH)
-            ::unlink(entry.path().c_str());
+            ::unlink(it->path().c_str());
     }
 }
 
