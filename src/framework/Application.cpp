@@ -278,6 +278,19 @@ void TApplication::Run() {
         QApplication::exec();
 }
 
+int TApplication::Execute(const std::function<void()>& createForms) {
+    try {
+        createForms();
+        Run();
+        return 0;
+    } catch (const std::exception& error) {
+        HandleException(error);
+    } catch (...) {
+        HandleUnknownException();
+    }
+    return 1;
+}
+
 void TApplication::Terminate() {
     terminated_ = true;
     QCoreApplication::exit(0);

@@ -96,6 +96,10 @@ public:
 
     // Runs the event loop until Terminate.
     void Run();
+    // The whole program: creates the forms, then runs the event loop. An
+    // error that escapes either is shown in a message box and gives the exit
+    // status 1; otherwise 0.
+    int Execute(const std::function<void()>& createForms);
     void Terminate();
     bool Terminated() const { return terminated_; }
     // Takes a terminate request back, for a loop that is to run again.

@@ -1,5 +1,7 @@
 #include "Component.h"
 
+#include "Application.h"
+
 #include <algorithm>
 
 namespace orv {
@@ -13,6 +15,25 @@ TComponent::~TComponent() {
     DestroyComponents();
     if (owner_)
         owner_->Remove(this);
+}
+
+void TComponent::operator delete(TComponent* component, std::destroying_delete_t) {
+    if (!component)
+        return;
+    try {
+        component->BeforeDestruction();
+    } catch (const std::exception& error) {
+        // A failed last step is shown; the component still goes.
+        if (TApplication::Exists())
+            Application().HandleException(error);
+    } catch (...) {
+        if (TApplication::Exists())
+            Application().HandleUnknownException();
+    }
+    component->DestroyComponents();
+    void* storage = dynamic_cast<void*>(component); // the whole object's start
+    component->~TComponent();                       // virtual: the most-derived destructor first
+    ::operator delete(storage);
 }
 
 void TComponent::DestroyComponents() {

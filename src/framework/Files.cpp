@@ -3,6 +3,7 @@
 #include "Exceptions.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -56,9 +57,13 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+std::string TempStem(const std::string& path) {
+    return path + ".tmp";
+}
+
 // Creates a file no one else has, beside path; permissions follow the umask.
 std::pair<TFd, std::string> CreateUniqueBeside(const std::string& path) {
-    const std::string stem = path + ".tmp" + std::to_string(::getpid()) + "-";
+    const std::string stem = TempStem(path) + std::to_string(::getpid()) + "-";
     for (int attempt = 0; attempt < 1000; ++attempt) {
         std::string name = stem + std::to_string(attempt);
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -77,17 +82,63 @@ void SyncDirectory(const std::string& dir) {
         ::fsync(fd.Get());
 }
 
+// The pid in a temporary file's name after stem ("<pid>-<n>"), or 0.
+pid_t TempFileOwner(const std::string& name, const std::string& stem) {
+    if (name.compare(0, stem.size(), stem) != 0)
+        return 0;
+    const std::string rest = name.substr(stem.size());
+    const auto dash = rest.find('-');
+    const auto digits = [](const std::string& text) {
+        return !text.empty() && text.size() <= 9 &&
+               text.find_first_not_of("0123456789") == std::string::npos;
+    };
+    if (dash == std::string::npos || !digits(rest.substr(0, dash)) ||
+        !digits(rest.substr(dash + 1)))
+        return 0;
+    return static_cast<pid_t>(std::stol(rest.substr(0, dash)));
+}
+
+// The file a path names, through any symbolic links.
+std::string LinkTarget(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+        return path;
+    std::error_code error;
+    const auto target = std::filesystem::weakly_canonical(path, error);
+    return error ? path : target.string();
+}
+
+mode_t FileMode(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0644;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    if (a == b)
+        return true;
+    struct stat infoA {};
+    struct stat infoB {};
+    return ::stat(a.c_str(), &infoA) == 0 && ::stat(b.c_str(), &infoB) == 0 &&
+           infoA.st_dev == infoB.st_dev && infoA.st_ino == infoB.st_ino;
+}
+
 } // namespace
 
 bool TFileSystem::FileExists(const std::string& path) const {
     struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+    return ::stat(path.c_str(), &info) == 0;
 }
 
 std::string TFileSystem::ReadFile(const std::string& path) const {
-    TFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking, so that opening a FIFO does not wait for a writer.
+    TFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!fd.Valid())
         throw EInOutError(ErrorText("ファイルを開けません", path, errno));
+    struct stat info {};
+    if (::fstat(fd.Get(), &info) != 0)
+        throw EInOutError(ErrorText("ファイルを読めません", path, errno));
+    if (!S_ISREG(info.st_mode))
+        throw EInOutError("通常のファイルではありません: " + path);
     std::string bytes;
     char buffer[65536];
     for (;;) {
@@ -104,11 +155,29 @@ std::string TFileSystem::ReadFile(const std::string& path) const {
 
 std::string TFileSystem::WriteTempFile(const std::string& path, std::string_view bytes) const {
     auto [fd, name] = CreateUniqueBeside(path);
-    if (WriteAll(fd.Get(), bytes) && ::fsync(fd.Get()) == 0 && fd.Close())
+    struct stat old {};
+    const bool keepMode = ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    if ((!keepMode || ::fchmod(fd.Get(), old.st_mode & 07777) == 0) && WriteAll(fd.Get(), bytes) &&
+        ::fsync(fd.Get()) == 0 && fd.Close())
         return name;
     const int error = errno;
     ::unlink(name.c_str());
     throw EInOutError(ErrorText("ファイルに書き込めません", path, error));
+}
+
+void TFileSystem::RemoveStaleTempFiles(const std::string& path) const {
+    const std::string stem = TempStem(ExtractFileName(path));
+    const std::string dir = ExtractFilePath(path).empty() ? "." : ExtractFilePath(path);
+    // Tidying up is no reason to fail: errors end the walk quietly.
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(dir, error), end; !error && it != end;
+         it.increment(error)) {
+        const pid_t owner = TempFileOwner(it->path().filename().string(), stem);
+        // A pid that is taken again by another process keeps its file: only
+        // files of processes that surely are gone are removed.
+        if (owner > 0 && owner != ::getpid() && ::kill(owner, 0) != 0 && errno == ESRCH)
+            ::unlink(it->path().c_str());
+    }
 }
 
 bool TFileSystem::RenameFile(const std::string& from, const std::string& to) const {
@@ -153,25 +222,31 @@ std::string TFileSystem::UserConfigDir() const {
 
 void ReplaceFile(const TFileSystem& files, const std::string& path, const std::string& backup,
                  std::string_view bytes) {
-    const std::string newFile = files.WriteTempFile(path, bytes);
+    const std::string target = LinkTarget(path);
+    const std::string backupTarget = backup.empty() || target == path
+                                         ? backup
+                                         : ExtractFilePath(target) + ExtractFileName(backup);
+    const std::string newFile = files.WriteTempFile(target, bytes);
     // The backup is a copy rather than the old file renamed, so path never
-    // goes missing between the two renames.
+    // goes missing between the two renames. A backup that is the file itself
+    // would put the old text back over the new.
     std::string oldCopy;
-    if (!backup.empty() && files.FileExists(path)) {
+    if (!backupTarget.empty() && files.FileExists(target) && !SameFile(target, backupTarget)) {
         try {
-            oldCopy = files.WriteTempFile(backup, files.ReadFile(path));
+            oldCopy = files.WriteTempFile(backupTarget, files.ReadFile(target));
+            ::chmod(oldCopy.c_str(), FileMode(target));
         } catch (const EInOutError&) {
             oldCopy.clear();
         }
     }
-    if (!files.RenameFile(newFile, path)) {
+    if (!files.RenameFile(newFile, target)) {
         const int error = errno;
         files.DeleteFile(newFile);
         if (!oldCopy.empty())
             files.DeleteFile(oldCopy);
         throw EInOutError(ErrorText("ファイルを置き換えられません", path, error));
     }
-    if (!oldCopy.empty() && !files.RenameFile(oldCopy, backup))
+    if (!oldCopy.empty() && !files.RenameFile(oldCopy, backupTarget))
         files.DeleteFile(oldCopy);
 }
 

@@ -17,11 +17,18 @@ public:
     TFileSystem& operator=(const TFileSystem&) = delete;
     virtual ~TFileSystem() = default;
 
+    // Whether anything stands at path: a file, a directory, a FIFO, ...
     virtual bool FileExists(const std::string& path) const;
+    // Reads a regular file whole. Anything else (a FIFO, a device, a
+    // directory) is refused at once rather than waited on.
     virtual std::string ReadFile(const std::string& path) const;
     // Writes bytes to a new file beside path and flushes it to the disk;
-    // returns the new file's name. On failure nothing is left behind.
+    // returns the new file's name. The new file has path's permission bits
+    // when path exists. On failure nothing is left behind.
     virtual std::string WriteTempFile(const std::string& path, std::string_view bytes) const;
+    // Removes the temporary files of path that a process which no longer
+    // runs left behind (killed while saving).
+    virtual void RemoveStaleTempFiles(const std::string& path) const;
     // Replaces to, if it exists, in one step.
     virtual bool RenameFile(const std::string& from, const std::string& to) const;
     virtual bool DeleteFile(const std::string& path) const;
@@ -36,10 +43,13 @@ public:
 
 // Replaces the file at path with bytes so that a complete file stands at path
 // at every moment: the new text goes to a flushed temporary file first, which
-// then takes the old one's place in one rename. When backup is not empty and
-// path exists, the old file becomes backup; a backup that cannot be made is
-// given up silently. Raises EInOutError when the new file cannot be put in
-// place, leaving path and backup as they were and no temporary file behind.
+// then takes the old one's place in one rename. A symbolic link at path stays
+// and its target is replaced; the file keeps its permission bits. When backup
+// is not empty, path exists and backup is not path itself, the old file
+// becomes backup (beside the link's target for a link); a backup that cannot
+// be made is given up silently. Raises EInOutError when the new file cannot
+// be put in place, leaving path and backup as they were and no temporary file
+// behind.
 void ReplaceFile(const TFileSystem& files, const std::string& path, const std::string& backup,
                  std::string_view bytes);
 

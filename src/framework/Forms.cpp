@@ -310,11 +310,18 @@ bool TForm::CloseQuery() {
 }
 
 void TForm::FinishLoading() {
-    Loaded();
-    // A Loaded step may add components; walk by index over a stable copy.
-    const auto components = Components();
-    for (TComponent* component : components)
-        component->Loaded();
+    try {
+        Loaded();
+        // A Loaded step may add components; walk by index over a stable copy.
+        const auto components = Components();
+        for (TComponent* component : components)
+            component->Loaded();
+    } catch (...) {
+        // The form's constructor is failing: its components go now, while
+        // the handlers they hold still find the whole form.
+        DestroyComponents();
+        throw;
+    }
 }
 
 namespace {

@@ -34,7 +34,8 @@ public:
     static constexpr int kMenuHeight = 20;
 
     explicit TForm(TComponent* owner);
-    // Destroys the components last-to-first after the derived form's body.
+    // A deleted form has lost its components already (see TComponent); one
+    // that lived on the stack loses them here, after its class's body.
     ~TForm() override;
 
     const std::string& Caption() const { return caption_; }
@@ -92,7 +93,9 @@ public:
     void PostSelectNext(bool forward);
 
     // Runs the form's Loaded, then each component's, in creation order: the
-    // last step of building a form from its stored description.
+    // last step of building a form from its stored description, called at
+    // the end of the form's constructor. When a step fails, the components
+    // are destroyed before the error goes on.
     void FinishLoading();
 
     // Key events reach the form itself; a release that only belongs to the

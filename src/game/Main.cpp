@@ -142,7 +142,9 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
     FinishLoading();
 }
 
-TMainForm::~TMainForm() {
+TMainForm::~TMainForm() = default;
+
+void TMainForm::BeforeDestruction() {
     if (Game) {
         AutoIniFile->WriteInteger("Game", "HiScore", Game->HiScore());
         Game->SaveSettings(*AutoIniFile);
@@ -400,18 +402,25 @@ void TMainForm::AutoIniFileIniLoaded(TObject*) {
     }
     RepairInteger("Game", "HiScore", 0);
     Game->SetHiScore(AutoIniFile->ReadInteger("Game", "HiScore", 0));
-    RepairInteger("Game", "Speed", 200);
+    RepairInteger("Game", "Speed", 200, 1);
     Game->LoadSettings(*AutoIniFile);
     CheckSpeedItem(Game->GetSpeed());
 }
 
-void TMainForm::RepairInteger(const std::string& section, const std::string& key, int def) {
+void TMainForm::RepairInteger(const std::string& section, const std::string& key, int def,
+                              int minimum) {
+    std::string problem;
     try {
-        AutoIniFile->ReadInteger(section, key, def);
+        if (AutoIniFile->ReadInteger(section, key, def) < minimum)
+            problem = key + " の値 '" + AutoIniFile->ReadString(section, key, "") + "' は " +
+                      std::to_string(minimum) + " 以上でなければなりません";
     } catch (const EConvertError& error) {
-        Application().MessageBox(error.what(), Application().Title(), MB_OK | MB_ICONWARNING);
-        AutoIniFile->WriteInteger(section, key, def);
+        problem = error.what();
     }
+    if (problem.empty())
+        return;
+    Application().MessageBox(problem, Application().Title(), MB_OK | MB_ICONWARNING);
+    AutoIniFile->WriteInteger(section, key, def);
 }
 
 void TMainForm::CheckSpeedItem(int speed) {

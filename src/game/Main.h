@@ -3,6 +3,7 @@
 #include "framework/Forms.h"
 #include "framework/ImageList.h"
 
+#include <climits>
 #include <memory>
 #include <string>
 
@@ -102,6 +103,11 @@ public:
     TWavePlayer* LaserWavePlayer = nullptr;
     TSystemConfig* SystemConfig1 = nullptr;
 
+protected:
+    // Writes the high score and the game's settings and releases the game,
+    // before the components (the settings file among them) go.
+    void BeforeDestruction() override;
+
 private:
     void CreateLabels();
     void CreateImageBoxes();
@@ -115,9 +121,11 @@ private:
     // Runs a dialog with the game held: fire off, a running game paused
     // for the dialog and resumed after it.
     template <typename Dialog> auto Guarded(Dialog dialog);
-    // An integer setting that does not convert is reported and replaced by
-    // its default, so start-up goes on and the file is mended at the end.
-    void RepairInteger(const std::string& section, const std::string& key, int def);
+    // An integer setting that does not convert, or is below minimum, is
+    // reported and replaced by its default, so start-up goes on and the file
+    // is mended at the end.
+    void RepairInteger(const std::string& section, const std::string& key, int def,
+                       int minimum = INT_MIN);
 
     std::unique_ptr<TGame> game_;
 };

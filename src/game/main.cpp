@@ -6,9 +6,9 @@ int main(int argc, char** argv) {
     application.SetTitle(orv::TMainForm::kProgramName);
     application.SetIcon("MAINICON");
     application.SetDesktopEntry("orbit-raven");
-    // Owned by the application, so it is destroyed when the loop has ended.
-    auto* mainForm = new orv::TMainForm(&application);
-    mainForm->Show();
-    application.Run();
-    return 0;
+    return application.Execute([&application] {
+        // Owned by the application, so it is destroyed when the loop has ended.
+        auto* mainForm = new orv::TMainForm(&application);
+        mainForm->Show();
+    });
 }

@@ -1,4 +1,5 @@
 #include "framework/Component.h"
+#include "Fakes.h"
 #include "framework/Application.h"
 #include "framework/Forms.h"
 #include "framework/StdCtrls.h"
@@ -9,45 +10,64 @@
 
 #include "EventLoop.h"
 
+#include <memory>
+#include <stdexcept>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 namespace orv {
 namespace {
 
-// Logs its own loading and destruction into a shared journal.
+// Logs its own loading and destruction into a shared journal; on its way out
+// it checks that its owner is still of the class it was made in, as an event
+// handler bound to the owner would need.
 class Probe : public TComponent {
 public:
-    Probe(TComponent* owner, std::string name, std::vector<std::string>& log)
-        : TComponent(owner), log_(log) {
-        SetName(std::move(name));
-    }
-    ~Probe() override { log_.push_back("~" + Name()); }
+    Probe(TComponent* owner, std::string name, std::vector<std::string>& log);
+    ~Probe() override;
     void Loaded() override {
         TComponent::Loaded();
         log_.push_back("loaded " + Name());
     }
 
 private:
+    TComponent* owner_;
+    const std::type_info* ownerClass_;
     std::vector<std::string>& log_;
 };
 
 class ProbeForm : public TForm {
 public:
-    explicit ProbeForm(std::vector<std::string>& log) : TForm(nullptr), log_(log) {
+    explicit ProbeForm(std::vector<std::string>& log, TComponent* owner = nullptr)
+        : TForm(owner), log_(log) {
         new Probe(this, "a", log);
         new Probe(this, "b", log);
         new Probe(this, "c", log);
     }
-    ~ProbeForm() override { log_.push_back("~form body"); }
     void Loaded() override {
         TForm::Loaded();
         log_.push_back("loaded form");
     }
 
+protected:
+    void BeforeDestruction() override { log_.push_back("form body"); }
+
 private:
     std::vector<std::string>& log_;
 };
+
+// Made in its owner's constructor, it sees the owner's own class.
+Probe::Probe(TComponent* owner, std::string name, std::vector<std::string>& log)
+    : TComponent(owner), owner_(owner), ownerClass_(owner ? &typeid(*owner) : nullptr), log_(log) {
+    SetName(std::move(name));
+}
+
+Probe::~Probe() {
+    // typeid reads the object's class as it stands at this moment.
+    const bool whole = owner_ && typeid(*owner_) == *ownerClass_;
+    log_.push_back("~" + Name() + (whole ? " in whole form" : owner_ ? " in a torn form" : ""));
+}
 
 TEST(Component, FormLoadsItselfFirstThenComponentsInCreationOrder) {
     std::vector<std::string> log;
@@ -56,10 +76,57 @@ TEST(Component, FormLoadsItselfFirstThenComponentsInCreationOrder) {
     EXPECT_EQ(log, (std::vector<std::string>{"loaded form", "loaded a", "loaded b", "loaded c"}));
 }
 
-TEST(Component, FormBodyRunsBeforeComponentsDieLastToFirst) {
+// Deleted directly or by its owner, a form ends its own life first, then its
+// components go last-to-first while it is still a ProbeForm for them.
+TEST(Component, FormBodyRunsBeforeComponentsDieLastToFirstWhileTheFormIsWhole) {
+    const std::vector<std::string> expected{"form body", "~c in whole form", "~b in whole form",
+                                            "~a in whole form"};
     std::vector<std::string> log;
-    { ProbeForm form(log); }
-    EXPECT_EQ(log, (std::vector<std::string>{"~form body", "~c", "~b", "~a"}));
+    std::make_unique<ProbeForm>(log).reset();
+    EXPECT_EQ(log, expected);
+
+    log.clear();
+    {
+        TComponent owner(nullptr);
+        new ProbeForm(log, &owner);
+    }
+    EXPECT_EQ(log, expected);
+}
+
+// Loading that fails leaves no component behind to call into a form that is
+// no longer whole.
+class FailingForm : public TForm {
+public:
+    explicit FailingForm(std::vector<std::string>& log) : TForm(nullptr) {
+        new Probe(this, "a", log);
+        new Probe(this, "b", log);
+        FinishLoading();
+    }
+    void Loaded() override { throw std::runtime_error("broken"); }
+};
+
+TEST(Component, AFormWhoseLoadingFailsLosesItsComponentsWhileWhole) {
+    std::vector<std::string> log;
+    EXPECT_THROW(FailingForm{log}, std::runtime_error);
+    EXPECT_EQ(log, (std::vector<std::string>{"~b in whole form", "~a in whole form"}));
+}
+
+// A last step that fails is shown, and the form still goes with its parts.
+class BrokenEndForm : public ProbeForm {
+public:
+    using ProbeForm::ProbeForm;
+
+protected:
+    void BeforeDestruction() override { throw std::runtime_error("not saved"); }
+};
+
+TEST(Component, AFailedLastStepIsShownAndTheFormStillGoes) {
+    test::FakeServices fakes;
+    std::vector<std::string> log;
+    std::make_unique<BrokenEndForm>(log).reset();
+    EXPECT_EQ(log.size(), 3u);
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fakes.messageBox.shown[0].text, "not saved");
 }
 
 TEST(Component, EarlyDestroyedComponentLeavesItsOwner) {

@@ -102,7 +102,9 @@ TEST_F(Files, AFailingWriteLeavesNothingBehind) {
 
 TEST_F(Files, ReportsMissingThingsWithoutThrowingWhereAsked) {
     EXPECT_FALSE(files_.FileExists(dir_ + "none"));
-    EXPECT_FALSE(files_.FileExists(dir_)); // a directory is no file
+    // A directory stands where a file might; it is refused when read.
+    EXPECT_TRUE(files_.FileExists(dir_));
+    EXPECT_THROW(files_.ReadFile(dir_), EInOutError);
     EXPECT_THROW(files_.ReadFile(dir_ + "none"), EInOutError);
     EXPECT_FALSE(files_.DeleteFile(dir_ + "none"));
     EXPECT_FALSE(files_.RenameFile(dir_ + "none", dir_ + "other"));

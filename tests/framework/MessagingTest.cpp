@@ -121,5 +121,19 @@ TEST(Application, ProgramDirectoryFollowsTheProgramFile) {
     Application().SetExeName(saved);
 }
 
+// Whatever escapes before the event loop runs is shown in a message box and
+// ends the program with a failure status, never with a crash.
+TEST(Application, AnErrorBeforeTheLoopIsShownAndGivesAFailureStatus) {
+    test::FakeServices fakes;
+    EXPECT_EQ(Application().Execute([] { throw std::runtime_error("壊れています"); }), 1);
+    EXPECT_EQ(Application().Execute([] { throw 42; }), 1);
+    ASSERT_EQ(fakes.messageBox.shown.size(), 2u);
+    EXPECT_EQ(fakes.messageBox.shown[0].text, "壊れています");
+    EXPECT_EQ(fakes.messageBox.shown[1].flags & MB_ICONERROR, MB_ICONERROR);
+    EXPECT_EQ(Application().Execute([] { Application().Terminate(); }), 0);
+    Application().CancelTerminate();
+    EXPECT_EQ(fakes.messageBox.shown.size(), 2u);
+}
+
 } // namespace
 } // namespace orv

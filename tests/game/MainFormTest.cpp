@@ -227,6 +227,25 @@ TEST_F(MainWindow, UnconvertibleNumbersAreReportedAndReplacedByDefaults) {
     EXPECT_NE(written.find("HiScore=0\r\n"), std::string::npos);
 }
 
+// A Speed of 0 or below would freeze every game: it is reported with its key
+// and value and replaced like one that does not convert.
+TEST_F(MainWindow, SpeedsOfZeroOrBelowAreReportedAndReplacedByTheDefault) {
+    for (const std::string stored : {"0", "-5", "$FFFFFFFF"}) {
+        SCOPED_TRACE(stored);
+        fakes.messageBox.shown.clear();
+        WriteIni("[Game]\r\nSpeed=" + stored + "\r\n");
+        Open();
+        ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+        const std::string& text = fakes.messageBox.shown[0].text;
+        EXPECT_NE(text.find("Speed"), std::string::npos) << text;
+        EXPECT_NE(text.find("'" + stored + "'"), std::string::npos) << text;
+        EXPECT_EQ(Game->GetSpeed(), 200);
+        EXPECT_TRUE(form->NormalSpeedItem->Checked());
+        form.reset();
+        EXPECT_NE(ReadIni().find("Speed=200\r\n"), std::string::npos);
+    }
+}
+
 TEST_F(MainWindow, ManualOpensBesideTheProgram) {
     Open();
     form->ManualItem->Click();

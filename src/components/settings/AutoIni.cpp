@@ -129,8 +129,8 @@ void TAutoIniSections::Erase(std::string_view name) {
 
 // --- The file format ----------------------------------------------------
 
-void ParseIniFile(std::string_view bytes, TAutoIniSections& image,
-                  const std::function<void(int errNo)>& onError) {
+int ParseIniFile(std::string_view bytes, TAutoIniSections& image,
+                 const std::function<void(int errNo)>& onError) {
     // The structure is found in the raw bytes: Ctrl+Z, CR, LF, ';', '[' and
     // '=' are never the second byte of a CP932 character. Only the pieces are
     // converted. A header loses its last byte, not character, so a name that
@@ -138,10 +138,16 @@ void ParseIniFile(std::string_view bytes, TAutoIniSections& image,
     bytes = bytes.substr(0, bytes.find(kCtrlZ));
     TCp932Converter codePage;
     std::string section;
+    int recognised = 0;
     ForEachLine(bytes, [&](std::string_view line) {
-        if (line.empty() || line.front() == ';')
+        if (line.empty())
             return;
+        if (line.front() == ';') {
+            ++recognised;
+            return;
+        }
         if (line.front() == '[') {
+            ++recognised;
             section = codePage.ToUtf8(line.substr(1, line.size() < 2 ? 0 : line.size() - 2));
             return;
         }
@@ -151,9 +157,11 @@ void ParseIniFile(std::string_view bytes, TAutoIniSections& image,
                 onError(4);
             return;
         }
+        ++recognised;
         image.Write(section, codePage.ToUtf8(line.substr(0, equals)),
                     codePage.ToUtf8(line.substr(equals + 1)));
     });
+    return recognised;
 }
 
 std::string FormatIniFile(const TAutoIniSections& image, const std::string& comment) {
@@ -359,24 +367,90 @@ std::string TAutoIniFile::SettingsDir() const {
 }
 
 void TAutoIniFile::ResolveFileNames() {
+    const auto names = [this](const std::string& dir, std::string& ini, std::string& bak) {
+        ini = dir + (iniName_.empty()
+                         ? ChangeFileExt(ExtractFileName(Application().ExeName()), ".INI")
+                         : iniName_ + ".INI");
+        bak = bakName_.empty() ? ChangeFileExt(ini, ".~NI") : dir + bakName_ + ".INI";
+    };
+    const std::string exeDir = Application().ExeDir();
     const std::string dir = SettingsDir();
-    iniFileName_ =
-        dir + (iniName_.empty() ? ChangeFileExt(ExtractFileName(Application().ExeName()), ".INI")
-                                : iniName_ + ".INI");
-    bakFileName_ = bakName_.empty() ? ChangeFileExt(iniFileName_, ".~NI") : dir + bakName_ + ".INI";
-    orgFileName_ = dir + orgName_ + ".INI";
+    names(dir, iniFileName_, bakFileName_);
+    if (dir != exeDir)
+        names(exeDir, exeIniFileName_, exeBakFileName_);
+    // The original settings come with the program.
+    orgFileName_ = exeDir + orgName_ + ".INI";
+    files_->RemoveStaleTempFiles(iniFileName_);
+    files_->RemoveStaleTempFiles(bakFileName_);
 }
 
+// Settings file, backup, then the original settings (after the files beside
+// the program when the settings live elsewhere); errors 1, 2 and 3 say that a
+// step found nothing to read.
 void TAutoIniFile::ReadChosenFile() {
-    const std::string* candidates[] = {&iniFileName_, &bakFileName_, &orgFileName_};
-    int errNo = 1;
-    for (const std::string* name : candidates) {
-        if (files_->FileExists(*name)) {
-            ParseIniFile(files_->ReadFile(*name), sections_, OnError);
-            return;
+    const std::vector<std::vector<const std::string*>> steps = {
+        {&iniFileName_},
+        {&bakFileName_},
+        exeIniFileName_.empty()
+            ? std::vector<const std::string*>{&orgFileName_}
+            : std::vector<const std::string*>{&exeIniFileName_, &exeBakFileName_, &orgFileName_}};
+    std::vector<std::string> problems;
+    std::string used;
+    for (std::size_t step = 0; step < steps.size() && used.empty(); ++step) {
+        for (const std::string* name : steps[step]) {
+            const TIniState state = TryRead(*name, problems);
+            if (name == &iniFileName_)
+                iniState_ = state;
+            if (state == TIniState::isRead) {
+                used = *name;
+                break;
+            }
         }
-        ReportError(errNo++);
+        if (used.empty())
+            ReportError(static_cast<int>(step) + 1);
     }
+    if (!problems.empty())
+        ShowLoadProblems(problems, used);
+}
+
+// Reads path into the image when it holds settings; otherwise notes why not
+// in problems (a missing file is no problem).
+TAutoIniFile::TIniState TAutoIniFile::TryRead(const std::string& path,
+                                              std::vector<std::string>& problems) {
+    if (!files_->FileExists(path))
+        return TIniState::isMissing;
+    std::string bytes;
+    try {
+        bytes = files_->ReadFile(path);
+    } catch (const EInOutError& error) {
+        problems.push_back(error.what());
+        return TIniState::isUnreadable;
+    }
+    TAutoIniSections image;
+    std::vector<int> dropped;
+    if (ParseIniFile(bytes, image, [&](int errNo) { dropped.push_back(errNo); }) == 0) {
+        problems.push_back(path +
+                           (bytes.empty() ? " は空です" : " に設定として読める行がありません"));
+        return TIniState::isUnusable;
+    }
+    for (const int errNo : dropped)
+        ReportError(errNo);
+    // The file's entries go over what was written before the load step.
+    for (const auto& section : image.Sections())
+        for (const auto& entry : section.Entries)
+            sections_.Write(section.Name, entry.Key, entry.Value);
+    return TIniState::isRead;
+}
+
+void TAutoIniFile::ShowLoadProblems(const std::vector<std::string>& problems,
+                                    const std::string& used) const {
+    if (!TApplication::Exists())
+        return;
+    std::string text = "設定ファイルを読み込めませんでした。\n";
+    for (const std::string& problem : problems)
+        text += "\n" + problem;
+    text += used.empty() ? "\n\n既定の設定で始めます。" : "\n\n" + used + " の設定で始めます。";
+    Application().MessageBox(text, {}, MB_OK | MB_ICONWARNING);
 }
 
 void TAutoIniFile::ReportError(int errNo) const {
@@ -414,9 +488,15 @@ void TAutoIniFile::SaveStep() noexcept {
 }
 
 void TAutoIniFile::WriteFile() noexcept {
+    if (iniState_ == TIniState::isUnreadable) {
+        ShowSaveError(iniFileName_ + " は読み込めなかったため、上書きしません。");
+        return;
+    }
     try {
         files_->ForceDirectories(ExtractFilePath(iniFileName_));
-        ReplaceFile(*files_, iniFileName_, bakFileName_, FormatIniFile(sections_, comment_));
+        // A file that held no settings must not take the good backup's place.
+        const std::string backup = iniState_ == TIniState::isUnusable ? "" : bakFileName_;
+        ReplaceFile(*files_, iniFileName_, backup, FormatIniFile(sections_, comment_));
     } catch (const std::exception& error) {
         ShowSaveError(error.what());
     }

@@ -4,6 +4,7 @@
 #include "framework/Files.h"
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -45,9 +46,10 @@ private:
 // image: lines end at CR (one LF right after is skipped), Ctrl+Z ends the
 // file, ';' lines are comments, '[' lines name the current section, other
 // lines are Key=Value entries. An entry outside any section or without a key
-// is dropped and reported as error 4.
-void ParseIniFile(std::string_view bytes, TAutoIniSections& image,
-                  const std::function<void(int errNo)>& onError);
+// is dropped and reported as error 4. Gives the number of lines that read as
+// a comment, a header or an entry: none means the bytes are no settings.
+int ParseIniFile(std::string_view bytes, TAutoIniSections& image,
+                 const std::function<void(int errNo)>& onError);
 // The bytes of the settings file holding image: the comment line (when there
 // is a comment), then each section's header, entries and an empty line, all
 // ending in CR LF, in CP932.
@@ -65,7 +67,13 @@ int IniStrToInt(const std::string& text);
 //
 // When the program's directory is not writable (an installed program) the
 // files live in the user's configuration directory instead, in a folder named
-// after the application title ("ORBIT RAVEN" -> ~/.config/orbit-raven/).
+// after the application title ("ORBIT RAVEN" -> ~/.config/orbit-raven/);
+// until that folder holds settings, the ones beside the program are read.
+//
+// A file that cannot be read (no permission, not a regular file) or holds no
+// settings (empty, garbage) is passed over like a missing one and reported in
+// a message box. An unreadable settings file is never written over, and an
+// unusable one never becomes the backup.
 class TAutoIniFile : public TComponent {
 public:
     // Client callbacks get the INI component itself, typed, so clients need no
@@ -135,9 +143,15 @@ private:
         std::array<TClientCallback, kClientsPerBlock> SaveCallbacks;
     };
 
+    // How the settings file fared at the load step: it decides what the
+    // save step may do with it.
+    enum class TIniState : std::uint8_t { isMissing, isRead, isUnusable, isUnreadable };
+
     void ResolveFileNames();
     std::string SettingsDir() const;
     void ReadChosenFile();
+    TIniState TryRead(const std::string& path, std::vector<std::string>& problems);
+    void ShowLoadProblems(const std::vector<std::string>& problems, const std::string& used) const;
     void ReportError(int errNo) const;
     void ServeLoadCallbacks();
     void SaveStep() noexcept;
@@ -156,6 +170,10 @@ private:
     std::string iniFileName_;
     std::string bakFileName_;
     std::string orgFileName_;
+    // Beside the program, read while the user's folder has no settings yet.
+    std::string exeIniFileName_;
+    std::string exeBakFileName_;
+    TIniState iniState_ = TIniState::isMissing;
     TAutoIniSections sections_;
     std::unique_ptr<TClientBlock> firstBlock_ = std::make_unique<TClientBlock>();
     TClientBlock* lastBlock_ = firstBlock_.get();
