@@ -337,4 +337,16 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
     return messageBox_->Show(text, caption.empty() ? title_ : caption, flags);
 }
 
+void RunShowingFailure(const std::function<void()>& step) noexcept {
+    try {
+        step();
+    } catch (const std::exception& error) {
+        if (TApplication::Exists())
+            Application().HandleException(error);
+    } catch (...) {
+        if (TApplication::Exists())
+            Application().HandleUnknownException();
+    }
+}
+
 } // namespace orv

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Component.h"
-#include "Hints.h"
 #include "Cursor.h"
+#include "Hints.h"
 #include "MessageBox.h"
 #include "Shell.h"
 #include "Sleeper.h"
@@ -189,6 +189,10 @@ private:
     std::unique_ptr<ISleeper> sleeper_;
     std::unique_ptr<QSocketNotifier> signalNotifier_;
 };
+
+// Runs a step whose failure must not stop its caller (an end-of-life step,
+// a save handler): what it raises is shown as at the event loop's boundary.
+void RunShowingFailure(const std::function<void()>& step) noexcept;
 
 // The running application object.
 inline TApplication& Application() {

@@ -20,16 +20,8 @@ TComponent::~TComponent() {
 void TComponent::operator delete(TComponent* component, std::destroying_delete_t) {
     if (!component)
         return;
-    try {
-        component->BeforeDestruction();
-    } catch (const std::exception& error) {
-        // A failed last step is shown; the component still goes.
-        if (TApplication::Exists())
-            Application().HandleException(error);
-    } catch (...) {
-        if (TApplication::Exists())
-            Application().HandleUnknownException();
-    }
+    // A failed last step is shown; the component still goes.
+    RunShowingFailure([component] { component->BeforeDestruction(); });
     component->DestroyComponents();
     void* storage = dynamic_cast<void*>(component); // the whole object's start
     component->~TComponent();                       // virtual: the most-derived destructor first

@@ -458,26 +458,14 @@ void TAutoIniFile::ReportError(int errNo) const {
         OnError(errNo);
 }
 
-void TAutoIniFile::Guarded(const std::function<void()>& handler) noexcept {
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        if (TApplication::Exists())
-            Application().HandleException(error);
-    } catch (...) {
-        if (TApplication::Exists())
-            Application().HandleUnknownException();
-    }
-}
-
 void TAutoIniFile::SaveStep() noexcept {
     if (OnIniSaving)
-        Guarded([this] { OnIniSaving(this); });
+        RunShowingFailure([this] { OnIniSaving(this); });
     ForEachSlot([this](TClientBlock& block, int i) {
         TClientCallback onSave = std::move(block.SaveCallbacks[i]);
         block.SaveCallbacks[i] = nullptr;
         if (onSave)
-            Guarded([&] { onSave(*this); });
+            RunShowingFailure([&] { onSave(*this); });
     });
     lastBlock_ = nullptr;
     firstBlock_.reset();

@@ -157,8 +157,6 @@ private:
     void SaveStep() noexcept;
     void WriteFile() noexcept;
     void ShowSaveError(const std::string& detail) const noexcept;
-    // Runs one handler of the save step; what it raises is shown, not thrown.
-    void Guarded(const std::function<void()>& handler) noexcept;
     template <typename Fn> void ForEachSlot(Fn fn);
 
     std::string iniName_;
