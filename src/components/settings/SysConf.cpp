@@ -3,7 +3,6 @@
 #include "AutoIni.h"
 #include "SysConfF.h"
 #include "framework/Application.h"
-#include "framework/Exceptions.h"
 
 #include "components/windows/WManager.h"
 
@@ -11,20 +10,6 @@ namespace orv {
 namespace {
 
 constexpr const char* kSection = "SystemConfig";
-
-// A time that is not a number is reported and the current one kept, so the
-// program starts all the same; the save at the end writes a valid value.
-int ReadTime(const TAutoIniFile& ini, const std::string& key, int current) {
-    try {
-        return ini.ReadInteger(kSection, key, current);
-    } catch (const EConvertError&) {
-        Application().MessageBox("設定ファイルの [" + std::string(kSection) + "] " + key + "=" +
-                                     ini.ReadString(kSection, key, "") + " は整数ではありません。" +
-                                     std::to_string(current) + " を使います。",
-                                 Application().Title(), MB_OK | MB_ICONWARNING);
-        return current;
-    }
-}
 
 } // namespace
 
@@ -56,8 +41,8 @@ void TSystemConfig::Loaded() {
 void TSystemConfig::LoadFromIni(TAutoIniFile& ini) {
     TApplication& app = Application();
     app.SetShowHint(ini.ReadBool(kSection, "ShowHint", app.ShowHint()));
-    app.SetHintPause(ReadTime(ini, "HintPause", app.HintPause()));
-    app.SetHintHidePause(ReadTime(ini, "HintHidePause", app.HintHidePause()));
+    app.SetHintPause(ini.ReadIntegerOrKeep(kSection, "HintPause", app.HintPause()));
+    app.SetHintHidePause(ini.ReadIntegerOrKeep(kSection, "HintHidePause", app.HintHidePause()));
 }
 
 void TSystemConfig::SaveToIni(TAutoIniFile& ini) {
