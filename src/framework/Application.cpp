@@ -148,6 +148,8 @@ void TApplication::FormCreated(TForm& form) {
 void TApplication::FormDestroyed(TForm& form) {
     if (mainForm_ == &form)
         mainForm_ = nullptr;
+    if (form.HandleAllocated() && lastPressWindow_ == form.Handle())
+        lastPressWindow_ = kNoWindow;
     forms_.erase(std::remove(forms_.begin(), forms_.end(), &form), forms_.end());
     if (activeForm_ == &form)
         activeForm_ = nullptr;
@@ -190,24 +192,11 @@ void TApplication::DisplayChanged() {
         OnDisplayChange(this);
 }
 
-THandle TApplication::RegisterWindow(TForm& form) {
-    windows_.push_back(&form);
-    return nextHandle_++;
-}
-
-void TApplication::UnregisterWindow(THandle window) {
-    windows_.erase(std::remove_if(windows_.begin(), windows_.end(),
-                                  [window](TForm* form) {
-                                      return form->HandleAllocated() && form->Handle() == window;
-                                  }),
-                   windows_.end());
-    if (lastPressWindow_ == window)
-        lastPressWindow_ = kNoWindow;
-}
-
 TForm* TApplication::FindWindow(THandle window) const {
-    for (TForm* form : windows_)
-        if (form->Handle() == window)
+    if (window == kNoWindow)
+        return nullptr;
+    for (TForm* form : forms_)
+        if (form->HandleAllocated() && form->Handle() == window)
             return form;
     return nullptr;
 }
@@ -258,8 +247,8 @@ void TApplication::ActivationSettled(TForm& form) {
 }
 
 void TApplication::MousePressedOn(const void* windowPeer) {
-    for (TForm* form : windows_)
-        if (form->Peer() == windowPeer) {
+    for (TForm* form : forms_)
+        if (form->HandleAllocated() && form->Peer() == windowPeer) {
             lastPressWindow_ = form->Handle();
             lastPressTime_ = NowMs();
             return;

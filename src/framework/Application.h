@@ -77,8 +77,7 @@ public:
     // them all; each form has a handle from its first showing on.
     static constexpr THandle kAppWindow = 1;
     THandle Handle() const { return kAppWindow; }
-    THandle RegisterWindow(TForm& form);
-    void UnregisterWindow(THandle window);
+    THandle NewWindowHandle() { return nextHandle_++; }
     TForm* FindWindow(THandle window) const;
     TWindowHookChain& WindowHooks() { return windowHooks_; }
     // Whether the platform lets a program read and set where its windows
@@ -170,7 +169,6 @@ private:
 
     TForm* mainForm_ = nullptr;
     TForm* activeForm_ = nullptr;
-    std::vector<TForm*> windows_;
     THandle nextHandle_ = 0x100;
     TWindowHookChain windowHooks_;
     bool placementSupported_ = true;

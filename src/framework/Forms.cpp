@@ -112,11 +112,8 @@ TForm::~TForm() {
     DestroyComponents();
     if (!TApplication::Exists())
         return;
-    if (HandleAllocated()) {
-        if (RaisesWindowEvents())
-            Application().WindowHooks().RaiseDestroying(handle_);
-        Application().UnregisterWindow(handle_);
-    }
+    if (HandleAllocated() && RaisesWindowEvents())
+        Application().WindowHooks().RaiseDestroying(handle_);
     Application().FormDestroyed(*this);
 }
 
@@ -133,7 +130,7 @@ bool TForm::RaisesWindowEvents() const {
 void TForm::CreateHandle() {
     if (!TApplication::Exists())
         return;
-    handle_ = Application().RegisterWindow(*this);
+    handle_ = Application().NewWindowHandle();
     if (!RaisesWindowEvents())
         return;
     TCreateParams params{Application().Handle(), caption_, Left(), Top(), Width(), Height()};
