@@ -482,7 +482,11 @@ TEST(WholeProgram, ABrokenFormsSectionNeverStopsTheProgram) {
     // Two messages name the bad numbers; Enter answers each.
     for (int box = 0; box < 2; ++box) {
         const QString shown =
-            RunTool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^ORBIT RAVEN$"});
+            RunTool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^ORBIT RAVEN$"})
+                .split('\n')
+                .value(0);
+        ASSERT_FALSE(shown.isEmpty()) << "no message about the bad numbers";
+        RunTool("xdotool", {"windowactivate", "--sync", shown});
         RunTool("xdotool", {"key", "--clearmodifiers", "Return"});
         Wait(500);
     }
