@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/Cursor.h"
+#include "framework/GameControllers.h"
 #include "framework/MessageBox.h"
 #include "framework/Shell.h"
 #include "framework/Sleeper.h"
@@ -91,6 +92,19 @@ public:
     std::vector<std::string> opened;
 };
 
+// Controllers pressed by the test; connected from the start.
+class FakeControllers : public IGameControllers {
+public:
+    void SetOnButton(TControllerButtonEvent handler) override { onButton = std::move(handler); }
+    int Count() const override { return 1; }
+    void Press(TControllerButton button, bool down = true) {
+        if (onButton)
+            onButton(button, down);
+    }
+
+    TControllerButtonEvent onButton;
+};
+
 // Installs fresh fakes into the running application for one test.
 struct FakeServices {
     FakeServices();
@@ -100,6 +114,7 @@ struct FakeServices {
     FakeShell& shell;
     FakeCursor& cursor;
     FakeSleeper& sleeper;
+    FakeControllers& controllers;
 };
 
 } // namespace orv::test
