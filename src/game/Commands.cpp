@@ -48,10 +48,8 @@ void RunGameCommand(TGameCommand command) {
             PauseResume();
         break;
     case gcLeave:
-        if (Game->State() == gsPlaying) {
-            Game->SetFire(false);
-            Game->Pause();
-        }
+        Game->SetFire(false);
+        Game->Pause();
         break;
     case gcNone:
         break;

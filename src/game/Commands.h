@@ -19,9 +19,9 @@ enum TGameCommand : std::uint8_t {
     // Start where a game can start, otherwise pause or resume: one button
     // for both.
     gcStartPauseResume,
-    // The player left: a running game pauses as gcPauseResume would and
-    // stops firing, since the fire key's release went elsewhere. Nothing
-    // else changes.
+    // The player left: a running game pauses as gcPauseResume would, and
+    // the fire goes off in any state, since the fire key's release went to
+    // another program. Nothing else changes.
     gcLeave,
 };
 

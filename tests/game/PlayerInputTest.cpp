@@ -87,8 +87,10 @@ TEST_F(PlayerInput, LeavingPausesARunningGameOnly) {
         EXPECT_EQ(Game->State(), gsPaused);
         EXPECT_FALSE(form->GameImageBox->TimerEnabled());
         EXPECT_FALSE(Firing()) << "the fire key's release went to another program";
+        form->FormKeyDown(form.get(), key, 0);
         leave();
         EXPECT_EQ(Game->State(), gsPaused) << "leaving again resumed the game";
+        EXPECT_FALSE(Firing()) << "a paused game kept the fire of a key released elsewhere";
         Game->GameOver();
         leave();
         EXPECT_EQ(Game->State(), gsGameOver);
