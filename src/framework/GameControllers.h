@@ -31,7 +31,6 @@ public:
     // The first handler starts watching the controllers; an empty one stops
     // the reports.
     virtual void SetOnButton(TControllerButtonEvent handler) = 0;
-    virtual int Count() const = 0;
 };
 
 // Turns the raw reports of several controllers into presses and releases:

@@ -146,8 +146,6 @@ public:
             Start();
     }
 
-    int Count() const override { return static_cast<int>(open_.size()); }
-
 private:
     void Start() {
         tried_ = true;

@@ -92,11 +92,10 @@ public:
     std::vector<std::string> opened;
 };
 
-// Controllers pressed by the test; connected from the start.
+// A controller the test presses.
 class FakeControllers : public IGameControllers {
 public:
     void SetOnButton(TControllerButtonEvent handler) override { onButton = std::move(handler); }
-    int Count() const override { return 1; }
     void Press(TControllerButton button, bool down = true) {
         if (onButton)
             onButton(button, down);
