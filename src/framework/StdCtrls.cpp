@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -222,8 +223,8 @@ class ScrollBarPeer : public QScrollBar {
 public:
     explicit ScrollBarPeer(TScrollBar& bar) : QScrollBar(Qt::Horizontal), bar_(bar) {
         setFocusPolicy(Qt::StrongFocus);
-        // The wheel turned up raises the position.
-        setInvertedControls(false);
+        // A desktop scroll bar control has no menu of its own.
+        setContextMenuPolicy(Qt::NoContextMenu);
         setRange(0, 100);
         setSingleStep(1);
         setPageStep(1);
@@ -274,6 +275,23 @@ protected:
         }
     }
 
+    // One notch of the wheel is one SmallChange and one change notification;
+    // the wheel turned up raises the position. Fine-grained wheels add up
+    // to whole notches.
+    void wheelEvent(QWheelEvent* event) override {
+        constexpr int kNotch = 120;
+        const QPoint angle = event->angleDelta();
+        int delta = angle.y() != 0 ? angle.y() : -angle.x();
+        if (event->inverted())
+            delta = -delta;
+        wheelRest_ += delta;
+        for (; wheelRest_ >= kNotch; wheelRest_ -= kNotch)
+            triggerAction(SliderSingleStepAdd);
+        for (; wheelRest_ <= -kNotch; wheelRest_ += kNotch)
+            triggerAction(SliderSingleStepSub);
+        event->accept();
+    }
+
     void focusOutEvent(QFocusEvent* event) override {
         QScrollBar::focusOutEvent(event);
         if (bar_.OnExit)
@@ -282,6 +300,7 @@ protected:
 
 private:
     TScrollBar& bar_;
+    int wheelRest_ = 0;
 };
 
 QScrollBar& BarOf(const TScrollBar& bar) {

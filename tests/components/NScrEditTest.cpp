@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWidget>
 
 namespace orv {
@@ -139,6 +140,30 @@ TEST_F(NumScrollEdit, KeysStepThroughTheRangeAndStopAtItsEnds) {
         Press(c.key, c.modifiers);
         EXPECT_EQ(edit->Position(), c.expected) << "from " << c.start;
         EXPECT_EQ(changes, std::vector<int>{c.expected});
+    }
+}
+
+TEST_F(NumScrollEdit, EachWheelNotchIsOneSmallChangeAndOneChange) {
+    struct Case {
+        std::vector<QPoint> turns; // angle deltas, in eighths of a degree
+        std::vector<int> expected;
+    };
+    edit->SetSmallChange(2);
+    const Case cases[] = {
+        {{{0, 120}}, {22}},
+        {{{0, -240}}, {18, 16}},
+        {{{0, 60}, {0, 40}, {0, 20}}, {22}}, // a fine wheel adds up to a notch
+        {{{-120, 0}}, {22}},                 // tilted right
+    };
+    for (const Case& c : cases) {
+        edit->SetPosition(20);
+        changes.clear();
+        for (const QPoint turn : c.turns) {
+            QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), turn, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(edit->ScrollBar().Peer(), &wheel);
+        }
+        EXPECT_EQ(changes, c.expected) << c.turns.front().y();
     }
 }
 
