@@ -148,3 +148,50 @@ TEST(Label, AFixedLabelShorterThanItsFontKeepsEveryGlyphWhole) {
 
 } // namespace
 } // namespace orv
+
+namespace orv {
+namespace {
+
+// A group box on a page whose colour is not the window colour: its caption
+// must stand on the page, with no box of another colour behind it.
+TEST(GroupBox, TheCaptionStandsOnWhatLiesBehindTheBox) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 220, 120);
+    auto* page = new TPanel(&form);
+    page->SetParent(&form);
+    page->SetBounds(0, 0, 200, 100);
+    page->SetBevelOuter(TBevelCut::bvNone);
+    page->SetColor(RGB(250, 250, 250));
+    auto* box = new TGroupBox(&form);
+    box->SetParent(page);
+    box->SetBounds(8, 8, 180, 80);
+    box->SetCaption("バルーンヘルプ");
+    const QImage image = page->Peer()->grab().toImage();
+    // Left of the text and beside its strokes, on the frame's top line.
+    for (const QPoint at : {QPoint(8 + 7, 8), QPoint(8 + 7, 8 + 6)})
+        EXPECT_EQ(QColor(image.pixel(at)), QColor(250, 250, 250)) << at.x() << "," << at.y();
+    // The frame itself is still there beyond the caption.
+    EXPECT_EQ(QColor(image.pixel(8 + 170, 8 + 6)), QColor(128, 128, 128));
+}
+
+} // namespace
+} // namespace orv
+
+namespace orv {
+namespace {
+
+// The toolkit's standard buttons follow the language asked for, and asking
+// for English afterwards takes the Japanese texts away again.
+TEST(ToolkitTranslation, FollowsTheLanguageAskedForLast) {
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    ASSERT_TRUE(LoadToolkitTranslation("ja"));
+    EXPECT_EQ(cancel(), QStringLiteral("キャンセル"));
+    EXPECT_TRUE(LoadToolkitTranslation("ja")) << "a second load must replace, not fail";
+    EXPECT_FALSE(LoadToolkitTranslation("en"));
+    EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
+    EXPECT_FALSE(LoadToolkitTranslation("xx"));
+    EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
+}
+
+} // namespace
+} // namespace orv
