@@ -1,6 +1,8 @@
+#include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
 #include "framework/Keys.h"
 #include "framework/StdCtrls.h"
+#include "framework/Translation.h"
 
 #include <gtest/gtest.h>
 
