@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -295,6 +297,21 @@ protected:
         for (; wheelRest_ <= -kNotch; wheelRest_ += kNotch)
             triggerAction(SliderSingleStepSub);
         event->accept();
+    }
+
+    // The style draws no focus on a scroll bar: a dotted frame inside the
+    // thumb shows it, as desktop scroll bars do.
+    void paintEvent(QPaintEvent* event) override {
+        QScrollBar::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        const QRect thumb = style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                    QStyle::SC_ScrollBarSlider, this);
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(thumb.adjusted(2, 2, -3, -3));
     }
 
     void focusOutEvent(QFocusEvent* event) override {

@@ -10,6 +10,8 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QWidget>
 
 #include <memory>
@@ -193,6 +195,50 @@ TEST(ToolkitTranslation, FollowsTheLanguageAskedForLast) {
     EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
     EXPECT_FALSE(LoadToolkitTranslation("xx"));
     EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
+}
+
+} // namespace
+} // namespace orv
+
+namespace orv {
+namespace {
+
+// The button Enter presses looks like the default button as the focus moves,
+// and Tab and Shift+Tab go round the controls without stopping on the form.
+TEST(DefaultButton, FollowsTheButtonEnterPressesAndTabSkipsTheForm) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 120);
+    auto* check = new TCheckBox(&form);
+    check->SetParent(&form);
+    check->SetBounds(8, 8, 100, 17);
+    auto* yes = new TButton(&form);
+    yes->SetParent(&form);
+    yes->SetBounds(8, 40, 75, 25);
+    auto* no = new TButton(&form);
+    no->SetParent(&form);
+    no->SetBounds(100, 40, 75, 25);
+    form.SetActiveControl(no);
+    form.Show();
+    form.Peer()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.Peer()));
+    const auto looksDefault = [](TButton* b) {
+        return static_cast<QPushButton*>(b->Peer())->isDefault();
+    };
+    struct Step {
+        TWinControl* focus;
+        TButton* enterButton;
+    };
+    for (const Step step : {Step{no, no}, Step{yes, yes}, Step{check, no}}) {
+        step.focus->SetFocus();
+        EXPECT_EQ(form.EnterButton(), step.enterButton);
+        EXPECT_EQ(looksDefault(yes), step.enterButton == yes);
+        EXPECT_EQ(looksDefault(no), step.enterButton == no);
+    }
+    // Backwards from the first control: the last one, never the form.
+    QTest::keyClick(check->Peer(), Qt::Key_Backtab);
+    EXPECT_TRUE(no->Focused());
+    QTest::keyClick(no->Peer(), Qt::Key_Tab);
+    EXPECT_TRUE(check->Focused());
 }
 
 } // namespace
