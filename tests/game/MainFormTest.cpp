@@ -246,11 +246,25 @@ TEST_F(MainWindow, SpeedsOfZeroOrBelowAreReportedAndReplacedByTheDefault) {
     }
 }
 
-TEST_F(MainWindow, ManualOpensBesideTheProgram) {
+// When nothing can open it, a message says where the manual is.
+TEST_F(MainWindow, ManualOpensBesideTheProgramOrSaysWhereItIs) {
     Open();
-    form->ManualItem->Click();
-    ASSERT_EQ(fakes.shell.opened.size(), 1u);
-    EXPECT_EQ(fakes.shell.opened[0], Dir() + "Manual.txt");
+    for (const bool opens : {true, false}) {
+        SCOPED_TRACE(opens);
+        fakes.shell.opened.clear();
+        fakes.messageBox.shown.clear();
+        fakes.shell.opens = opens;
+        form->ManualItem->Click();
+        EXPECT_EQ(fakes.shell.opened, std::vector<std::string>{Dir() + "Manual.txt"});
+        ASSERT_EQ(fakes.messageBox.shown.size(), opens ? 0u : 1u);
+        if (!opens) {
+            EXPECT_EQ(fakes.messageBox.shown[0].text,
+                      "操作説明書 " + Dir() +
+                          "Manual.txt を開けませんでした。\n"
+                          "テキストエディタなどで直接開いてください。");
+            EXPECT_EQ(fakes.messageBox.shown[0].caption, "ORBIT RAVEN");
+        }
+    }
 }
 
 TEST_F(MainWindow, EveryCommandIsEnabled) {
