@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -18,7 +19,7 @@ struct TCommandLineOption {
 
 // Every option the program takes. Adding one is one line here; the program
 // asks TCommandLine::Value or Has for it by its long name.
-inline const std::vector<TCommandLineOption> kCommandLineOptions = {
+inline constexpr TCommandLineOption kCommandLineOptions[] = {
     {"help", 'h', "", "show this help and exit"},
     {"version", 'V', "", "show the version and exit"},
 };
@@ -26,7 +27,8 @@ inline const std::vector<TCommandLineOption> kCommandLineOptions = {
 class TCommandLine {
 public:
     TCommandLine(std::string program, std::string version,
-                 std::vector<TCommandLineOption> options = kCommandLineOptions);
+                 std::vector<TCommandLineOption> options = {std::begin(kCommandLineOptions),
+                                                            std::end(kCommandLineOptions)});
 
     // Reads the arguments after the program's name. False on a mistake,
     // with Error() saying which in one line.

@@ -61,7 +61,8 @@ TEST(CommandLine, DecidesWhatTheProgramDoes) {
 }
 
 TEST(CommandLine, UsageListsEveryOptionAndValuesAreChecked) {
-    auto options = kCommandLineOptions;
+    std::vector<TCommandLineOption> options(std::begin(kCommandLineOptions),
+                                            std::end(kCommandLineOptions));
     options.push_back({"lang", 0, "en|ja", "language of the texts"});
     TCommandLine commandLine("orbit-raven", "1.10", options);
     const auto usage = commandLine.Usage();
