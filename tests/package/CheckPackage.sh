@@ -81,8 +81,10 @@ for dep in libqt6widgets6 libqt6multimedia6 libcanberra0 libc6 \
     fonts-ipafont-gothic fonts-dejavu-core sound-theme-freedesktop; do
     [[ ",$depends," == *[\ ,]"$dep"[\ ,]* ]] || fail "Depends lacks $dep: $depends"
 done
+# SDL is loaded at run time: the game plays without it.
+[[ "$depends" != *libsdl2* ]] || fail "Depends names SDL: $depends"
 recommends=$(dpkg-deb -f "$deb" Recommends)
-for rec in qt6-wayland xdg-utils; do
+for rec in qt6-wayland libsdl2-2.0-0 xdg-utils; do
     [[ ",$recommends," == *[\ ,]"$rec"[\ ,]* ]] || fail "Recommends lacks $rec: $recommends"
 done
 zcat "$root/usr/share/doc/orbit-raven/changelog.gz" | head -1 | grep -q "^orbit-raven ($version) " ||
