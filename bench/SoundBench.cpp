@@ -13,9 +13,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -142,18 +140,26 @@ orv::TSoundImage Laser() {
         orv::LoadResourceData(orv::TResourceType::rtRCData, "SND_LASER"));
 }
 
-bool StartServer(QProcess& server, const QString& socket) {
-    server.start(
-        "pulseaudio",
-        {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--disable-shm=yes",
-         "-F", "/dev/null", "--log-level=error",
-         QString("--load=module-native-protocol-unix socket=%1 auth-anonymous=1").arg(socket),
-         "--load=module-null-sink sink_name=orv_null"});
-    QElapsedTimer clock;
-    clock.start();
-    while (!QFile::exists(socket) && clock.elapsed() < 10000)
-        Pump(50);
-    return QFile::exists(socket);
+// Started before the application, which connects to the audio server as it
+// starts. Returns the server's process id, or -1.
+pid_t StartServer(const std::string& socket) {
+    const std::string load =
+        "--load=module-native-protocol-unix socket=" + socket + " auth-anonymous=1";
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::execlp("pulseaudio", "pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+                 "--use-pid-file=no", "--disable-shm=yes", "-F", "/dev/null", "--log-level=error",
+                 load.c_str(), "--load=module-null-sink sink_name=orv_null", nullptr);
+        ::_exit(127);
+    }
+    for (int i = 0; pid > 0 && i < 200 && ::access(socket.c_str(), F_OK) != 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    return pid > 0 && ::access(socket.c_str(), F_OK) == 0 ? pid : -1;
+}
+
+void StopServer(pid_t pid) {
+    ::kill(pid, SIGTERM);
+    ::waitpid(pid, nullptr, 0);
 }
 
 } // namespace
@@ -165,27 +171,39 @@ int main(int argc, char** argv) {
         std::puts("pulseaudio or parec is not installed; nothing measured");
         return 0;
     }
-    orv::TApplication app(argc, argv);
     const int plays = argc > 1 ? std::atoi(argv[1]) : 20;
-    QTemporaryDir dir;
-    const QString socket = dir.filePath("native");
-    QProcess server;
-    if (!StartServer(server, socket)) {
+    char dir[] = "/tmp/orv-sound-XXXXXX";
+    if (!::mkdtemp(dir)) {
+        std::puts("no scratch folder for the audio server");
+        return 1;
+    }
+    const std::string socket = std::string(dir) + "/native";
+    const pid_t server = StartServer(socket);
+    if (server < 0) {
         std::puts("the private pulseaudio server did not start");
         return 1;
     }
-    setenv("PULSE_SERVER", ("unix:" + socket).toUtf8().constData(), 1);
+    setenv("PULSE_SERVER", ("unix:" + socket).c_str(), 1);
+    const auto constructing = Clock::now();
+    orv::TApplication app(argc, argv);
+    std::printf("application start with its sound service: %.1f ms\n",
+                Ms(Clock::now() - constructing));
     orv::ISoundService& sound = app.Sound();
+    Pump(500); // what the program does until its first frame
 
     std::printf("idle before any sound: %.1f wake-ups/s\n", IdleWakeUps(5));
     std::vector<double> latencies;
     std::vector<double> lengths;
+    std::vector<double> calls; // how long Play itself took
     {
+        // A fresh server's monitor takes a while to flow; a desktop's server
+        // runs long before the program starts.
         MonitorReader monitor;
-        Pump(500);
+        Pump(2500);
         for (int i = 0; i < plays; ++i) {
             const auto start = Clock::now();
             sound.Play(Laser(), false);
+            calls.push_back(Ms(Clock::now() - start));
             Pump(1000); // the laser is 0.3 s; the rest is quiet
             if (const auto loud = monitor.LoudBetween(start, Clock::now())) {
                 latencies.push_back(Ms(loud->first - start));
@@ -198,7 +216,7 @@ int main(int argc, char** argv) {
     if (latencies.empty()) {
         std::puts("Play to first sample: nothing heard");
     } else {
-        // The first play also connects to the audio server.
+        // The one that used to wait for the audio server's connection.
         std::printf("Play to first sample: first play %.1f ms\n", latencies.front());
         std::sort(latencies.begin() + 1, latencies.end());
         std::sort(lengths.begin(), lengths.end());
@@ -206,11 +224,14 @@ int main(int argc, char** argv) {
                     "max %.1f ms\n",
                     latencies.size() - 1, plays - 1, latencies[latencies.size() / 2],
                     latencies.back());
+        std::printf("Play returns after: first play %.1f ms, later plays max %.1f ms\n",
+                    calls.front(), *std::max_element(calls.begin() + 1, calls.end()));
         std::printf("sound heard for (the laser is 300 ms): shortest %.0f ms, median %.0f ms\n",
                     lengths.front(), lengths[lengths.size() / 2]);
     }
     app.SetSoundService(nullptr);
-    server.terminate();
-    server.waitForFinished(3000);
+    StopServer(server);
+    ::unlink(socket.c_str());
+    ::rmdir(dir);
     return 0;
 }

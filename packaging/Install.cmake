@@ -33,6 +33,9 @@ add_custom_target(orv_packaging_docs ALL DEPENDS ${ORV_GZIPPED})
 install(TARGETS orbit-raven RUNTIME DESTINATION ${CMAKE_INSTALL_LIBDIR}/orbit-raven)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/Manual.txt
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/orbit-raven)
+# Tells the program it is installed: it then keeps every user's settings in
+# their own config folder, root's too, and never writes its own folder.
+install(FILES ${ORV_PACKAGING_DIR}/INSTALLED DESTINATION ${CMAKE_INSTALL_LIBDIR}/orbit-raven)
 install(PROGRAMS ${ORV_PACKAGING_OUT}/orbit-raven DESTINATION ${ORV_GAMES_DIR})
 install(FILES ${ORV_PACKAGING_DIR}/orbit-raven.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

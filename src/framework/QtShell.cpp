@@ -1,6 +1,7 @@
 #include "Shell.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace orv {
@@ -8,8 +9,9 @@ namespace {
 
 class TQtShell final : public IShell {
 public:
-    void Open(const std::string& path) override {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+    bool Open(const std::string& path) override {
+        const QString file = QString::fromStdString(path);
+        return QFileInfo::exists(file) && QDesktopServices::openUrl(QUrl::fromLocalFile(file));
     }
 };
 

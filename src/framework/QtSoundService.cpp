@@ -1,5 +1,7 @@
 #include "SoundService.h"
 
+#include "Application.h"
+
 #include "MessageBox.h"
 #include "Wave.h"
 
@@ -7,7 +9,9 @@
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QMediaDevices>
+#include <QTimer>
 
 #include <canberra.h>
 
@@ -53,8 +57,51 @@ QAudioFormat ToQtFormat(const TWaveInfo& info) {
     return format;
 }
 
+// The audio server names a program's sounds (in a volume mixer) after what
+// its client said when it connected. Qt's clients name themselves after
+// nothing of ours, so while one may connect (at the start, and for each
+// sound's output) the names are forced through the variables the client
+// library reads then. They are taken back at once: a program started from
+// here (the manual's viewer) must not take the names too.
+class TAudioClientNames {
+public:
+    TAudioClientNames() {
+        if (TApplication::Exists())
+            Set("PULSE_PROP_OVERRIDE_application.name",
+                QString::fromStdString(Application().Title()));
+        Set("PULSE_PROP_OVERRIDE_application.icon_name", QGuiApplication::desktopFileName());
+    }
+    ~TAudioClientNames() {
+        for (const char* variable : set_)
+            qunsetenv(variable);
+    }
+    TAudioClientNames(const TAudioClientNames&) = delete;
+    TAudioClientNames& operator=(const TAudioClientNames&) = delete;
+
+private:
+    // What the user has set stays.
+    void Set(const char* variable, const QString& value) {
+        if (!value.isEmpty() && !qEnvironmentVariableIsSet(variable)) {
+            qputenv(variable, value.toUtf8());
+            set_.push_back(variable);
+        }
+    }
+    std::vector<const char*> set_;
+};
+
 class TQtSoundService final : public ISoundService {
 public:
+    // Connecting to the audio server takes a few hundred milliseconds on a
+    // desktop: done once the event loop runs (the program has named itself
+    // by then), not on the first sound, which would be late. Connected, the
+    // program opens no output until it plays, so it still sleeps when idle.
+    TQtSoundService() {
+        QTimer::singleShot(0, &releaser_, [] {
+            const TAudioClientNames names;
+            QMediaDevices::defaultAudioOutput();
+        });
+    }
+
     ~TQtSoundService() override {
         Stop();
         if (events_)
@@ -70,6 +117,7 @@ public:
     }
 
     void Play(TSoundImage image, bool sync) override {
+        const TAudioClientNames names;
         Stop();
         if (!image)
             return;
@@ -106,6 +154,13 @@ private:
     void PlayEventId(const char* id) {
         if (!events_ && ca_context_create(&events_) != CA_SUCCESS)
             events_ = nullptr;
+        if (events_ && !eventsNamed_ && TApplication::Exists()) {
+            ca_context_change_props(events_, CA_PROP_APPLICATION_NAME,
+                                    Application().Title().c_str(), CA_PROP_APPLICATION_ICON_NAME,
+                                    QGuiApplication::desktopFileName().toUtf8().constData(),
+                                    nullptr);
+            eventsNamed_ = true;
+        }
         if (events_)
             ca_context_play(events_, 0, CA_PROP_EVENT_ID, id, nullptr);
     }
@@ -154,6 +209,7 @@ private:
     // Context of the queued release; pending releases go with the service.
     QObject releaser_;
     ca_context* events_ = nullptr;
+    bool eventsNamed_ = false;
     TSoundImage playing_;
     std::unique_ptr<QBuffer> buffer_;
     std::unique_ptr<QAudioSink> sink_;

@@ -9,8 +9,10 @@ namespace orv {
 class IShell {
 public:
     virtual ~IShell() = default;
-    // Returns at once; whether a program took the document is not reported.
-    virtual void Open(const std::string& path) = 0;
+    // Returns at once: false when the document is missing or no program to
+    // open it could be started; whether that program then shows it is not
+    // reported.
+    virtual bool Open(const std::string& path) = 0;
 };
 
 std::unique_ptr<IShell> CreateQtShell();

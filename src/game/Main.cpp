@@ -437,10 +437,6 @@ void TMainForm::ChooseSpeed(std::size_t choice) {
     Game->SetSpeed(kSpeeds[choice].milliseconds);
 }
 
-void TMainForm::ManualItemClick(TObject*) {
-    Application().Shell().Open(Application().ExeDir() + "Manual.txt");
-}
-
 void TMainForm::TitleItemClick(TObject*) {
     Game->ToTitle();
 }
@@ -497,6 +493,18 @@ template <typename Dialog> auto TMainForm::Guarded(Dialog dialog) {
         }
     } resume{wasPlaying, ++dialogs_};
     return dialog();
+}
+
+void TMainForm::ManualItemClick(TObject*) {
+    const std::string manual = Application().ExeDir() + "Manual.txt";
+    if (Application().Shell().Open(manual))
+        return;
+    // Without a desktop opener nothing would show: say where the manual is.
+    Guarded([&manual] {
+        Application().MessageBox("操作説明書 " + manual + " を開けませんでした。\n" +
+                                     "テキストエディタなどで直接開いてください。",
+                                 Application().Title(), MB_OK | MB_ICONWARNING);
+    });
 }
 
 void TMainForm::ClearHiScoreItemClick(TObject*) {

@@ -544,50 +544,68 @@ TEST_F(AutoIniFiles, ABackupThatCannotBeMadeDoesNotStopTheSave) {
     EXPECT_EQ(Get("GAME.INI"), ";ORBIT RAVEN\r\n[Game]\r\nHiScore=3\r\n\r\n");
 }
 
-// An installed program keeps its settings in the user's folder. Until that
-// folder holds any, it starts from the settings beside the program (file,
-// backup, original, in this order), which are never written.
-TEST_F(AutoIniFiles, AReadOnlyProgramDirectoryMovesTheFilesToTheUserConfig) {
+// An installed program keeps its settings in the user's folder, also where it
+// could write its own (root); so does one that cannot write beside itself.
+// Until that folder holds any, it starts from the settings beside the program
+// (file, backup, original, in this order), which are never written.
+TEST_F(AutoIniFiles, AnInstalledOrReadOnlyProgramKeepsItsFilesInTheUserConfig) {
     const std::string config = dir_ + "config";
     const std::string mine = config + "/orbit-raven/";
     const EnvironmentVariable xdg("XDG_CONFIG_HOME", config);
     const std::string beside = "[Game]\r\nHiScore=1234\r\nSpeed=125\r\nLaserSound=No\r\n";
-    const auto readOnly = [this](TAutoIniFile&) { faults_->readOnlyDir = dir_; };
 
-    for (const std::string file : {"GAME.INI", "GAME.~NI", "ORIGINAL.INI"}) {
-        SCOPED_TRACE(file);
+    for (const bool installed : {true, false}) {
+        SCOPED_TRACE(installed ? "installed" : "read-only folder");
         fs::remove_all(config);
-        Put(file, beside);
-        errors_.clear();
-        auto ini = Start(readOnly);
-        EXPECT_EQ(ini->IniFileName(), mine + "GAME.INI");
-        EXPECT_EQ(ini->BakFileName(), mine + "GAME.~NI");
-        EXPECT_EQ(ini->OrgFileName(), dir_ + "ORIGINAL.INI");
-        EXPECT_EQ(errors_, (std::vector<int>{1, 2}));
-        EXPECT_EQ(ini->ReadInteger("Game", "HiScore", 0), 1234);
-        EXPECT_EQ(ini->ReadInteger("Game", "Speed", 200), 125);
-        EXPECT_FALSE(ini->ReadBool("Game", "LaserSound", true));
-        ini->WriteInteger("Game", "Runs", 1);
-        ini.reset();
-        EXPECT_EQ(Listing(), (std::set<std::string>{file, "config"}));
-        EXPECT_EQ(Get(file), beside);
-        EXPECT_EQ(Listing(mine), std::set<std::string>{"GAME.INI"});
-        fs::remove(dir_ + file);
-    }
+        std::set<std::string> own;
+        if (installed) {
+            Put(TAutoIniFile::kInstalledMarker, "");
+            own.insert(TAutoIniFile::kInstalledMarker);
+        } else {
+            fs::remove(dir_ + TAutoIniFile::kInstalledMarker);
+        }
+        const auto setup = [this, installed](TAutoIniFile&) {
+            if (!installed)
+                faults_->readOnlyDir = dir_;
+        };
 
-    // From then on the user's folder is where the settings come from.
-    Put("GAME.INI", "[Game]\r\nHiScore=5\r\n");
-    errors_.clear();
-    auto ini = Start(readOnly);
-    EXPECT_TRUE(errors_.empty());
-    EXPECT_EQ(ini->ReadInteger("Game", "Runs", 0), 1);
-    ini->WriteInteger("Game", "Runs", 2);
-    ini.reset();
-    EXPECT_EQ(Listing(mine), (std::set<std::string>{"GAME.INI", "GAME.~NI"}));
-    EXPECT_EQ(
-        Get(mine + "GAME.INI"),
-        ";ORBIT RAVEN\r\n[Game]\r\nHiScore=1234\r\nSpeed=125\r\nLaserSound=No\r\nRuns=2\r\n\r\n");
-    EXPECT_EQ(Get("GAME.INI"), "[Game]\r\nHiScore=5\r\n");
+        for (const std::string file : {"GAME.INI", "GAME.~NI", "ORIGINAL.INI"}) {
+            SCOPED_TRACE(file);
+            fs::remove_all(config);
+            Put(file, beside);
+            errors_.clear();
+            auto ini = Start(setup);
+            EXPECT_EQ(ini->IniFileName(), mine + "GAME.INI");
+            EXPECT_EQ(ini->BakFileName(), mine + "GAME.~NI");
+            EXPECT_EQ(ini->OrgFileName(), dir_ + "ORIGINAL.INI");
+            EXPECT_EQ(errors_, (std::vector<int>{1, 2}));
+            EXPECT_EQ(ini->ReadInteger("Game", "HiScore", 0), 1234);
+            EXPECT_EQ(ini->ReadInteger("Game", "Speed", 200), 125);
+            EXPECT_FALSE(ini->ReadBool("Game", "LaserSound", true));
+            ini->WriteInteger("Game", "Runs", 1);
+            ini.reset();
+            auto expected = own;
+            expected.insert({file, "config"});
+            EXPECT_EQ(Listing(), expected);
+            EXPECT_EQ(Get(file), beside);
+            EXPECT_EQ(Listing(mine), std::set<std::string>{"GAME.INI"});
+            fs::remove(dir_ + file);
+        }
+
+        // From then on the user's folder is where the settings come from.
+        Put("GAME.INI", "[Game]\r\nHiScore=5\r\n");
+        errors_.clear();
+        auto ini = Start(setup);
+        EXPECT_TRUE(errors_.empty());
+        EXPECT_EQ(ini->ReadInteger("Game", "Runs", 0), 1);
+        ini->WriteInteger("Game", "Runs", 2);
+        ini.reset();
+        EXPECT_EQ(Listing(mine), (std::set<std::string>{"GAME.INI", "GAME.~NI"}));
+        EXPECT_EQ(Get(mine + "GAME.INI"), ";ORBIT RAVEN\r\n[Game]\r\nHiScore=1234\r\nSpeed=125\r\n"
+                                          "LaserSound=No\r\nRuns=2\r\n\r\n");
+        EXPECT_EQ(Get("GAME.INI"), "[Game]\r\nHiScore=5\r\n");
+        fs::remove(dir_ + "GAME.INI");
+    }
 }
 
 // A settings file that cannot be read or holds no settings is passed over

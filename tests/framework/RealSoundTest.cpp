@@ -16,9 +16,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <thread>
 
 namespace orv {
 
@@ -74,6 +76,41 @@ TSoundImage Resource(const char* name) {
         LoadResourceData(TResourceType::rtRCData, name));
 }
 
+// Streams the audio server holds open for this program.
+int OpenStreams() {
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"),
+                {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
+    pactl.waitForFinished(5000);
+    return static_cast<int>(pactl.readAllStandardOutput().count('\n'));
+}
+
+// What `pactl list LIST` says, one property per line.
+QString PactlList(const char* list) {
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QString::fromLatin1(list)});
+    pactl.waitForFinished(5000);
+    return QString::fromUtf8(pactl.readAllStandardOutput());
+}
+
+// Connected from the start, so the first sound is not late, with no output
+// open; a volume mixer shows the program's name and icon.
+TEST(RealSound, TheProgramIsConnectedFromTheStartAndNamed) {
+    Pump(300);
+    EXPECT_EQ(OpenStreams(), 0);
+    const QString clients = PactlList("clients");
+    EXPECT_TRUE(clients.contains(QStringLiteral("application.name = \"ORBIT RAVEN\"")))
+        << clients.toStdString();
+    EXPECT_TRUE(clients.contains(QStringLiteral("application.icon_name = \"orbit-raven\"")))
+        << clients.toStdString();
+    Application().Sound().Play(Resource("SND_LASER"), false);
+    Pump(100);
+    const QString streams = PactlList("sink-inputs");
+    EXPECT_TRUE(streams.contains(QStringLiteral("application.name = \"ORBIT RAVEN\"")))
+        << streams.toStdString();
+    Application().Sound().Stop();
+}
+
 TEST(RealSound, LaserIsHeardOnTheAudioServer) {
     Recorder recorder;
     Application().Sound().Play(Resource("SND_LASER"), false);
@@ -95,15 +132,6 @@ TEST(RealSound, StopSilencesALongSound) {
     Recorder afterStop;
     Pump(1200);
     EXPECT_LE(afterStop.Peak(), 2) << "sound went on after Stop";
-}
-
-// Streams the audio server holds open for this program.
-int OpenStreams() {
-    QProcess pactl;
-    pactl.start(QStringLiteral("pactl"),
-                {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
-    pactl.waitForFinished(5000);
-    return static_cast<int>(pactl.readAllStandardOutput().count('\n'));
 }
 
 // An open output keeps the process waking: once a sound has played out the
@@ -139,9 +167,8 @@ int main(int argc, char** argv) {
         return 77;
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    // The audio server is first contacted on the first play, so the
-    // application may exist before PULSE_SERVER is set.
-    orv::TApplication app(argc, argv);
+    // The application connects to the audio server as it starts: the server
+    // comes first.
     QTemporaryDir dir;
     orv::runtimeDir = &dir;
     const QString socket = dir.filePath(QStringLiteral("native"));
@@ -155,15 +182,17 @@ int main(int argc, char** argv) {
                   QStringLiteral("--load=module-native-protocol-unix socket=%1 auth-anonymous=1")
                       .arg(socket),
                   QStringLiteral("--load=module-null-sink sink_name=orv_null")});
-    QElapsedTimer clock;
-    clock.start();
-    while (!QFile::exists(socket) && clock.elapsed() < 10000)
-        orv::Pump(50);
+    server.waitForStarted();
+    for (int i = 0; i < 200 && !QFile::exists(socket); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     if (!QFile::exists(socket)) {
         std::puts("FAILED: the private pulseaudio server did not start");
         return 1;
     }
     setenv("PULSE_SERVER", ("unix:" + socket).toUtf8().constData(), 1);
+    orv::TApplication app(argc, argv);
+    app.SetTitle("ORBIT RAVEN");
+    app.SetDesktopEntry("orbit-raven");
     const int result = RUN_ALL_TESTS();
     app.SetSoundService(nullptr);
     server.terminate();

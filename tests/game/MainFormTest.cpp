@@ -22,6 +22,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace orv {
 namespace {
@@ -246,11 +247,71 @@ TEST_F(MainWindow, SpeedsOfZeroOrBelowAreReportedAndReplacedByTheDefault) {
     }
 }
 
-TEST_F(MainWindow, ManualOpensBesideTheProgram) {
+// When nothing can open it, a message says where the manual is.
+TEST_F(MainWindow, ManualOpensBesideTheProgramOrSaysWhereItIs) {
     Open();
-    form->ManualItem->Click();
-    ASSERT_EQ(fakes.shell.opened.size(), 1u);
-    EXPECT_EQ(fakes.shell.opened[0], Dir() + "Manual.txt");
+    for (const bool opens : {true, false}) {
+        SCOPED_TRACE(opens);
+        fakes.shell.opened.clear();
+        fakes.messageBox.shown.clear();
+        fakes.shell.opens = opens;
+        form->ManualItem->Click();
+        EXPECT_EQ(fakes.shell.opened, std::vector<std::string>{Dir() + "Manual.txt"});
+        ASSERT_EQ(fakes.messageBox.shown.size(), opens ? 0u : 1u);
+        if (!opens) {
+            EXPECT_EQ(fakes.messageBox.shown[0].text,
+                      "操作説明書 " + Dir() +
+                          "Manual.txt を開けませんでした。\n"
+                          "テキストエディタなどで直接開いてください。");
+            EXPECT_EQ(fakes.messageBox.shown[0].caption, "ORBIT RAVEN");
+        }
+    }
+}
+
+std::string ReadSource(const std::string& path) {
+    QFile file(QString::fromStdString(std::string(ORV_SOURCE_DIR) + "/" + path));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path;
+    return file.readAll().toStdString();
+}
+
+// How the manual and the manual page write a menu shortcut.
+std::string ShortCutName(int shortCut) {
+    constexpr int kCtrl = 16384;
+    if (shortCut == 32)
+        return "Space";
+    if (shortCut == 27)
+        return "Esc";
+    if (shortCut >= 112 && shortCut <= 123)
+        return "F" + std::to_string(shortCut - 111);
+    if (shortCut > kCtrl && shortCut - kCtrl >= 'A' && shortCut - kCtrl <= 'Z')
+        return std::string("Ctrl+") + static_cast<char>(shortCut - kCtrl);
+    return "<shortcut " + std::to_string(shortCut) + ">";
+}
+
+// The manual and the manual page name every shortcut of the menu, and the
+// manual calls the settings by the dialog's words.
+TEST_F(MainWindow, TheManualsNameEveryShortcut) {
+    Open();
+    const std::string manual = ReadSource("resources/Manual.txt");
+    const std::string page = ReadSource("packaging/orbit-raven.6");
+    std::vector<const TMenuItem*> items(form->MainMenu1->Items().begin(),
+                                        form->MainMenu1->Items().end());
+    int shortCuts = 0;
+    while (!items.empty()) {
+        const TMenuItem* item = items.back();
+        items.pop_back();
+        items.insert(items.end(), item->Items().begin(), item->Items().end());
+        if (item->ShortCut() == 0)
+            continue;
+        ++shortCuts;
+        const std::string name = ShortCutName(item->ShortCut());
+        const std::string inManual = name == "Space" ? "スペース" : name;
+        EXPECT_NE(manual.find("\n  " + inManual + " "), std::string::npos) << inManual;
+        EXPECT_NE(page.find("\n.B " + name + "\n"), std::string::npos) << name;
+    }
+    EXPECT_EQ(shortCuts, 5);
+    EXPECT_NE(manual.find("バルーンヘルプ"), std::string::npos);
+    EXPECT_EQ(manual.find("バルーンヒント"), std::string::npos);
 }
 
 TEST_F(MainWindow, EveryCommandIsEnabled) {

@@ -14,6 +14,7 @@ set(root "${STAGE}/usr/local")
 foreach(path
     lib/orbit-raven/orbit-raven
     lib/orbit-raven/Manual.txt
+    lib/orbit-raven/INSTALLED
     games/orbit-raven
     share/applications/orbit-raven.desktop
     share/icons/hicolor/32x32/apps/orbit-raven.png
@@ -31,7 +32,7 @@ endforeach()
 # The launcher finds the program relative to itself, so it also works from a
 # package installed under another prefix.
 file(READ "${root}/games/orbit-raven" launcher)
-if(NOT launcher MATCHES "exec \"\\$here/([^\"]+)\" \"\\$@\"")
+if(NOT launcher MATCHES "program=\\$\\(readlink -f \"\\$here/([^\"]+)\"\\)\nexec \"\\$program\" \"\\$@\"")
   message(FATAL_ERROR "the launcher has no exec line relative to itself:\n${launcher}")
 endif()
 if(NOT CMAKE_MATCH_1 STREQUAL "../lib/orbit-raven/orbit-raven")

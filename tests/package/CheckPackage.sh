@@ -2,8 +2,8 @@
 # Builds the Debian package with cpack, unpacks it with dpkg-deb into a
 # scratch root and checks what a player's system would get: the file list,
 # the control fields, the metadata validators, lintian, and the unpacked
-# program started offscreen up to its first painted frame, as a player who
-# cannot write to the program folder.
+# program: its command line, and started offscreen up to its first painted
+# frame by each user, who all keep their settings apart from the program.
 #
 #   CheckPackage.sh CPACK BUILD_DIR VERSION APPSTREAM_ID
 set -euo pipefail
@@ -41,6 +41,7 @@ dpkg-deb -x "$deb" "$root"
 # --- Exactly these files, nothing more -----------------------------------
 expected=(
     usr/games/orbit-raven
+    usr/lib/orbit-raven/INSTALLED
     usr/lib/orbit-raven/Manual.txt
     usr/lib/orbit-raven/orbit-raven
     usr/share/applications/orbit-raven.desktop
@@ -82,7 +83,10 @@ for dep in libqt6widgets6 libqt6multimedia6 libcanberra0 libc6 \
 done
 # SDL is loaded at run time: the game plays without it.
 [[ "$depends" != *libsdl2* ]] || fail "Depends names SDL: $depends"
-[[ "$(dpkg-deb -f "$deb" Recommends)" == *libsdl2-2.0-0* ]] || fail "Recommends lacks SDL"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for rec in qt6-wayland libsdl2-2.0-0 xdg-utils; do
+    [[ ",$recommends," == *[\ ,]"$rec"[\ ,]* ]] || fail "Recommends lacks $rec: $recommends"
+done
 zcat "$root/usr/share/doc/orbit-raven/changelog.gz" | head -1 | grep -q "^orbit-raven ($version) " ||
     fail "the changelog's newest entry is not version $version"
 
@@ -102,50 +106,87 @@ lintian_out=$(lintian --fail-on error,warning "$deb" 2>&1) || lintian_status=$?
 grep -v "running with root privileges" <<<"$lintian_out" || true
 [ "$lintian_status" -eq 0 ] || fail "lintian found errors or warnings"
 
-# --- The unpacked program, up to its first frame -------------------------
-# Started through the unpacked launcher. A player cannot write to the program
-# folder: as root the program runs as nobody, otherwise the folder is made
-# read-only. Its settings must then land in the player's config folder.
-home="$scratch/home"
-mkdir -p "$home/.config"
-run_as=()
-if [ "$(id -u)" -eq 0 ]; then
-    chmod 755 "$scratch"
-    chown -R 65534:65534 "$home"
-    run_as=(setpriv --reuid=65534 --regid=65534 --clear-groups --)
-else
-    chmod a-w "$root/usr/lib/orbit-raven"
-fi
-log="$scratch/run.log"
-env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/.config" \
-    QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="qt.widgets.painting=true" \
-    "${run_as[@]}" "$root/usr/games/orbit-raven" >"$log" 2>&1 &
-program_pid=$!
-painted=0
-for _ in $(seq 200); do
-    if grep -q "qt.widgets.painting: Flushing" "$log"; then
-        painted=1
-        break
-    fi
-    kill -0 "$program_pid" 2>/dev/null || break
-    sleep 0.1
-done
-if [ "$painted" -eq 1 ]; then
-    # The launcher has exec'd into the unpacked program, not some other copy.
-    exe=$(readlink "/proc/$program_pid/exe" || true)
-    [ "$exe" = "$root/usr/lib/orbit-raven/orbit-raven" ] || fail "running program is $exe"
-    kill -TERM "$program_pid"
+# --- The command line, in a terminal without a display -------------------
+# "arguments|status|stdout's first line|stderr's first line|its second".
+launcher="$root/usr/games/orbit-raven"
+while IFS='|' read -r args want_status want_out want_err want_err2; do
     status=0
+    # shellcheck disable=SC2086 # the arguments are split on purpose
+    env -i PATH=/usr/bin:/bin HOME="$scratch" "$launcher" $args \
+        >"$scratch/cl.out" 2>"$scratch/cl.err" </dev/null || status=$?
+    [ "$status" -eq "$want_status" ] || fail "'orbit-raven $args' exits $status, not $want_status"
+    [ "$(head -1 "$scratch/cl.out")" = "$want_out" ] ||
+        fail "'orbit-raven $args' prints '$(head -1 "$scratch/cl.out")'"
+    [ "$(head -1 "$scratch/cl.err")" = "$want_err" ] ||
+        fail "'orbit-raven $args' says '$(head -1 "$scratch/cl.err")' on stderr"
+    [ "$(sed -n 2p "$scratch/cl.err")" = "$want_err2" ] ||
+        fail "'orbit-raven $args' goes on '$(sed -n 2p "$scratch/cl.err")' on stderr"
+done <<EOF
+--help|0|Usage: orbit-raven [OPTION]...||
+--version|0|orbit-raven $version||
+--bogus|2||orbit-raven: unrecognized option '--bogus'|Usage: orbit-raven [OPTION]...
+|1||orbit-raven: no display found; the game needs a graphical session (X11 or Wayland)|
+EOF
+
+# --- The unpacked program, up to its first frame -------------------------
+# Started through the unpacked launcher by each user there is here: root and
+# nobody when run as root, else the one running this. Nobody writes the
+# program folder, root included: each keeps their own settings in their config
+# folder, starting from the ones beside the program.
+folder="$root/usr/lib/orbit-raven"
+printf '[Application]\r\nName=ORBIT RAVEN\r\n[Game]\r\nHiScore=4321\r\n' >"$folder/orbit-raven.INI"
+beside=$(md5sum <"$folder/orbit-raven.INI")
+folder_files=$(ls "$folder")
+log="$scratch/run.log"
+first_frame() { # WHO HOME [COMMAND PREFIX...]
+    local who=$1 home=$2
+    shift 2
+    env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+        QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="qt.widgets.painting=true" \
+        "$@" "$root/usr/games/orbit-raven" >"$log" 2>&1 &
+    program_pid=$!
+    local painted=0
+    for _ in $(seq 200); do
+        if grep -q "qt.widgets.painting: Flushing" "$log"; then
+            painted=1
+            break
+        fi
+        kill -0 "$program_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if [ "$painted" -ne 1 ]; then
+        grep -v "qt.widgets.painting" "$log" | tail -20 >&2
+        fail "$who: the unpacked program painted no frame within 20 s"
+        return
+    fi
+    # The launcher has exec'd into the unpacked program, not some other copy,
+    # and process lists show its plain path.
+    local exe
+    exe=$(readlink "/proc/$program_pid/exe" || true)
+    [ "$exe" = "$folder/orbit-raven" ] || fail "$who: running program is $exe"
+    local shown
+    shown=$(tr '\0' '\n' <"/proc/$program_pid/cmdline" | head -1)
+    [ "$shown" = "$folder/orbit-raven" ] || fail "$who: process lists show $shown"
+    kill -TERM "$program_pid"
+    local status=0
     wait "$program_pid" || status=$?
     program_pid=
-    [ "$status" -eq 0 ] || fail "the program ended with status $status after SIGTERM"
-    [ -f "$home/.config/orbit-raven/orbit-raven.INI" ] ||
-        fail "no settings in the player's config folder"
-    [ ! -e "$root/usr/lib/orbit-raven/orbit-raven.INI" ] ||
-        fail "settings were written into the program folder"
+    [ "$status" -eq 0 ] || fail "$who: the program ended with status $status after SIGTERM"
+    grep -q "^HiScore=4321" "$home/.config/orbit-raven/orbit-raven.INI" 2>/dev/null ||
+        fail "$who: no settings from beside the program in the config folder"
+    [ "$(ls "$folder")" = "$folder_files" ] || fail "$who: files were written into the program folder"
+    [ "$(md5sum <"$folder/orbit-raven.INI")" = "$beside" ] ||
+        fail "$who: the settings beside the program changed"
+}
+if [ "$(id -u)" -eq 0 ]; then
+    chmod 755 "$scratch"
+    mkdir -p "$scratch/root-home" "$scratch/nobody-home"
+    chown 65534:65534 "$scratch/nobody-home"
+    first_frame root "$scratch/root-home"
+    first_frame nobody "$scratch/nobody-home" setpriv --reuid=65534 --regid=65534 --clear-groups --
 else
-    grep -v "qt.widgets.painting" "$log" | tail -20 >&2
-    fail "the unpacked program painted no frame within 20 s"
+    mkdir -p "$scratch/home"
+    first_frame "$(id -un)" "$scratch/home"
 fi
 
 if [ "$failures" -ne 0 ]; then

@@ -85,11 +85,15 @@ public:
     const FakeCursor* cursor = nullptr;
 };
 
-// Records the documents it was asked to open.
+// Records the documents it was asked to open, and answers as told.
 class FakeShell : public IShell {
 public:
-    void Open(const std::string& path) override { opened.push_back(path); }
+    bool Open(const std::string& path) override {
+        opened.push_back(path);
+        return opens;
+    }
     std::vector<std::string> opened;
+    bool opens = true;
 };
 
 // A controller the test presses.

@@ -346,11 +346,13 @@ void TAutoIniFile::ServeLoadCallbacks() {
 
 // --- Load and save steps ------------------------------------------------
 
-// An installed program cannot write beside itself; its files then live in
-// the user's configuration directory under the same names.
+// An installed program never writes its own folder, even where it could
+// (root): one user's settings would become everyone's. Its files, and those
+// of a program that cannot write beside itself, live in the user's
+// configuration directory under the same names.
 std::string TAutoIniFile::SettingsDir() const {
     const std::string exeDir = Application().ExeDir();
-    if (files_->DirectoryWritable(exeDir))
+    if (!files_->FileExists(exeDir + kInstalledMarker) && files_->DirectoryWritable(exeDir))
         return exeDir;
     std::string folder;
     for (const char c : Application().Title()) {

@@ -65,10 +65,11 @@ int IniStrToInt(const std::string& text);
 // is destroyed. Other components join by registering a load and a save
 // callback (see FindAutoIniFile).
 //
-// When the program's directory is not writable (an installed program) the
-// files live in the user's configuration directory instead, in a folder named
-// after the application title ("ORBIT RAVEN" -> ~/.config/orbit-raven/);
-// until that folder holds settings, the ones beside the program are read.
+// An installed program (its directory holds kInstalledMarker) and one whose
+// directory is not writable keep the files in the user's configuration
+// directory instead, in a folder named after the application title
+// ("ORBIT RAVEN" -> ~/.config/orbit-raven/); until that folder holds
+// settings, the ones beside the program are read as the starting settings.
 //
 // A file that cannot be read (no permission, not a regular file) or holds no
 // settings (empty, garbage) is passed over like a missing one and reported in
@@ -81,6 +82,8 @@ public:
     using TClientCallback = std::function<void(TAutoIniFile& sender)>;
     using TErrorEvent = std::function<void(int errNo)>;
     static constexpr int kClientsPerBlock = 16;
+    // Installed beside the program by the install rules.
+    static constexpr const char* kInstalledMarker = "INSTALLED";
 
     explicit TAutoIniFile(TComponent* owner);
     // The save step. Never throws: a file that cannot be written is reported
