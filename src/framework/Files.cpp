@@ -113,6 +113,22 @@ mode_t FileMode(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0644;
 }
 
+// Puts a second name of target (a copy where links are not possible) over
+// backup in one rename; given up silently when it cannot be made.
+void KeepAsBackup(const TFileSystem& files, const std::string& target, const std::string& backup) {
+    std::string second = files.LinkTempFile(target, backup);
+    if (second.empty()) {
+        try {
+            second = files.WriteTempFile(backup, files.ReadFile(target));
+            ::chmod(second.c_str(), FileMode(target));
+        } catch (const EInOutError&) {
+            return;
+        }
+    }
+    if (!files.RenameFile(second, backup))
+        files.DeleteFile(second);
+}
+
 bool SameFile(const std::string& a, const std::string& b) {
     if (a == b)
         return true;
@@ -163,6 +179,18 @@ std::string TFileSystem::WriteTempFile(const std::string& path, std::string_view
     const int error = errno;
     ::unlink(name.c_str());
     throw EInOutError(ErrorText("ファイルに書き込めません", path, error));
+}
+
+std::string TFileSystem::LinkTempFile(const std::string& path, const std::string& other) const {
+    const std::string stem = TempStem(other) + std::to_string(::getpid()) + "-";
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        std::string name = stem + std::to_string(attempt);
+        if (::link(path.c_str(), name.c_str()) == 0)
+            return name;
+        if (errno != EEXIST)
+            break;
+    }
+    return {};
 }
 
 void TFileSystem::RemoveStaleTempFiles(const std::string& path) const {
@@ -227,27 +255,16 @@ void ReplaceFile(const TFileSystem& files, const std::string& path, const std::s
                                          ? backup
                                          : ExtractFilePath(target) + ExtractFileName(backup);
     const std::string newFile = files.WriteTempFile(target, bytes);
-    // The backup is a copy rather than the old file renamed, so path never
-    // goes missing between the two renames. A backup that is the file itself
-    // would put the old text back over the new.
-    std::string oldCopy;
-    if (!backupTarget.empty() && files.FileExists(target) && !SameFile(target, backupTarget)) {
-        try {
-            oldCopy = files.WriteTempFile(backupTarget, files.ReadFile(target));
-            ::chmod(oldCopy.c_str(), FileMode(target));
-        } catch (const EInOutError&) {
-            oldCopy.clear();
-        }
-    }
+    // The old file becomes the backup before the new one takes its place: a
+    // kill between the two renames then loses nothing. A backup that is the
+    // file itself would put the old text back over the new.
+    if (!backupTarget.empty() && files.FileExists(target) && !SameFile(target, backupTarget))
+        KeepAsBackup(files, target, backupTarget);
     if (!files.RenameFile(newFile, target)) {
         const int error = errno;
         files.DeleteFile(newFile);
-        if (!oldCopy.empty())
-            files.DeleteFile(oldCopy);
         throw EInOutError(ErrorText("ファイルを置き換えられません", path, error));
     }
-    if (!oldCopy.empty() && !files.RenameFile(oldCopy, backupTarget))
-        files.DeleteFile(oldCopy);
 }
 
 std::string ExtractFilePath(const std::string& path) {

@@ -26,6 +26,10 @@ public:
     // returns the new file's name. The new file has path's permission bits
     // when path exists. On failure nothing is left behind.
     virtual std::string WriteTempFile(const std::string& path, std::string_view bytes) const;
+    // Gives the file at path a second, new name beside other (a hard link),
+    // for other to take in one rename; returns the new name, or an empty one
+    // where the file system has no links.
+    virtual std::string LinkTempFile(const std::string& path, const std::string& other) const;
     // Removes the temporary files of path that a process which no longer
     // runs left behind (killed while saving).
     virtual void RemoveStaleTempFiles(const std::string& path) const;
@@ -46,10 +50,11 @@ public:
 // then takes the old one's place in one rename. A symbolic link at path stays
 // and its target is replaced; the file keeps its permission bits. When backup
 // is not empty, path exists and backup is not path itself, the old file
-// becomes backup (beside the link's target for a link); a backup that cannot
-// be made is given up silently. Raises EInOutError when the new file cannot
-// be put in place, leaving path and backup as they were and no temporary file
-// behind.
+// becomes backup (beside the link's target for a link) before the new one
+// takes its place, so that at every moment the old file is path, backup or
+// both; a backup that cannot be made is given up silently. Raises
+// EInOutError when the new file cannot be put in place, leaving path as it
+// was (backup then holds the old file too) and no temporary file behind.
 void ReplaceFile(const TFileSystem& files, const std::string& path, const std::string& backup,
                  std::string_view bytes);
 
