@@ -67,8 +67,9 @@ TEST_F(WindowManagerTest, PosValuesReadAndWriteBackExactly) {
         {"YNNN", nullptr},
         {"NYYYNN(5,-7)6(-1,2)3x4;", nullptr},
         {"YNNYNY(1,2)1920(900,400);3(120,90);", "YNNYNY(1,2)3(120,90);1920(900,400);"},
-        {"YNNN2(10;4(1,2);", "YNNN2(0,0);"},            // a bad rectangle ends the pair
-        {"YNNN0(1,1);7(2,2);800(3,3);", "YNNN7(2,2);"}, // never a number of the six
+        {"YNNN2(10;4(1,2);", "YNNN2(0,0);"}, // a bad rectangle ends the pair
+        // Neither a number of the six nor a width no screen has.
+        {"YNNN0(1,1);7(2,2);99(4,4);800(3,3);1366(5,5);40000(6,6);", "YNNN1366(5,5);"},
         {"YNNNq(1,1);", "YNNN"},
         {"YNNY+5", "YNNYNN(0,0)"}, // no "(": the rest of the section is left
     };

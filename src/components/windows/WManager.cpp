@@ -15,6 +15,10 @@ namespace orv {
 namespace {
 
 constexpr int kClassicWidths[] = {640, 800, 1024, 1152, 1280, 1600};
+// Other widths a screen can have: the main window does not fit below the
+// smallest classic width, and X11 screens end at 32767 pixels.
+constexpr int kLeastOtherWidth = 640;
+constexpr int kMostOtherWidth = 32767;
 constexpr const char* kFormsSection = "Forms";
 constexpr const char* kPropertiesSection = "WindowManager";
 
@@ -211,7 +215,7 @@ int TWindowManager::CurrentKey() const {
 TPlacement* TWindowManager::PlacementFor(TWindowEntry& entry, int r, bool create) {
     if (r >= 1 && r <= 6)
         return &entry.Placements[static_cast<std::size_t>(r - 1)];
-    if (r <= 6 || ResolutionOf(r) != 0)
+    if (r < kLeastOtherWidth || r > kMostOtherWidth || ResolutionOf(r) != 0)
         return nullptr;
     auto& others = entry.OtherWidths;
     auto found = std::find_if(others.begin(), others.end(),
@@ -453,7 +457,7 @@ std::vector<TPoint> TWindowManager::GlidePoints(TPoint start, TPoint target, int
     const int distance = std::abs(dy) < std::abs(dx) ? std::abs(dx) : std::abs(dy);
     // A step of 0 or less (a hand-edited file) makes it a direct jump.
     int n = step > 0 ? static_cast<int>(std::trunc(static_cast<double>(distance) / step)) : 0;
-    n = std::min(n, maxMoves);
+    n = std::min({n, maxMoves, kMostGlideMoves});
     std::vector<TPoint> points;
     for (int i = 1; i <= n; ++i) {
         const auto part = [i, n](int delta) {
@@ -464,7 +468,7 @@ std::vector<TPoint> TWindowManager::GlidePoints(TPoint start, TPoint target, int
     return points;
 }
 
-// Blocks the window thread for at most CursorMaxMoves waits; ticks posted
+// Blocks the window thread for at most CursorMaxMoves (100 at most) waits; ticks posted
 // meanwhile queue up and are delivered afterwards.
 void TWindowManager::GlideCursorTo(TPoint target) const {
     ICursor& cursor = Application().Cursor();
