@@ -4,11 +4,13 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,6 +33,11 @@ public:
     }
     int Get() const { return fd_; }
     bool Valid() const { return fd_ >= 0; }
+    int Release() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
     // Close errors matter for written files: report them.
     bool Close() {
         const int fd = fd_;
@@ -140,6 +147,21 @@ bool SameFile(const std::string& a, const std::string& b) {
 
 } // namespace
 
+TFileLock& TFileLock::operator=(TFileLock&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = other.fd_;
+        other.fd_ = -1;
+    }
+    return *this;
+}
+
+TFileLock::~TFileLock() {
+    if (fd_ >= 0)
+        ::close(fd_); // closing the last descriptor releases the lock
+}
+
 bool TFileSystem::FileExists(const std::string& path) const {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0;
@@ -233,6 +255,34 @@ bool TFileSystem::ForceDirectories(const std::string& dir) const {
     std::error_code error;
     std::filesystem::create_directories(dir, error);
     return std::filesystem::is_directory(dir, error);
+}
+
+TLockResult TFileSystem::LockFor(const std::string& path, TFileLock& lock) const {
+    std::error_code error;
+    const std::string canonical = std::filesystem::weakly_canonical(path, error).string();
+    // FNV-1a: the same name in every build of the program.
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const char c : error ? path : canonical)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    char key[17];
+    std::snprintf(key, sizeof key, "%016llx", static_cast<unsigned long long>(hash));
+    const std::string name = RuntimeDir() + ExtractFileName(path) + "-" + key + ".lock";
+    TFd fd(::open(name.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    if (!fd.Valid())
+        return TLockResult::lrNoLock;
+    if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0)
+        return errno == EWOULDBLOCK ? TLockResult::lrHeldElsewhere : TLockResult::lrNoLock;
+    lock = TFileLock(fd.Release());
+    return TLockResult::lrTaken;
+}
+
+std::string TFileSystem::RuntimeDir() const {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime && runtime[0] == '/')
+        return std::string(runtime) + "/";
+    std::error_code error;
+    const std::string temp = std::filesystem::temp_directory_path(error).string();
+    return (error || temp.empty() ? std::string("/tmp") : temp) + "/";
 }
 
 std::string TFileSystem::UserConfigDir() const {

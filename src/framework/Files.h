@@ -1,9 +1,26 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace orv {
+
+// An exclusive advisory lock, held while the object lives.
+class TFileLock {
+public:
+    TFileLock() = default;
+    explicit TFileLock(int fd) : fd_(fd) {}
+    TFileLock(TFileLock&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    TFileLock& operator=(TFileLock&& other) noexcept;
+    ~TFileLock();
+    bool Held() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+};
+
+enum class TLockResult : std::uint8_t { lrTaken, lrHeldElsewhere, lrNoLock };
 
 // The file operations the program needs, as one object so that a test can
 // derive from it and make any single step fail. Paths are UTF-8.
@@ -40,6 +57,14 @@ public:
     virtual bool DirectoryWritable(const std::string& dir) const;
     // Creates dir and its missing parents.
     virtual bool ForceDirectories(const std::string& dir) const;
+    // Takes, without waiting, the lock that stands for the file at path: a
+    // lock file in the user's runtime directory named after path's canonical
+    // form, so every process that uses the file meets at the same lock, and
+    // the file's own directory gets no extra file. lrNoLock when no lock file
+    // can be made (nothing can be known then).
+    virtual TLockResult LockFor(const std::string& path, TFileLock& lock) const;
+    // $XDG_RUNTIME_DIR, else the temporary directory, with a trailing '/'.
+    virtual std::string RuntimeDir() const;
     // The user's configuration directory ($XDG_CONFIG_HOME, by default
     // ~/.config), with a trailing separator.
     virtual std::string UserConfigDir() const;

@@ -403,6 +403,30 @@ TEST_F(AutoIniFiles, EachRunKeepsThePreviousFileAsTheBackup) {
     EXPECT_EQ(Get("GAME.~NI"), ";ORBIT RAVEN\r\n[Game]\r\nHiScore=20\r\n\r\n");
 }
 
+// A second copy on the same file is told once that the copy ending last
+// wins, and goes on; the lock goes with the copy that held it.
+TEST_F(AutoIniFiles, ASecondCopyOnTheSameFileIsToldWhoseSettingsWin) {
+    Put("GAME.INI", "[Game]\r\nHiScore=5\r\n");
+    auto first = Start();
+    EXPECT_TRUE(fakes_.messageBox.shown.empty());
+    auto second = Start();
+    ASSERT_EQ(fakes_.messageBox.shown.size(), 1u);
+    const std::string& text = fakes_.messageBox.shown[0].text;
+    for (const char* part : {"すでに起動", "GAME.INI", "後から終了したほうの設定が残ります"})
+        EXPECT_NE(text.find(part), std::string::npos) << part << " in " << text;
+    EXPECT_EQ(second->ReadInteger("Game", "HiScore", 0), 5);
+    auto elsewhere = Start([](TAutoIniFile& ini) { ini.SetIniName("OTHER"); });
+    first->WriteInteger("Game", "HiScore", 6);
+    first.reset();
+    second->WriteInteger("Game", "HiScore", 7);
+    second.reset();
+    EXPECT_EQ(Get("GAME.INI"), ";ORBIT RAVEN\r\n[Game]\r\nHiScore=7\r\n\r\n");
+    auto third = Start();
+    EXPECT_EQ(fakes_.messageBox.shown.size(), 1u) << "another file, and a file no copy holds";
+    elsewhere->SetWriteEnabled(false);
+    third->SetWriteEnabled(false);
+}
+
 TEST_F(AutoIniFiles, FallbackFilesAreReadAndLeftAsTheyWere) {
     Put("GAME.~NI", "[Game]\r\nHiScore=7\r\n");
     Put("ORIGINAL.INI", "[Game]\r\nHiScore=1\r\n");

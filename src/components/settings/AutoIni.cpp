@@ -18,6 +18,7 @@ void TAutoIniFile::Loaded() {
     if (IsLoaded())
         return;
     ResolveFileNames();
+    TakeLock();
     ReadChosenFile();
     if (OnIniLoaded)
         OnIniLoaded(this);
@@ -197,6 +198,20 @@ void TAutoIniFile::ResolveFileNames() {
     orgFileName_ = exeDir + orgName_ + ".INI";
     files_->RemoveStaleTempFiles(iniFileName_);
     files_->RemoveStaleTempFiles(bakFileName_);
+}
+
+// Each copy keeps its settings in memory and writes them all at its end, so
+// of two copies on one file the one that ends last wins: the player is told.
+void TAutoIniFile::TakeLock() {
+    if (files_->LockFor(iniFileName_, lock_) != TLockResult::lrHeldElsewhere ||
+        !TApplication::Exists())
+        return;
+    Application().MessageBox(Application().Title() +
+                                 " はすでに起動していて、同じ設定ファイルを使っています。\n" +
+                                 iniFileName_ +
+                                 "\n\nどちらも終了するときに設定を保存するため、"
+                                 "後から終了したほうの設定が残ります。",
+                             {}, MB_OK | MB_ICONWARNING);
 }
 
 // Settings file, backup, then the original settings (after the files beside

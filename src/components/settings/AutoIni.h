@@ -28,6 +28,10 @@ namespace orv {
 // settings (empty, garbage) is passed over like a missing one and reported in
 // a message box. An unreadable settings file is never written over, and an
 // unusable one never becomes the backup.
+//
+// A second copy of the program on the same settings file is told, at its
+// load step, that the copy which ends last writes its settings over the
+// other's; both go on.
 class TAutoIniFile : public TComponent {
 public:
     // Client callbacks get the INI component itself, typed, so clients need no
@@ -102,6 +106,7 @@ private:
     enum class TIniState : std::uint8_t { isMissing, isRead, isUnusable, isUnreadable };
 
     void ResolveFileNames();
+    void TakeLock();
     std::string SettingsDir() const;
     void ReadChosenFile();
     TIniState TryRead(const std::string& path, std::vector<std::string>& problems);
@@ -131,6 +136,8 @@ private:
     TClientBlock* lastBlock_ = firstBlock_.get();
     int clientCount_ = 0;
     std::unique_ptr<TFileSystem> files_ = std::make_unique<TFileSystem>();
+    // Held from the load step until the file is written.
+    TFileLock lock_;
 };
 
 // The settings component for client: the first TAutoIniFile owned by the
