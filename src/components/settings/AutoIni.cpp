@@ -265,7 +265,12 @@ TAutoIniFile::TIniState TAutoIniFile::TryRead(const std::string& path,
     }
     for (const int errNo : dropped)
         ReportError(errNo);
-    // The file's entries go over what was written before the load step.
+    // The file's entries go over what was written before the load step;
+    // when nothing was, the image is the file's as it stands.
+    if (sections_.Sections().empty()) {
+        sections_ = std::move(image);
+        return TIniState::isRead;
+    }
     for (const auto& section : image.Sections())
         for (const auto& entry : section.Entries)
             sections_.Write(section.Name, entry.Key, entry.Value);
