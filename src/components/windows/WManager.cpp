@@ -26,8 +26,13 @@ const char* YesNo(bool value) {
     return value ? "Y" : "N";
 }
 
-// Cuts a signed decimal integer and its delimiter off the front of text;
-// text and value are left alone when there is none.
+// X11 coordinates and sizes fit in 16 bits: a number of a Pos value beyond
+// that is no place on any screen, and would overflow the arithmetic that
+// puts a window back or glides the cursor to it.
+constexpr int kMostPosNumber = 65535;
+
+// Cuts a signed decimal integer within +-kMostPosNumber and its delimiter off
+// the front of text; text and value are left alone when there is none.
 bool TakeNumber(std::string_view& text, char delimiter, int& value) {
     const std::size_t at = text.find(delimiter);
     if (at == std::string_view::npos)
@@ -37,7 +42,8 @@ bool TakeNumber(std::string_view& text, char delimiter, int& value) {
         digits.remove_prefix(1);
     int parsed = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), parsed);
-    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size())
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() ||
+        parsed < -kMostPosNumber || parsed > kMostPosNumber)
         return false;
     value = parsed;
     text.remove_prefix(at + 1);
