@@ -1,7 +1,8 @@
 // Load and save of a large settings file: 10,000 entries in 100 sections,
 // through the component's real load and save steps (the save includes the
-// fsync of the new file and of its backup copy), and the in-memory reader and
-// writer alone.
+// fsync of the new file), and the in-memory reader and writer alone; and the
+// load step against the number of keys in one section (10,000 to 1.2 million,
+// some 50 MB), which must grow linearly.
 
 #include "components/settings/AutoIni.h"
 #include "framework/Application.h"
@@ -10,6 +11,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -82,6 +84,37 @@ void BM_LoadStep(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadStep)->Unit(benchmark::kMillisecond);
+
+// One section of n keys, written straight to the settings file.
+void WriteKeysFile(const std::string& path, int keys) {
+    std::string text = ";ORBIT RAVEN\r\n[Forms]\r\n";
+    for (int k = 0; k < keys; ++k)
+        text += "F" + std::to_string(k) + "Pos=YNNYNY(-1,0)2(237,249);3(300,200);\r\n";
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+void BM_LoadStepByKeys(benchmark::State& state) {
+    const TBenchDir dir;
+    const int keys = static_cast<int>(state.range(0));
+    WriteKeysFile(orv::Application().ExeDir() + "GAME.INI", keys);
+    for (auto _ : state) {
+        auto ini = std::make_unique<orv::TAutoIniFile>(nullptr);
+        ini->Loaded();
+        if (ini->Sections().Find("Forms")->Entries.size() != static_cast<std::size_t>(keys))
+            state.SkipWithError("keys lost");
+        state.PauseTiming();
+        ini->SetWriteEnabled(false);
+        ini.reset();
+        state.ResumeTiming();
+    }
+    state.counters["keys"] = keys;
+}
+BENCHMARK(BM_LoadStepByKeys)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1200000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 void BM_SaveStep(benchmark::State& state) {
     const TBenchDir dir;

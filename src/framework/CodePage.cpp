@@ -56,6 +56,22 @@ std::size_t UndecodableLength(std::string_view bytes) {
     return 1;
 }
 
+// Length of the complete UTF-8 sequence at the front, 0 when it is none.
+// Overlong forms and surrogates pass here; the encoder refuses them.
+std::size_t CompleteSequenceLength(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                              : 0;
+    if (length == 0 || text.size() < length)
+        return 0;
+    for (std::size_t i = 1; i < length; ++i)
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            return 0;
+    return length;
+}
+
 bool IsAscii(std::string_view text) {
     for (const char c : text)
         if (static_cast<unsigned char>(c) >= 0x80)
@@ -109,10 +125,35 @@ TCp932Converter::~TCp932Converter() = default;
 std::string TCp932Converter::ToUtf8(std::string_view bytes) {
     if (IsAscii(bytes))
         return std::string(bytes);
-    if (!decoder_)
-        decoder_ = std::make_unique<TIconv>("UTF-8", "CP932");
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 2);
+    DecodeRun(bytes, out);
+    if (FromUtf8(out) == bytes)
+        return out;
+    // A character under the code the writer does not choose: character by
+    // character (stepping as the decoder does), such codes are kept raw.
+    out.clear();
+    std::string piece;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const bool pair = IsLeadByte(first) && i + 1 < bytes.size() &&
+                          IsTrailByte(static_cast<unsigned char>(bytes[i + 1]));
+        const std::string_view code = bytes.substr(i, pair ? 2 : 1);
+        piece.clear();
+        DecodeRun(code, piece);
+        if (FromUtf8(piece) == code)
+            out += piece;
+        else
+            for (const char c : code)
+                AppendUtf8(out, kRawByteBase + static_cast<unsigned char>(c));
+        i += code.size();
+    }
+    return out;
+}
+
+void TCp932Converter::DecodeRun(std::string_view bytes, std::string& out) {
+    if (!decoder_)
+        decoder_ = std::make_unique<TIconv>("UTF-8", "CP932");
     while (!bytes.empty()) {
         decoder_->Convert(bytes, out);
         if (bytes.empty())
@@ -121,6 +162,38 @@ std::string TCp932Converter::ToUtf8(std::string_view bytes) {
         for (std::size_t i = 0; i < raw; ++i)
             AppendUtf8(out, kRawByteBase + static_cast<unsigned char>(bytes[i]));
         bytes.remove_prefix(raw);
+    }
+}
+
+bool TCp932Converter::Encode(std::string_view text, std::string& out) {
+    if (!encoder_)
+        encoder_ = std::make_unique<TIconv>("CP932", "UTF-8");
+    encoder_->Convert(text, out);
+    return text.empty();
+}
+
+std::string TCp932Converter::FromUtf8File(std::string_view bytes) {
+    if (std::string coded; Encode(bytes, coded) && ToUtf8(coded) == bytes)
+        return std::string(bytes); // all of it CP932 can hold: the common case
+    std::string out;
+    out.reserve(bytes.size());
+    while (!bytes.empty()) {
+        const auto first = static_cast<unsigned char>(bytes[0]);
+        if (first < 0x80) {
+            out += bytes[0];
+            bytes.remove_prefix(1);
+            continue;
+        }
+        const std::size_t length = CompleteSequenceLength(bytes);
+        const std::string_view character = bytes.substr(0, length);
+        std::string coded;
+        if (length > 0 && Encode(character, coded) && ToUtf8(coded) == character) {
+            out += character;
+            bytes.remove_prefix(length);
+            continue;
+        }
+        AppendUtf8(out, kRawByteBase + first);
+        bytes.remove_prefix(1);
     }
     return out;
 }

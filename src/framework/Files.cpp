@@ -4,11 +4,13 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,6 +33,11 @@ public:
     }
     int Get() const { return fd_; }
     bool Valid() const { return fd_ >= 0; }
+    int Release() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
     // Close errors matter for written files: report them.
     bool Close() {
         const int fd = fd_;
@@ -113,6 +120,22 @@ mode_t FileMode(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0644;
 }
 
+// Puts a second name of target (a copy where links are not possible) over
+// backup in one rename; given up silently when it cannot be made.
+void KeepAsBackup(const TFileSystem& files, const std::string& target, const std::string& backup) {
+    std::string second = files.LinkTempFile(target, backup);
+    if (second.empty()) {
+        try {
+            second = files.WriteTempFile(backup, files.ReadFile(target));
+            ::chmod(second.c_str(), FileMode(target));
+        } catch (const EInOutError&) {
+            return;
+        }
+    }
+    if (!files.RenameFile(second, backup))
+        files.DeleteFile(second);
+}
+
 bool SameFile(const std::string& a, const std::string& b) {
     if (a == b)
         return true;
@@ -123,6 +146,21 @@ bool SameFile(const std::string& a, const std::string& b) {
 }
 
 } // namespace
+
+TFileLock& TFileLock::operator=(TFileLock&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = other.fd_;
+        other.fd_ = -1;
+    }
+    return *this;
+}
+
+TFileLock::~TFileLock() {
+    if (fd_ >= 0)
+        ::close(fd_); // closing the last descriptor releases the lock
+}
 
 bool TFileSystem::FileExists(const std::string& path) const {
     struct stat info {};
@@ -163,6 +201,18 @@ std::string TFileSystem::WriteTempFile(const std::string& path, std::string_view
     const int error = errno;
     ::unlink(name.c_str());
     throw EInOutError(ErrorText("ファイルに書き込めません", path, error));
+}
+
+std::string TFileSystem::LinkTempFile(const std::string& path, const std::string& other) const {
+    const std::string stem = TempStem(other) + std::to_string(::getpid()) + "-";
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        std::string name = stem + std::to_string(attempt);
+        if (::link(path.c_str(), name.c_str()) == 0)
+            return name;
+        if (errno != EEXIST)
+            break;
+    }
+    return {};
 }
 
 void TFileSystem::RemoveStaleTempFiles(const std::string& path) const {
@@ -207,6 +257,34 @@ bool TFileSystem::ForceDirectories(const std::string& dir) const {
     return std::filesystem::is_directory(dir, error);
 }
 
+TLockResult TFileSystem::LockFor(const std::string& path, TFileLock& lock) const {
+    std::error_code error;
+    const std::string canonical = std::filesystem::weakly_canonical(path, error).string();
+    // FNV-1a: the same name in every build of the program.
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const char c : error ? path : canonical)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    char key[17];
+    std::snprintf(key, sizeof key, "%016llx", static_cast<unsigned long long>(hash));
+    const std::string name = RuntimeDir() + ExtractFileName(path) + "-" + key + ".lock";
+    TFd fd(::open(name.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    if (!fd.Valid())
+        return TLockResult::lrNoLock;
+    if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0)
+        return errno == EWOULDBLOCK ? TLockResult::lrHeldElsewhere : TLockResult::lrNoLock;
+    lock = TFileLock(fd.Release());
+    return TLockResult::lrTaken;
+}
+
+std::string TFileSystem::RuntimeDir() const {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime && runtime[0] == '/')
+        return std::string(runtime) + "/";
+    std::error_code error;
+    const std::string temp = std::filesystem::temp_directory_path(error).string();
+    return (error || temp.empty() ? std::string("/tmp") : temp) + "/";
+}
+
 std::string TFileSystem::UserConfigDir() const {
     // The XDG rules: only an absolute path counts.
     const char* config = std::getenv("XDG_CONFIG_HOME");
@@ -227,27 +305,16 @@ void ReplaceFile(const TFileSystem& files, const std::string& path, const std::s
                                          ? backup
                                          : ExtractFilePath(target) + ExtractFileName(backup);
     const std::string newFile = files.WriteTempFile(target, bytes);
-    // The backup is a copy rather than the old file renamed, so path never
-    // goes missing between the two renames. A backup that is the file itself
-    // would put the old text back over the new.
-    std::string oldCopy;
-    if (!backupTarget.empty() && files.FileExists(target) && !SameFile(target, backupTarget)) {
-        try {
-            oldCopy = files.WriteTempFile(backupTarget, files.ReadFile(target));
-            ::chmod(oldCopy.c_str(), FileMode(target));
-        } catch (const EInOutError&) {
-            oldCopy.clear();
-        }
-    }
+    // The old file becomes the backup before the new one takes its place: a
+    // kill between the two renames then loses nothing. A backup that is the
+    // file itself would put the old text back over the new.
+    if (!backupTarget.empty() && files.FileExists(target) && !SameFile(target, backupTarget))
+        KeepAsBackup(files, target, backupTarget);
     if (!files.RenameFile(newFile, target)) {
         const int error = errno;
         files.DeleteFile(newFile);
-        if (!oldCopy.empty())
-            files.DeleteFile(oldCopy);
         throw EInOutError(ErrorText("ファイルを置き換えられません", path, error));
     }
-    if (!oldCopy.empty() && !files.RenameFile(oldCopy, backupTarget))
-        files.DeleteFile(oldCopy);
 }
 
 std::string ExtractFilePath(const std::string& path) {

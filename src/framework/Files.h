@@ -1,9 +1,26 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace orv {
+
+// An exclusive advisory lock, held while the object lives.
+class TFileLock {
+public:
+    TFileLock() = default;
+    explicit TFileLock(int fd) : fd_(fd) {}
+    TFileLock(TFileLock&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    TFileLock& operator=(TFileLock&& other) noexcept;
+    ~TFileLock();
+    bool Held() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+};
+
+enum class TLockResult : std::uint8_t { lrTaken, lrHeldElsewhere, lrNoLock };
 
 // The file operations the program needs, as one object so that a test can
 // derive from it and make any single step fail. Paths are UTF-8.
@@ -26,6 +43,10 @@ public:
     // returns the new file's name. The new file has path's permission bits
     // when path exists. On failure nothing is left behind.
     virtual std::string WriteTempFile(const std::string& path, std::string_view bytes) const;
+    // Gives the file at path a second, new name beside other (a hard link),
+    // for other to take in one rename; returns the new name, or an empty one
+    // where the file system has no links.
+    virtual std::string LinkTempFile(const std::string& path, const std::string& other) const;
     // Removes the temporary files of path that a process which no longer
     // runs left behind (killed while saving).
     virtual void RemoveStaleTempFiles(const std::string& path) const;
@@ -36,6 +57,14 @@ public:
     virtual bool DirectoryWritable(const std::string& dir) const;
     // Creates dir and its missing parents.
     virtual bool ForceDirectories(const std::string& dir) const;
+    // Takes, without waiting, the lock that stands for the file at path: a
+    // lock file in the user's runtime directory named after path's canonical
+    // form, so every process that uses the file meets at the same lock, and
+    // the file's own directory gets no extra file. lrNoLock when no lock file
+    // can be made (nothing can be known then).
+    virtual TLockResult LockFor(const std::string& path, TFileLock& lock) const;
+    // $XDG_RUNTIME_DIR, else the temporary directory, with a trailing '/'.
+    virtual std::string RuntimeDir() const;
     // The user's configuration directory ($XDG_CONFIG_HOME, by default
     // ~/.config), with a trailing separator.
     virtual std::string UserConfigDir() const;
@@ -46,10 +75,11 @@ public:
 // then takes the old one's place in one rename. A symbolic link at path stays
 // and its target is replaced; the file keeps its permission bits. When backup
 // is not empty, path exists and backup is not path itself, the old file
-// becomes backup (beside the link's target for a link); a backup that cannot
-// be made is given up silently. Raises EInOutError when the new file cannot
-// be put in place, leaving path and backup as they were and no temporary file
-// behind.
+// becomes backup (beside the link's target for a link) before the new one
+// takes its place, so that at every moment the old file is path, backup or
+// both; a backup that cannot be made is given up silently. Raises
+// EInOutError when the new file cannot be put in place, leaving path as it
+// was (backup then holds the old file too) and no temporary file behind.
 void ReplaceFile(const TFileSystem& files, const std::string& path, const std::string& backup,
                  std::string_view bytes);
 

@@ -66,6 +66,21 @@ TEST(AutoIniReader, LineEndsFollowTheCarriageReturn) {
     EXPECT_TRUE(twoLf.errors.empty());
 }
 
+// Files from other editors: without a single CR, LF ends the lines; a
+// leading UTF-8 byte-order mark makes the rest UTF-8 text.
+TEST(AutoIniReader, LfOnlyFilesAndAByteOrderMarkReadAsTheirWriterMeant) {
+    const auto lf = Parse("[A]\nx=1\n\n[B]\ny=2\n");
+    EXPECT_EQ(Value(lf, "A", "x") + Value(lf, "B", "y"), "12");
+    EXPECT_TRUE(lf.errors.empty());
+
+    const auto bom = Parse("\xEF\xBB\xBF[ゲーム]\r\nキー=設定\r\n");
+    EXPECT_EQ(SectionNames(bom.image), std::vector<std::string>{"ゲーム"});
+    EXPECT_EQ(Value(bom, "ゲーム", "キー"), "設定");
+    // A character CP932 lacks keeps its bytes through a save.
+    const auto bomLf = Parse("\xEF\xBB\xBF[A]\nx=€\xFF\n");
+    EXPECT_EQ(FormatIniFile(bomLf.image, ""), "[A]\r\nx=€\xFF\r\n\r\n");
+}
+
 TEST(AutoIniReader, CtrlZEndsTheFileWhereverItStands) {
     const auto parsed = Parse("[A]\r\nx=1\x1Ay=2\r\nz=3\r\n");
     EXPECT_EQ(Value(parsed, "A", "x"), "1");
@@ -223,6 +238,24 @@ TEST(AutoIniOperations, IntegersConvertByTheFileRules) {
     }
 }
 
+// A NUL (or other control byte) from the file must not end the message early.
+TEST(AutoIniOperations, ControlBytesInAValueAreShownWholeInItsMessages) {
+    test::FakeServices fakes;
+    TAutoIniFile ini(nullptr);
+    ini.WriteString("S", "k", std::string("1\0x\t", 4));
+    try {
+        ini.ReadInteger("S", "k", 1);
+        ADD_FAILURE() << "no conversion error";
+    } catch (const EConvertError& error) {
+        EXPECT_STREQ(error.what(), "'1␀x␉' は整数ではありません");
+    }
+    EXPECT_EQ(ini.ReadIntegerOrKeep("S", "k", 5), 5);
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+    EXPECT_NE(fakes.messageBox.shown[0].text.find("k=1␀x␉ は整数ではありません。5 のまま"),
+              std::string::npos)
+        << fakes.messageBox.shown[0].text;
+}
+
 TEST(AutoIniOperations, SectionsAreReadWrittenAndErasedWhole) {
     TAutoIniFile ini(nullptr);
     ini.WriteString("A", "x", "1");
@@ -240,6 +273,8 @@ TEST(AutoIniOperations, SectionsAreReadWrittenAndErasedWhole) {
     ini.EraseSection("A");
     ini.WriteSection("A", {"x=9"});
     EXPECT_EQ(SectionNames(ini.Sections()), (std::vector<std::string>{"B", "A"}));
+    EXPECT_EQ(ini.ReadString("b", "y", "") + ini.ReadString("a", "X", ""), "29")
+        << "the sections after an erased one are found at their new places";
 
     std::string key = "k";
     std::string value = "v";
@@ -258,6 +293,9 @@ public:
         if (path == failWriteTo)
             throw EInOutError("ファイルに書き込めません: " + path + " (No space left on device)");
         return TFileSystem::WriteTempFile(path, bytes);
+    }
+    std::string LinkTempFile(const std::string& path, const std::string& other) const override {
+        return other == failWriteTo ? std::string() : TFileSystem::LinkTempFile(path, other);
     }
     bool RenameFile(const std::string& from, const std::string& to) const override {
         return to != failRenameTo && TFileSystem::RenameFile(from, to);
@@ -363,6 +401,30 @@ TEST_F(AutoIniFiles, EachRunKeepsThePreviousFileAsTheBackup) {
     EXPECT_EQ(Listing(), (std::set<std::string>{"GAME.INI", "GAME.~NI"}));
     EXPECT_EQ(Get("GAME.INI"), ";ORBIT RAVEN\r\n[Game]\r\nHiScore=30\r\n\r\n");
     EXPECT_EQ(Get("GAME.~NI"), ";ORBIT RAVEN\r\n[Game]\r\nHiScore=20\r\n\r\n");
+}
+
+// A second copy on the same file is told once that the copy ending last
+// wins, and goes on; the lock goes with the copy that held it.
+TEST_F(AutoIniFiles, ASecondCopyOnTheSameFileIsToldWhoseSettingsWin) {
+    Put("GAME.INI", "[Game]\r\nHiScore=5\r\n");
+    auto first = Start();
+    EXPECT_TRUE(fakes_.messageBox.shown.empty());
+    auto second = Start();
+    ASSERT_EQ(fakes_.messageBox.shown.size(), 1u);
+    const std::string& text = fakes_.messageBox.shown[0].text;
+    for (const char* part : {"すでに起動", "GAME.INI", "後から終了したほうの設定が残ります"})
+        EXPECT_NE(text.find(part), std::string::npos) << part << " in " << text;
+    EXPECT_EQ(second->ReadInteger("Game", "HiScore", 0), 5);
+    auto elsewhere = Start([](TAutoIniFile& ini) { ini.SetIniName("OTHER"); });
+    first->WriteInteger("Game", "HiScore", 6);
+    first.reset();
+    second->WriteInteger("Game", "HiScore", 7);
+    second.reset();
+    EXPECT_EQ(Get("GAME.INI"), ";ORBIT RAVEN\r\n[Game]\r\nHiScore=7\r\n\r\n");
+    auto third = Start();
+    EXPECT_EQ(fakes_.messageBox.shown.size(), 1u) << "another file, and a file no copy holds";
+    elsewhere->SetWriteEnabled(false);
+    third->SetWriteEnabled(false);
 }
 
 TEST_F(AutoIniFiles, FallbackFilesAreReadAndLeftAsTheyWere) {
@@ -511,7 +573,9 @@ class AutoIniSaveFailure : public AutoIniFiles,
                            public ::testing::WithParamInterface<const char*> {};
 
 // Whether writing the new image or putting it in place fails, the user is
-// told and both files stay exactly as they were.
+// told and the file stays exactly as it was. The backup is made before the
+// new file is put in place, so a failure of that last step finds the old file
+// in both places.
 TEST_P(AutoIniSaveFailure, IsShownAndLeavesBothFilesIntact) {
     Put("GAME.INI", "[Game]\r\nHiScore=2\r\n");
     Put("GAME.~NI", "[Game]\r\nHiScore=1\r\n");
@@ -528,7 +592,8 @@ TEST_P(AutoIniSaveFailure, IsShownAndLeavesBothFilesIntact) {
     EXPECT_EQ(box.flags & MB_ICONERROR, MB_ICONERROR);
     EXPECT_EQ(Listing(), (std::set<std::string>{"GAME.INI", "GAME.~NI"}));
     EXPECT_EQ(Get("GAME.INI"), "[Game]\r\nHiScore=2\r\n");
-    EXPECT_EQ(Get("GAME.~NI"), "[Game]\r\nHiScore=1\r\n");
+    EXPECT_EQ(Get("GAME.~NI"), std::string("[Game]\r\nHiScore=") +
+                                   (std::string(GetParam()) == "write" ? "1" : "2") + "\r\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, AutoIniSaveFailure, ::testing::Values("write", "rename"));

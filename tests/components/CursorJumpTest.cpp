@@ -95,6 +95,7 @@ TEST_F(CursorJumpTest, GlidesInBoundedStepsThenLandsOnTheTarget) {
         {"step 0: direct", {100, 30}, 0, 10, {}},
         {"step below 0: direct", {100, 30}, -5, 10, {}},
         {"no moves allowed: direct", {100, 30}, 20, 0, {}},
+        {"a file's bound over 100 stops at 100", {2500, 0}, 1, 100000, Line({25, 0}, 100)},
     };
     auto form = MakeForm("main", 100, 50);
     EntryOf(*form).JumpPoint = {40, 30};

@@ -37,6 +37,25 @@ TEST(CodePage, UndecodableBytesRoundTripThroughPrivateUseCodePoints) {
     EXPECT_EQ(Cp932ToUtf8("\x80z"), "\xEF\x9E\x80z"); // U+F780, then the rest
 }
 
+// Some characters have two codes (the NEC-selected IBM extensions in rows ED
+// and EE are also in FA..FC); a file holds whichever its writer chose.
+TEST(CodePage, EveryTwoByteSequenceComesBackUnchanged) {
+    TCp932Converter codePage;
+    int changed = 0;
+    for (int first = 0; first < 256; ++first)
+        for (int second = 0; second < 256; ++second) {
+            const std::string bytes{static_cast<char>(first), static_cast<char>(second)};
+            if (codePage.FromUtf8(codePage.ToUtf8(bytes)) != bytes && ++changed <= 5)
+                ADD_FAILURE() << std::hex << first << " " << second;
+        }
+    EXPECT_EQ(changed, 0);
+    // The code the writer chooses still reads as its character; the other
+    // code of the same character is kept as its bytes.
+    EXPECT_EQ(codePage.ToUtf8("\xFA\xBC").size(), 3u) << "one character, not two raw bytes";
+    EXPECT_EQ(codePage.ToUtf8("\x81\x40"), "\u3000");
+    EXPECT_EQ(codePage.ToUtf8("\xED\xA0"), "\uF7ED\uF7A0");
+}
+
 TEST(CodePage, UnencodableTextBecomesQuestionMarks) {
     EXPECT_EQ(Utf8ToCp932("a€😀b"), "a??b");
     EXPECT_EQ(Utf8ToCp932("\xC3(\xE3\x81"), "?(?");
@@ -82,6 +101,63 @@ TEST_F(Files, ReplaceKeepsTheOldFileAsBackup) {
     EXPECT_EQ(Listing(), (std::set<std::string>{"A.INI", "A.~NI"}));
     EXPECT_EQ(files_.ReadFile(dir_ + "A.INI"), std::string("th\0ree", 6));
     EXPECT_EQ(files_.ReadFile(dir_ + "A.~NI"), "two");
+}
+
+// Stops a save before its n-th step, as a kill would.
+class KilledFiles : public TFileSystem {
+public:
+    struct Killed {};
+    std::string WriteTempFile(const std::string& path, std::string_view bytes) const override {
+        Step();
+        return TFileSystem::WriteTempFile(path, bytes);
+    }
+    std::string LinkTempFile(const std::string& path, const std::string& other) const override {
+        Step();
+        return links ? TFileSystem::LinkTempFile(path, other) : std::string();
+    }
+    bool RenameFile(const std::string& from, const std::string& to) const override {
+        Step();
+        return TFileSystem::RenameFile(from, to);
+    }
+    bool DeleteFile(const std::string& path) const override {
+        Step();
+        return TFileSystem::DeleteFile(path);
+    }
+    void Step() const {
+        if (++steps == killAt)
+            throw Killed{};
+    }
+
+    mutable int steps = 0;
+    int killAt = 0;
+    bool links = true;
+};
+
+TEST_F(Files, AKillAtAnyStepOfASaveKeepsThePreviousFileAsFileOrBackup) {
+    for (const bool links : {true, false})
+        for (int killAt = 1;; ++killAt) {
+            for (const std::string& name : Listing())
+                fs::remove(dir_ + name);
+            Put("A.INI", "previous");
+            Put("A.~NI", "older");
+            KilledFiles files;
+            files.killAt = killAt;
+            files.links = links;
+            bool finished = true;
+            try {
+                ReplaceFile(files, dir_ + "A.INI", dir_ + "A.~NI", "new");
+            } catch (const KilledFiles::Killed&) {
+                finished = false;
+            }
+            const std::string ini = files_.ReadFile(dir_ + "A.INI");
+            const std::string bak = files_.ReadFile(dir_ + "A.~NI");
+            EXPECT_TRUE(ini == "previous" || bak == "previous")
+                << "killed before step " << killAt << (links ? " (links)" : " (copies)");
+            if (finished) {
+                EXPECT_EQ(ini + "|" + bak, "new|previous");
+                break;
+            }
+        }
 }
 
 TEST_F(Files, AFailingWriteLeavesNothingBehind) {

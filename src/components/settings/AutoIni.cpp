@@ -1,197 +1,10 @@
 #include "AutoIni.h"
 
 #include "framework/Application.h"
-#include "framework/CodePage.h"
 #include "framework/Exceptions.h"
 #include "framework/Forms.h"
 
-#include <cstdint>
-
 namespace orv {
-namespace {
-
-constexpr char kCtrlZ = 0x1A;
-
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (LowerAscii(a[i]) != LowerAscii(b[i]))
-            return false;
-    return true;
-}
-
-// Calls fn for every line of text: a CR ends a line and swallows one LF
-// right after it; a lone LF is part of the line.
-template <typename Fn> void ForEachLine(std::string_view text, Fn fn) {
-    while (!text.empty()) {
-        const std::size_t cr = text.find('\r');
-        fn(text.substr(0, cr));
-        if (cr == std::string_view::npos)
-            return;
-        text.remove_prefix(cr + 1);
-        if (!text.empty() && text.front() == '\n')
-            text.remove_prefix(1);
-    }
-}
-
-bool IsHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-int HexValue(char c) {
-    if (c <= '9')
-        return c - '0';
-    return LowerAscii(c) - 'a' + 10;
-}
-
-bool ParseHex(std::string_view digits, int& result) {
-    if (digits.empty() || digits.size() > 8)
-        return false;
-    std::uint32_t value = 0;
-    for (const char c : digits) {
-        if (!IsHexDigit(c))
-            return false;
-        value = value << 4 | static_cast<std::uint32_t>(HexValue(c));
-    }
-    result = static_cast<int>(value); // the 32-bit pattern: $FFFFFFFF is -1
-    return true;
-}
-
-bool ParseDecimal(std::string_view text, int& result) {
-    const bool negative = !text.empty() && text.front() == '-';
-    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
-        text.remove_prefix(1);
-    if (text.empty())
-        return false;
-    const std::int64_t limit = negative ? 2147483648LL : 2147483647LL;
-    std::int64_t value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-        value = value * 10 + (c - '0');
-        if (value > limit)
-            return false;
-    }
-    result = static_cast<int>(negative ? -value : value);
-    return true;
-}
-
-} // namespace
-
-// --- The memory image ---------------------------------------------------
-
-const TAutoIniSections::TSection* TAutoIniSections::Find(std::string_view name) const {
-    for (const TSection& section : sections_)
-        if (SameName(section.Name, name))
-            return &section;
-    return nullptr;
-}
-
-const std::string* TAutoIniSections::FindValue(std::string_view section,
-                                               std::string_view key) const {
-    if (const TSection* found = Find(section))
-        for (const TEntry& entry : found->Entries)
-            if (SameName(entry.Key, key))
-                return &entry.Value;
-    return nullptr;
-}
-
-TAutoIniSections::TSection& TAutoIniSections::FindOrAdd(std::string_view name) {
-    for (TSection& section : sections_)
-        if (SameName(section.Name, name))
-            return section;
-    return sections_.emplace_back(TSection{std::string(name), {}});
-}
-
-void TAutoIniSections::Write(std::string_view section, std::string_view key,
-                             std::string_view value) {
-    auto& entries = FindOrAdd(section).Entries;
-    for (TEntry& entry : entries)
-        if (SameName(entry.Key, key)) {
-            entry.Value = value;
-            return;
-        }
-    entries.push_back({std::string(key), std::string(value)});
-}
-
-void TAutoIniSections::Erase(std::string_view name) {
-    for (auto it = sections_.begin(); it != sections_.end(); ++it)
-        if (SameName(it->Name, name)) {
-            sections_.erase(it);
-            return;
-        }
-}
-
-// --- The file format ----------------------------------------------------
-
-int ParseIniFile(std::string_view bytes, TAutoIniSections& image,
-                 const std::function<void(int errNo)>& onError) {
-    // The structure is found in the raw bytes: Ctrl+Z, CR, LF, ';', '[' and
-    // '=' are never the second byte of a CP932 character. Only the pieces are
-    // converted. A header loses its last byte, not character, so a name that
-    // ends in a damaged byte reads back the same after a save.
-    bytes = bytes.substr(0, bytes.find(kCtrlZ));
-    TCp932Converter codePage;
-    std::string section;
-    int recognised = 0;
-    ForEachLine(bytes, [&](std::string_view line) {
-        if (line.empty())
-            return;
-        if (line.front() == ';') {
-            ++recognised;
-            return;
-        }
-        if (line.front() == '[') {
-            ++recognised;
-            section = codePage.ToUtf8(line.substr(1, line.size() < 2 ? 0 : line.size() - 2));
-            return;
-        }
-        const std::size_t equals = line.find('=');
-        if (section.empty() || equals == 0 || equals == std::string_view::npos) {
-            if (onError)
-                onError(4);
-            return;
-        }
-        ++recognised;
-        image.Write(section, codePage.ToUtf8(line.substr(0, equals)),
-                    codePage.ToUtf8(line.substr(equals + 1)));
-    });
-    return recognised;
-}
-
-std::string FormatIniFile(const TAutoIniSections& image, const std::string& comment) {
-    std::string text;
-    if (!comment.empty())
-        text += ";" + comment + "\r\n";
-    for (const auto& section : image.Sections()) {
-        text += "[" + section.Name + "]\r\n";
-        for (const auto& entry : section.Entries) {
-            text += entry.Key;
-            text += '=';
-            text += entry.Value;
-            text += "\r\n";
-        }
-        text += "\r\n";
-    }
-    return Utf8ToCp932(text);
-}
-
-int IniStrToInt(const std::string& text) {
-    std::string_view rest = text;
-    while (!rest.empty() && rest.front() == ' ')
-        rest.remove_prefix(1);
-    int value = 0;
-    const bool ok = !rest.empty() && rest.front() == '$' ? ParseHex(rest.substr(1), value)
-                                                         : ParseDecimal(rest, value);
-    if (!ok)
-        throw EConvertError("'" + text + "' は整数ではありません");
-    return value;
-}
 
 // --- The component ------------------------------------------------------
 
@@ -205,6 +18,7 @@ void TAutoIniFile::Loaded() {
     if (IsLoaded())
         return;
     ResolveFileNames();
+    TakeLock();
     ReadChosenFile();
     if (OnIniLoaded)
         OnIniLoaded(this);
@@ -233,10 +47,12 @@ int TAutoIniFile::ReadIntegerOrKeep(const std::string& section, const std::strin
     try {
         return ReadInteger(section, key, current);
     } catch (const EConvertError&) {
-        Application().MessageBox("設定ファイルの [" + section + "] " + key + "=" +
-                                     ReadString(section, key, "") + " は整数ではありません。" +
-                                     std::to_string(current) + " のまま続けます。",
-                                 Application().Title(), MB_OK | MB_ICONWARNING);
+        // Names and value come from the file: shown so that no byte cuts the text.
+        Application().MessageBox(
+            "設定ファイルの [" + VisibleText(section) + "] " + VisibleText(key) + "=" +
+                VisibleText(ReadString(section, key, "")) + " は整数ではありません。" +
+                std::to_string(current) + " のまま続けます。",
+            Application().Title(), MB_OK | MB_ICONWARNING);
         return current;
     }
 }
@@ -361,7 +177,7 @@ std::string TAutoIniFile::SettingsDir() const {
         else if ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || c == '-' || c == '_')
             folder += c;
         else if (c >= 'A' && c <= 'Z')
-            folder += LowerAscii(c);
+            folder += static_cast<char>(c - 'A' + 'a');
     }
     if (folder.empty())
         folder = ChangeFileExt(ExtractFileName(Application().ExeName()), "");
@@ -384,6 +200,20 @@ void TAutoIniFile::ResolveFileNames() {
     orgFileName_ = exeDir + orgName_ + ".INI";
     files_->RemoveStaleTempFiles(iniFileName_);
     files_->RemoveStaleTempFiles(bakFileName_);
+}
+
+// Each copy keeps its settings in memory and writes them all at its end, so
+// of two copies on one file the one that ends last wins: the player is told.
+void TAutoIniFile::TakeLock() {
+    if (files_->LockFor(iniFileName_, lock_) != TLockResult::lrHeldElsewhere ||
+        !TApplication::Exists())
+        return;
+    Application().MessageBox(Application().Title() +
+                                 " はすでに起動していて、同じ設定ファイルを使っています。\n" +
+                                 iniFileName_ +
+                                 "\n\nどちらも終了するときに設定を保存するため、"
+                                 "後から終了したほうの設定が残ります。",
+                             {}, MB_OK | MB_ICONWARNING);
 }
 
 // Settings file, backup, then the original settings (after the files beside
@@ -437,7 +267,12 @@ TAutoIniFile::TIniState TAutoIniFile::TryRead(const std::string& path,
     }
     for (const int errNo : dropped)
         ReportError(errNo);
-    // The file's entries go over what was written before the load step.
+    // The file's entries go over what was written before the load step;
+    // when nothing was, the image is the file's as it stands.
+    if (sections_.Sections().empty()) {
+        sections_ = std::move(image);
+        return TIniState::isRead;
+    }
     for (const auto& section : image.Sections())
         for (const auto& entry : section.Entries)
             sections_.Write(section.Name, entry.Key, entry.Value);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "IniImage.h"
 #include "framework/Component.h"
 #include "framework/Files.h"
 
@@ -12,53 +13,6 @@
 #include <vector>
 
 namespace orv {
-
-// The memory image of a settings file: sections in the order they were first
-// made, each holding its entries in the order they were first made. Names
-// compare without regard to ASCII letter case; the first match wins and keeps
-// the spelling it was made with. Lookup is a linear search, which is plenty
-// for files of a few hundred lines.
-class TAutoIniSections {
-public:
-    struct TEntry {
-        std::string Key;
-        std::string Value;
-    };
-    struct TSection {
-        std::string Name;
-        std::vector<TEntry> Entries;
-    };
-
-    const TSection* Find(std::string_view name) const;
-    const std::string* FindValue(std::string_view section, std::string_view key) const;
-    // Adds the section and the key when missing, else replaces the value.
-    void Write(std::string_view section, std::string_view key, std::string_view value);
-    void Erase(std::string_view name);
-    const std::vector<TSection>& Sections() const { return sections_; }
-
-private:
-    TSection& FindOrAdd(std::string_view name);
-
-    std::vector<TSection> sections_;
-};
-
-// Reads the bytes of a settings file, as they are on disk (CP932), into
-// image: lines end at CR (one LF right after is skipped), Ctrl+Z ends the
-// file, ';' lines are comments, '[' lines name the current section, other
-// lines are Key=Value entries. An entry outside any section or without a key
-// is dropped and reported as error 4. Gives the number of lines that read as
-// a comment, a header or an entry: none means the bytes are no settings.
-int ParseIniFile(std::string_view bytes, TAutoIniSections& image,
-                 const std::function<void(int errNo)>& onError);
-// The bytes of the settings file holding image: the comment line (when there
-// is a comment), then each section's header, entries and an empty line, all
-// ending in CR LF, in CP932.
-std::string FormatIniFile(const TAutoIniSections& image, const std::string& comment);
-
-// "Yes"/"No" and integer texts as the settings file holds them. Integers may
-// have leading spaces and a sign, or be "$" and up to 8 hex digits taken as a
-// 32-bit pattern; nothing may follow. Raises EConvertError otherwise.
-int IniStrToInt(const std::string& text);
 
 // A form's settings file, read whole into memory at the form's load step and
 // written back, with the previous file kept as a backup, when the component
@@ -75,6 +29,10 @@ int IniStrToInt(const std::string& text);
 // settings (empty, garbage) is passed over like a missing one and reported in
 // a message box. An unreadable settings file is never written over, and an
 // unusable one never becomes the backup.
+//
+// A second copy of the program on the same settings file is told, at its
+// load step, that the copy which ends last writes its settings over the
+// other's; both go on.
 class TAutoIniFile : public TComponent {
 public:
     // Client callbacks get the INI component itself, typed, so clients need no
@@ -151,6 +109,7 @@ private:
     enum class TIniState : std::uint8_t { isMissing, isRead, isUnusable, isUnreadable };
 
     void ResolveFileNames();
+    void TakeLock();
     std::string SettingsDir() const;
     void ReadChosenFile();
     TIniState TryRead(const std::string& path, std::vector<std::string>& problems);
@@ -180,6 +139,8 @@ private:
     TClientBlock* lastBlock_ = firstBlock_.get();
     int clientCount_ = 0;
     std::unique_ptr<TFileSystem> files_ = std::make_unique<TFileSystem>();
+    // Held from the load step until the file is written.
+    TFileLock lock_;
 };
 
 // The settings component for client: the first TAutoIniFile owned by the

@@ -15,6 +15,10 @@ namespace orv {
 namespace {
 
 constexpr int kClassicWidths[] = {640, 800, 1024, 1152, 1280, 1600};
+// Other widths a screen can have: the main window does not fit below the
+// smallest classic width, and X11 screens end at 32767 pixels.
+constexpr int kLeastOtherWidth = 640;
+constexpr int kMostOtherWidth = 32767;
 constexpr const char* kFormsSection = "Forms";
 constexpr const char* kPropertiesSection = "WindowManager";
 
@@ -22,8 +26,13 @@ const char* YesNo(bool value) {
     return value ? "Y" : "N";
 }
 
-// Cuts a signed decimal integer and its delimiter off the front of text;
-// text and value are left alone when there is none.
+// X11 coordinates and sizes fit in 16 bits: a number of a Pos value beyond
+// that is no place on any screen, and would overflow the arithmetic that
+// puts a window back or glides the cursor to it.
+constexpr int kMostPosNumber = 65535;
+
+// Cuts a signed decimal integer within +-kMostPosNumber and its delimiter off
+// the front of text; text and value are left alone when there is none.
 bool TakeNumber(std::string_view& text, char delimiter, int& value) {
     const std::size_t at = text.find(delimiter);
     if (at == std::string_view::npos)
@@ -33,7 +42,8 @@ bool TakeNumber(std::string_view& text, char delimiter, int& value) {
         digits.remove_prefix(1);
     int parsed = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), parsed);
-    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size())
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() ||
+        parsed < -kMostPosNumber || parsed > kMostPosNumber)
         return false;
     value = parsed;
     text.remove_prefix(at + 1);
@@ -211,7 +221,7 @@ int TWindowManager::CurrentKey() const {
 TPlacement* TWindowManager::PlacementFor(TWindowEntry& entry, int r, bool create) {
     if (r >= 1 && r <= 6)
         return &entry.Placements[static_cast<std::size_t>(r - 1)];
-    if (r <= 6 || ResolutionOf(r) != 0)
+    if (r < kLeastOtherWidth || r > kMostOtherWidth || ResolutionOf(r) != 0)
         return nullptr;
     auto& others = entry.OtherWidths;
     auto found = std::find_if(others.begin(), others.end(),
@@ -453,7 +463,7 @@ std::vector<TPoint> TWindowManager::GlidePoints(TPoint start, TPoint target, int
     const int distance = std::abs(dy) < std::abs(dx) ? std::abs(dx) : std::abs(dy);
     // A step of 0 or less (a hand-edited file) makes it a direct jump.
     int n = step > 0 ? static_cast<int>(std::trunc(static_cast<double>(distance) / step)) : 0;
-    n = std::min(n, maxMoves);
+    n = std::min({n, maxMoves, kMostGlideMoves});
     std::vector<TPoint> points;
     for (int i = 1; i <= n; ++i) {
         const auto part = [i, n](int delta) {
@@ -464,7 +474,7 @@ std::vector<TPoint> TWindowManager::GlidePoints(TPoint start, TPoint target, int
     return points;
 }
 
-// Blocks the window thread for at most CursorMaxMoves waits; ticks posted
+// Blocks the window thread for at most CursorMaxMoves (100 at most) waits; ticks posted
 // meanwhile queue up and are delivered afterwards.
 void TWindowManager::GlideCursorTo(TPoint target) const {
     ICursor& cursor = Application().Cursor();

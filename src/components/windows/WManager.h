@@ -105,8 +105,11 @@ public:
     void RecordTarget(int e, THandle window);
     void JumpToTarget(int e, THandle window);
     static constexpr int kGlideWaitMs = 10;
+    // The most moves of one glide, whatever the settings file says: the
+    // settings form offers no more, and the window thread waits 1 s at most.
+    static constexpr int kMostGlideMoves = 100;
     // The cursor's stops from start towards target, the target itself not
-    // included: at most maxMoves, of about step pixels along the longer axis.
+    // included: at most maxMoves (and kMostGlideMoves), of about step pixels along the longer axis.
     static std::vector<TPoint> GlidePoints(TPoint start, TPoint target, int step, int maxMoves);
 
     void LoadPlacements(TAutoIniFile& ini);
