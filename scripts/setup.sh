@@ -10,9 +10,10 @@ build="${ORV_BUILD_DIR:-$here/build}"
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-wayland
+  qt6-base-dev qt6-multimedia-dev qt6-wayland qt6-translations-l10n
   libcanberra-dev sound-theme-freedesktop
   libxcb1-dev
+  libsdl2-dev
   fonts-ipafont-gothic fonts-dejavu-core
   libgtest-dev libbenchmark-dev
   xvfb xdotool x11-utils openbox weston pulseaudio pulseaudio-utils

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QScreen>
@@ -32,6 +33,9 @@ TApplication* instance = nullptr;
 // counts as its cause, and how long the hooks wait to learn of it.
 constexpr int kActivationDelayMs = 60;
 constexpr std::int64_t kPressBeforeActivationMs = 150;
+// Long enough for the focus to pass from a closing dialog to the window
+// below it, short enough that a game pauses before the player looks back.
+constexpr int kDeactivationDelayMs = 250;
 
 std::int64_t NowMs() {
     static QElapsedTimer clock = [] {
@@ -105,10 +109,12 @@ TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr) {
     shell_ = CreateQtShell();
     cursor_ = CreateQtCursor();
     sleeper_ = CreateQtSleeper();
+    controllers_ = CreateSdlGameControllers();
     RegisterFontSubstitutions();
     WatchTerminateSignals();
     placementSupported_ = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     WatchDisplay();
+    WatchActivation();
     // The desktop's logout asks the main form the same question as its
     // close box.
     QObject::connect(qt_.get(), &QGuiApplication::commitDataRequest, [this](QSessionManager& s) {
@@ -121,6 +127,8 @@ TApplication::~TApplication() {
     SetShowHint(false);
     DestroyComponents();
     signalNotifier_.reset();
+    deactivation_.reset();
+    controllers_.reset();
     sound_.reset();
     instance = nullptr;
 }
@@ -212,6 +220,42 @@ void TApplication::WatchDisplay() {
                          watch(screen);
                          DisplayChanged();
                      });
+}
+
+void TApplication::WatchActivation() {
+    deactivation_ = std::make_unique<QTimer>();
+    deactivation_->setSingleShot(true);
+    deactivation_->setInterval(kDeactivationDelayMs);
+    QObject::connect(deactivation_.get(), &QTimer::timeout, [this] { SettleDeactivation(); });
+    active_ = QGuiApplication::applicationState() == Qt::ApplicationActive;
+    QObject::connect(
+        qt_.get(), &QGuiApplication::applicationStateChanged,
+        [this](Qt::ApplicationState state) { ActivationChanged(state == Qt::ApplicationActive); });
+}
+
+void TApplication::ActivationChanged(bool active) {
+    if (active) {
+        active_ = true;
+        deactivationPending_ = false;
+        deactivation_->stop();
+    } else if (active_) {
+        active_ = false;
+        deactivationPending_ = true;
+        deactivation_->start();
+    }
+}
+
+bool TApplication::DeactivationPending() const {
+    return deactivationPending_;
+}
+
+void TApplication::SettleDeactivation() {
+    if (!deactivationPending_)
+        return;
+    deactivationPending_ = false;
+    deactivation_->stop();
+    if (OnDeactivate)
+        OnDeactivate(this);
 }
 
 void TApplication::DisplayChanged() {
@@ -415,9 +459,21 @@ void TApplication::SetSleeper(std::unique_ptr<ISleeper> service) {
     sleeper_ = std::move(service);
 }
 
+void TApplication::SetControllerService(std::unique_ptr<IGameControllers> service) {
+    controllers_ = std::move(service);
+}
+
 void TApplication::SetIcon(const std::string& iconResource) {
-    QApplication::setWindowIcon(
-        QIcon(QString::fromStdString(ResourcePath(TResourceType::rtIcon, iconResource))));
+    // Every size there is, so the desktop picks a sharp one for the title
+    // bar, the task bar and the window switcher at any scale.
+    QIcon icon;
+    for (const char* variant : {"", "@2x", "@3x", "-48", "-128", "-256"}) {
+        const QString path =
+            QString::fromStdString(ResourcePath(TResourceType::rtIcon, iconResource + variant));
+        if (QFile::exists(path))
+            icon.addFile(path);
+    }
+    QApplication::setWindowIcon(icon);
 }
 
 void TApplication::SetDesktopEntry(const std::string& name) {

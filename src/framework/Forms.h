@@ -15,6 +15,7 @@ class QEventLoop;
 
 namespace orv {
 
+class TButton;
 class TMainMenu;
 
 // Modal results, with their classic values.
@@ -91,6 +92,9 @@ public:
     // a button.
     TWinControl* ActiveControl() const { return activeControl_; }
     void SetActiveControl(TWinControl* control);
+    // The button Enter presses: the focused one, else the active control
+    // when that is a button; it is drawn as the default button.
+    TButton* EnterButton() const;
     // Moves the focus to the next (or previous) control in tab order once
     // the event loop runs again; dropped if the form goes first.
     void PostSelectNext(bool forward);
@@ -139,6 +143,7 @@ protected:
 private:
     class FormWidget;
     void CreateHandle();
+    void MarkDefaultButton();
     // The window system moved or sized the window (a person, the desktop or
     // the program itself): keep the bounds and tell the hooks.
     void WindowMoved();
@@ -161,6 +166,8 @@ private:
     bool sizing_ = false;
     QMetaObject::Connection focusWatch_;
     TWinControl* activeControl_ = nullptr;
+    // The control SetActiveControl named, which the focus does not change.
+    TWinControl* designatedControl_ = nullptr;
     int modalResult_ = mrNone;
     TMainMenu* menu_ = nullptr;
     TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;

@@ -77,9 +77,12 @@ done
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
 depends=$(dpkg-deb -f "$deb" Depends)
 for dep in libqt6widgets6 libqt6multimedia6 libcanberra0 libc6 \
-    fonts-ipafont-gothic fonts-dejavu-core sound-theme-freedesktop; do
+    fonts-ipafont-gothic fonts-dejavu-core sound-theme-freedesktop qt6-translations-l10n; do
     [[ ",$depends," == *[\ ,]"$dep"[\ ,]* ]] || fail "Depends lacks $dep: $depends"
 done
+# SDL is loaded at run time: the game plays without it.
+[[ "$depends" != *libsdl2* ]] || fail "Depends names SDL: $depends"
+[[ "$(dpkg-deb -f "$deb" Recommends)" == *libsdl2-2.0-0* ]] || fail "Recommends lacks SDL"
 zcat "$root/usr/share/doc/orbit-raven/changelog.gz" | head -1 | grep -q "^orbit-raven ($version) " ||
     fail "the changelog's newest entry is not version $version"
 
