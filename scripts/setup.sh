@@ -12,6 +12,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-wayland qt6-translations-l10n
   libcanberra-dev sound-theme-freedesktop
+  libxcb1-dev
   libsdl2-dev
   fonts-ipafont-gothic fonts-dejavu-core
   libgtest-dev libbenchmark-dev

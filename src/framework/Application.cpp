@@ -19,6 +19,7 @@
 #include <algorithm>
 
 #include <cassert>
+#include <cmath>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -62,8 +63,8 @@ public:
     QtApp(int& argc, char** argv, TApplication& owner) : QApplication(argc, argv), owner_(owner) {}
 
     bool notify(QObject* receiver, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonPress && receiver->isWidgetType())
-            owner_.MousePressedOn(static_cast<QWidget*>(receiver)->window());
+        if (receiver->isWidgetType())
+            Watch(*static_cast<QWidget*>(receiver), event->type());
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::exception& error) {
@@ -75,6 +76,22 @@ public:
     }
 
 private:
+    // Presses for the activation's cause; activation of windows that are
+    // no form (message boxes), which the forms' own windows do not see.
+    void Watch(QWidget& widget, QEvent::Type type) {
+        if (type == QEvent::MouseButtonPress)
+            owner_.MousePressedOn(widget.window());
+        if (type != QEvent::WindowActivate && type != QEvent::WindowDeactivate)
+            return;
+        const Qt::WindowType kind = widget.windowType();
+        if (!widget.isWindow() || (kind != Qt::Window && kind != Qt::Dialog))
+            return;
+        if (type == QEvent::WindowActivate)
+            owner_.WindowActivatedOn(&widget);
+        else if (type == QEvent::WindowDeactivate)
+            owner_.WindowDeactivatedOn(&widget);
+    }
+
     TApplication& owner_;
 };
 
@@ -161,6 +178,8 @@ void TApplication::FormDestroyed(TForm& form) {
     forms_.erase(std::remove(forms_.begin(), forms_.end(), &form), forms_.end());
     if (activeForm_ == &form)
         activeForm_ = nullptr;
+    if (losing_ == &form)
+        losing_ = nullptr;
     released_.erase(std::remove(released_.begin(), released_.end(), &form), released_.end());
 }
 
@@ -173,12 +192,20 @@ void TApplication::ReleaseLater(TForm& form) {
 }
 
 void TApplication::DestroyReleased() {
-    // A dialog closed from the keyboard goes before its deactivation has
-    // reached the hooks; they still get to see it whole.
+    // A dialog closed from the keyboard is released before the activation
+    // that follows its loss is known: it waits for it, so that the hooks see
+    // the dialog whole as the window that lost activation.
+    if (HoldsUnansweredLoss())
+        return;
     while (!pendingActivations_.empty())
         RaiseNextActivation();
     while (!released_.empty())
         delete released_.back(); // its destructor takes it off the list
+}
+
+bool TApplication::HoldsUnansweredLoss() const {
+    return lossPending_ && losing_ &&
+           std::find(released_.begin(), released_.end(), losing_) != released_.end();
 }
 
 void TApplication::WatchDisplay() {
@@ -246,18 +273,70 @@ TForm* TApplication::FindWindow(THandle window) const {
 }
 
 void TApplication::FormActivated(TForm& form) {
-    const THandle previous = activeForm_ ? activeForm_->Handle() : kNoWindow;
+    const bool sameAgain = lossPending_ && losing_ == &form;
+    const THandle previous = TakePrevious(&form);
     activeForm_ = &form;
-    if (!placementSupported_ || windowHooks_.Empty()) {
+    if (!placementSupported_ || windowHooks_.Empty() || sameAgain) {
+        // The same form back within a moment: no change between windows.
         ActivationSettled(form);
         return;
     }
-    pendingActivations_.push_back({form.Handle(), previous, NowMs()});
+    QueueActivation(form.Handle(), previous);
+}
+
+void TApplication::FormDeactivated(TForm& form) {
+    WindowLost(&form);
+}
+
+// A message box of ours: the hooks see the loss of the form under it; the
+// form stays the active one.
+void TApplication::OtherWindowActivated() {
+    const THandle previous = TakePrevious(nullptr);
+    if (placementSupported_ && !windowHooks_.Empty() && previous != kNoWindow)
+        QueueActivation(kNoWindow, previous);
+}
+
+void TApplication::OtherWindowDeactivated() {
+    WindowLost(nullptr);
+}
+
+void TApplication::WindowLost(TForm* form) {
+    lossPending_ = true;
+    losing_ = form;
+    const std::uint64_t serial = ++lossSerial_;
+    QTimer::singleShot(kLeaveSettleMs, qt_.get(), [this, serial] {
+        if (lossPending_ && serial == lossSerial_)
+            ApplicationLeft();
+    });
+}
+
+// The window that lost activation to this one. Without a loss reported
+// first (a test, or the first activation), the active form.
+THandle TApplication::TakePrevious(const TForm* gaining) {
+    TForm* previous = lossPending_ ? losing_ : activeForm_;
+    const bool answered = lossPending_;
+    lossPending_ = false;
+    losing_ = nullptr;
+    if (answered && !released_.empty())
+        QMetaObject::invokeMethod(
+            qt_.get(), [this] { DestroyReleased(); }, Qt::QueuedConnection);
+    if (!previous || previous == gaining || !previous->HandleAllocated())
+        return kNoWindow;
+    return previous->Handle();
+}
+
+void TApplication::QueueActivation(THandle window, THandle previous) {
+    pendingActivations_.push_back({window, previous, NowMs(), cursor_ && cursor_->ButtonHeld()});
     QTimer::singleShot(kActivationDelayMs, qt_.get(), [this] { RaiseNextActivation(); });
 }
 
-void TApplication::FormDeactivated(TForm& form, bool applicationLeft) {
-    if (applicationLeft && activeForm_ == &form) {
+// No window of ours took the activation: the player is in another program.
+void TApplication::ApplicationLeft() {
+    lossPending_ = false;
+    losing_ = nullptr;
+    if (!released_.empty())
+        DestroyReleased();
+    if (activeForm_) {
         activeForm_ = nullptr;
         if (OnActiveFormChange)
             OnActiveFormChange(this);
@@ -270,15 +349,17 @@ void TApplication::RaiseNextActivation() {
         return;
     const TPendingActivation next = pendingActivations_.front();
     pendingActivations_.pop_front();
-    RaiseActivation(next.Window, next.Previous, next.When);
+    RaiseActivation(next);
 }
 
-void TApplication::RaiseActivation(THandle window, THandle previous, std::int64_t when) {
-    if (!FindWindow(window))
+// kNoWindow: a window of ours that is no form (a message box) took it.
+void TApplication::RaiseActivation(const TPendingActivation& activation) {
+    const THandle window = activation.Window;
+    if (window != kNoWindow && !FindWindow(window))
         return;
-    const bool byMouse =
-        lastPressWindow_ == window && lastPressTime_ >= when - kPressBeforeActivationMs;
-    windowHooks_.RaiseActivating(window, byMouse, previous);
+    const bool pressed = lastPressWindow_ == window && window != kNoWindow &&
+                         lastPressTime_ >= activation.When - kPressBeforeActivationMs;
+    windowHooks_.RaiseActivating(window, pressed || activation.ButtonHeld, activation.Previous);
     if (TForm* form = FindWindow(window))
         ActivationSettled(*form);
 }
@@ -299,11 +380,32 @@ void TApplication::MousePressedOn(const void* windowPeer) {
         }
 }
 
+bool TApplication::IsFormPeer(const void* windowPeer) const {
+    return std::any_of(forms_.begin(), forms_.end(),
+                       [windowPeer](const TForm* form) { return form->Peer() == windowPeer; });
+}
+
+void TApplication::WindowActivatedOn(const void* windowPeer) {
+    if (!IsFormPeer(windowPeer))
+        OtherWindowActivated();
+}
+
+void TApplication::WindowDeactivatedOn(const void* windowPeer) {
+    if (!IsFormPeer(windowPeer))
+        OtherWindowDeactivated();
+}
+
 TSize TApplication::ScreenSize() const {
     if (screenSize_)
         return *screenSize_;
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? TSize{screen->size().width(), screen->size().height()} : TSize{};
+}
+
+int TApplication::ScreenDeviceWidth() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double scale = screenScale_ ? *screenScale_ : screen ? screen->devicePixelRatio() : 1.0;
+    return static_cast<int>(std::lround(ScreenSize().cx * scale));
 }
 
 void TApplication::Run() {

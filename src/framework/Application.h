@@ -77,10 +77,15 @@ public:
     const TModalHook& ModalHook() const { return modalHook_; }
     void SetModalHook(TModalHook hook) { modalHook_ = std::move(hook); }
 
-    // The screen's size in pixels (the primary screen's); tests may pretend
+    // The screen's size in pixels (the primary screen's) as the program's
+    // windows measure it, scaled on a HiDPI screen; tests may pretend
     // another. OnDisplayChange runs when it changes.
     TSize ScreenSize() const;
     void SetScreenSizeOverride(std::optional<TSize> size) { screenSize_ = size; }
+    // The screen's width in the device's own pixels: twice ScreenSize's at
+    // scale 2. Tests may pretend a scale.
+    int ScreenDeviceWidth() const;
+    void SetScreenScaleOverride(std::optional<double> scale) { screenScale_ = scale; }
     void DisplayChanged();
     TNotifyEvent OnDisplayChange;
 
@@ -97,12 +102,19 @@ public:
     bool WindowPlacementSupported() const { return placementSupported_; }
     void SetWindowPlacementSupported(bool supported) { placementSupported_ = supported; }
 
-    // The form that has the keyboard focus, if any of ours has.
+    // The form that has the keyboard focus, if any of ours has. A message
+    // box over it leaves it the active form.
     TForm* ActiveForm() const { return activeForm_; }
     TNotifyEvent OnActiveFormChange;
-    // Reported by the forms' windows.
+    // Reported by the program's windows: a form's, or (nullptr) another
+    // window of the program's own, such as a message box. A loss that no
+    // activation of ours follows within kLeaveSettleMs means the player
+    // went to another program.
     void FormActivated(TForm& form);
-    void FormDeactivated(TForm& form, bool applicationLeft);
+    void FormDeactivated(TForm& form);
+    void OtherWindowActivated();
+    void OtherWindowDeactivated();
+    static constexpr int kLeaveSettleMs = 400;
 
     // Runs the event loop until Terminate.
     void Run();
@@ -171,18 +183,38 @@ private:
     // that caused it (it may arrive just after) is known by then. The hooks
     // see the forms as they were before it: the open-forms order and the
     // active-form change follow them.
+    // A button held at that moment (asked of the X server) makes it an
+    // activation by mouse too: a press on a title bar reaches no form.
     struct TPendingActivation {
         THandle Window = kNoWindow;
         THandle Previous = kNoWindow;
         std::int64_t When = 0;
+        bool ButtonHeld = false;
     };
+    // Activation moves between the program's windows through a passing
+    // moment in which none of them is active (Qt's active window is then
+    // none). The window that lost it is kept until the next activation
+    // names it as the previous one, or until the player has left.
+    void WindowLost(TForm* form);
+    THandle TakePrevious(const TForm* gaining);
+    void QueueActivation(THandle window, THandle previous);
+    void ApplicationLeft();
     void RaiseNextActivation();
-    void RaiseActivation(THandle window, THandle previous, std::int64_t when);
+    void RaiseActivation(const TPendingActivation& activation);
     void ActivationSettled(TForm& form);
     void MousePressedOn(const void* windowPeer);
+    void WindowActivatedOn(const void* windowPeer);
+    void WindowDeactivatedOn(const void* windowPeer);
+    bool IsFormPeer(const void* windowPeer) const;
+    bool HoldsUnansweredLoss() const;
 
     TForm* mainForm_ = nullptr;
     TForm* activeForm_ = nullptr;
+    // The last loss of activation that no activation has answered yet, and
+    // the form that lost it (none for a message box, or a form gone since).
+    bool lossPending_ = false;
+    TForm* losing_ = nullptr;
+    std::uint64_t lossSerial_ = 0;
     THandle nextHandle_ = 0x100;
     TWindowHookChain windowHooks_;
     bool placementSupported_ = true;
@@ -193,6 +225,7 @@ private:
     std::deque<TPendingActivation> pendingActivations_;
     TModalHook modalHook_;
     std::optional<TSize> screenSize_;
+    std::optional<double> screenScale_;
     bool terminated_ = false;
     std::unique_ptr<IMessageBox> messageBox_;
     std::unique_ptr<ISoundService> sound_;

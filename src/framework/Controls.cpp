@@ -201,6 +201,8 @@ const QWidget* ClientWidget(const TControl& control) {
 } // namespace
 
 TPoint TControl::ClientToScreen(TPoint point) const {
+    if (const auto origin = KeptClientOrigin())
+        return {origin->X + point.X, origin->Y + point.Y};
     const QWidget* widget = ClientWidget(*this);
     if (!widget)
         return point;
@@ -209,6 +211,8 @@ TPoint TControl::ClientToScreen(TPoint point) const {
 }
 
 TPoint TControl::ScreenToClient(TPoint point) const {
+    if (const auto origin = KeptClientOrigin())
+        return {point.X - origin->X, point.Y - origin->Y};
     const QWidget* widget = ClientWidget(*this);
     if (!widget)
         return point;

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,9 @@ protected:
     // Each concrete control hands in its widget from its constructor.
     void AttachPeer(std::unique_ptr<QWidget> peer);
     virtual void Resize() {}
+    // Where the client area's origin was last seen on the screen, for a
+    // window the desktop has let go of; none while Qt's own place holds.
+    virtual std::optional<TPoint> KeptClientOrigin() const { return std::nullopt; }
     // Takes bounds the window system gave the peer, without moving it.
     void SetBoundsFields(int left, int top, int width, int height);
     virtual void FontChanged();

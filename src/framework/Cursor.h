@@ -16,6 +16,10 @@ public:
     // False under Wayland, where neither the cursor nor top-level windows can
     // be placed by a program.
     virtual bool CanPlace() const = 0;
+    // Whether a mouse button is down now, the presses on the desktop's own
+    // window frames included (asked of the X server). False where that
+    // cannot be known (Wayland).
+    virtual bool ButtonHeld() const = 0;
 };
 
 std::unique_ptr<ICursor> CreateQtCursor();

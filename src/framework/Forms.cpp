@@ -18,6 +18,20 @@
 namespace orv {
 namespace {
 
+// The control of container's tree whose widget is peer.
+TWinControl* ControlWithPeer(const TWinControl& container, const QWidget* peer) {
+    for (TControl* control : container.Controls()) {
+        auto* inner = dynamic_cast<TWinControl*>(control);
+        if (!inner)
+            continue;
+        if (inner->Peer() == peer)
+            return inner;
+        if (TWinControl* found = ControlWithPeer(*inner, peer))
+            return found;
+    }
+    return nullptr;
+}
+
 int VirtualKeyOf(const QKeyEvent& event) {
     TKeyOrigin origin;
     origin.keypad = event.modifiers() & Qt::KeypadModifier;
@@ -66,6 +80,11 @@ protected:
             form_.KeyUp(key, ShiftFromQt(event->modifiers()));
     }
 
+    void hideEvent(QHideEvent* event) override {
+        form_.WindowHidden();
+        QWidget::hideEvent(event);
+    }
+
     void changeEvent(QEvent* event) override {
         if (event->type() == QEvent::WindowStateChange && form_.OnWindowStateChange)
             form_.OnWindowStateChange(&form_);
@@ -84,7 +103,7 @@ protected:
             break;
         case QEvent::WindowDeactivate:
             if (TApplication::Exists())
-                Application().FormDeactivated(form_, QApplication::activeWindow() == nullptr);
+                Application().FormDeactivated(form_);
             break;
         default:
             break;
@@ -123,11 +142,28 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
     auto peer = std::make_unique<FormWidget>(*this);
     client_ = new QWidget(peer.get()); // owned by the peer (Qt parent)
     AttachPeer(std::move(peer));
+    // Tab and clicks move the focus too; the active control follows it.
+    focusWatch_ = QObject::connect(qApp, &QApplication::focusChanged, Peer(),
+                                   [this](QWidget*, QWidget* now) { FocusMoved(now); });
     if (TApplication::Exists())
         Application().FormCreated(*this);
 }
 
+// The nearest control around the focused widget (a control's inner widget
+// may hold the focus).
+void TForm::FocusMoved(const QWidget* focused) {
+    if (!focused || focused->window() != Peer())
+        return;
+    for (const QWidget* w = focused; w && w != Peer(); w = w->parentWidget())
+        if (TWinControl* control = ControlWithPeer(*this, w)) {
+            activeControl_ = control;
+            return;
+        }
+}
+
 TForm::~TForm() {
+    // Controls going away move the focus; the form is no longer whole.
+    QObject::disconnect(focusWatch_);
     if (modalLoop_)
         modalLoop_->quit();
     // The controls going next move the focus; the active control may be
@@ -165,15 +201,39 @@ void TForm::CreateHandle() {
 }
 
 void TForm::WindowMoved() {
-    if (!HandleAllocated() || !RaisesWindowEvents())
+    if (!HandleAllocated())
         return;
-    const QPoint frame = Peer()->pos();
-    SetBoundsFields(frame.x(), frame.y(), Width(), Height());
+    // A person may resize a sizeable window: the outer size follows the
+    // window's, menu bar and frame counted as everywhere.
+    // While the program sizes the window itself, its widget passes through
+    // sizes that are not the form's.
+    const int width = sizing_ ? Width() : Peer()->width() + kBorderWidth;
+    const int height = sizing_ ? Height() : Peer()->height() - BarHeight() + NonClientHeight();
+    const bool resized = width != Width() || height != Height();
+    // Where a program cannot know its place (Wayland), the position stays.
+    const bool placed = RaisesWindowEvents();
+    const QPoint frame = placed ? Peer()->pos() : QPoint(Left(), Top());
+    SetBoundsFields(frame.x(), frame.y(), width, height);
+    if (resized) {
+        LayOutClient();
+        Resize();
+    }
+    if (!placed)
+        return;
     const TRect rect{Left(), Top(), Left() + Width(), Top() + Height()};
     if (rect == reportedRect_)
         return;
     reportedRect_ = rect;
     Application().WindowHooks().RaiseMovingSizing(handle_, rect);
+}
+
+void TForm::WindowHidden() {
+    hiddenOrigin_.reset();
+    hiddenOrigin_ = ClientToScreen({0, 0});
+}
+
+std::optional<TPoint> TForm::KeptClientOrigin() const {
+    return Peer()->isVisible() ? std::nullopt : hiddenOrigin_;
 }
 
 void TForm::SetCaption(const std::string& caption) {
@@ -182,10 +242,13 @@ void TForm::SetCaption(const std::string& caption) {
 }
 
 void TForm::SetBounds(int left, int top, int width, int height) {
+    const bool outer = sizing_;
+    sizing_ = true;
     TWinControl::SetBounds(left, top, width, height);
     // The window system adds its own frame around the client area.
     Peer()->move(left, top);
     PlaceClient();
+    sizing_ = outer;
 }
 
 void TForm::SetMenu(TMainMenu* menu) {
@@ -203,16 +266,29 @@ void TForm::SetMenu(TMainMenu* menu) {
 // The client area keeps its size; the window grows by whatever height the
 // desktop's menu bar really has.
 void TForm::PlaceClient() {
-    const int barHeight = menu_ ? menuBar_->sizeHint().height() : 0;
+    const int barHeight = BarHeight();
     const int width = std::max(0, ClientWidth());
     const int height = std::max(0, ClientHeight());
-    if (menuBar_)
-        menuBar_->setGeometry(0, 0, width, barHeight);
-    client_->setGeometry(0, barHeight, width, height);
+    LayOutClient();
+    const bool outer = sizing_;
+    sizing_ = true;
     if (borderStyle_ == TFormBorderStyle::bsSizeable)
         Peer()->resize(width, barHeight + height);
     else
         Peer()->setFixedSize(width, barHeight + height);
+    sizing_ = outer;
+}
+
+int TForm::BarHeight() const {
+    return menu_ ? menuBar_->sizeHint().height() : 0;
+}
+
+void TForm::LayOutClient() {
+    const int barHeight = BarHeight();
+    const int width = std::max(0, ClientWidth());
+    if (menuBar_)
+        menuBar_->setGeometry(0, 0, width, barHeight);
+    client_->setGeometry(0, barHeight, width, std::max(0, ClientHeight()));
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle style) {
@@ -306,6 +382,7 @@ void TForm::Release() {
 
 void TForm::SetActiveControl(TWinControl* control) {
     activeControl_ = control;
+    designatedControl_ = control;
     if (control && Showing())
         control->SetFocus();
     MarkDefaultButton();
@@ -314,7 +391,8 @@ void TForm::SetActiveControl(TWinControl* control) {
 TButton* TForm::EnterButton() const {
     if (auto* focused = dynamic_cast<TButton*>(ControlOfPeer(Peer()->focusWidget())))
         return focused;
-    return dynamic_cast<TButton*>(activeControl_);
+    // The focus left the buttons: the one the form was given presses.
+    return dynamic_cast<TButton*>(designatedControl_);
 }
 
 namespace {

@@ -3,6 +3,8 @@
 #include "Controls.h"
 #include "WindowHook.h"
 
+#include <QMetaObject>
+
 #include <functional>
 #include <string>
 
@@ -85,8 +87,9 @@ public:
     // Destroys the form once control is back in the event loop.
     void Release();
 
-    // The control that has the focus when the form shows; Enter presses it
-    // when it is a button.
+    // The control that has the focus when the form shows, and then the one
+    // that has it (Tab and clicks move it too); Enter presses it when it is
+    // a button.
     TWinControl* ActiveControl() const { return activeControl_; }
     void SetActiveControl(TWinControl* control);
     // The button Enter presses: the focused one, else the active control
@@ -127,8 +130,13 @@ protected:
     // Height taken above the client area besides the border: the menu bar.
     int MenuHeight() const { return menu_ ? kMenuHeight : 0; }
     int NonClientHeight() const { return kBorderHeight + MenuHeight(); }
-    // Lays the client area out below anything shown above it.
+    // Lays the client area out below anything shown above it, and sizes the
+    // window to hold both.
     void PlaceClient();
+    // The menu bar and the client area only, in the window as it is.
+    void LayOutClient();
+    // The menu bar's real height on this desktop.
+    int BarHeight() const;
     // A letter typed there is text, not a button's mnemonic.
     bool TextFieldFocused() const;
 
@@ -139,6 +147,13 @@ private:
     // The window system moved or sized the window (a person, the desktop or
     // the program itself): keep the bounds and tell the hooks.
     void WindowMoved();
+    void FocusMoved(const QWidget* focused);
+    // A window manager that lets go of a hidden window moves it back to
+    // its frame's place, so Qt's idea of where it is goes wrong: a hidden
+    // form converts points by where it was last seen.
+    void WindowHidden();
+    std::optional<TPoint> KeptClientOrigin() const override;
+    std::optional<TPoint> hiddenOrigin_;
     bool RaisesWindowEvents() const;
 
     THandle handle_ = kNoWindow;
@@ -148,7 +163,11 @@ private:
     QEventLoop* modalLoop_ = nullptr;
     bool modal_ = false;
     bool shownOnce_ = false;
+    bool sizing_ = false;
+    QMetaObject::Connection focusWatch_;
     TWinControl* activeControl_ = nullptr;
+    // The control SetActiveControl named, which the focus does not change.
+    TWinControl* designatedControl_ = nullptr;
     int modalResult_ = mrNone;
     TMainMenu* menu_ = nullptr;
     TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;

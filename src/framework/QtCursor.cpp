@@ -2,6 +2,12 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
 
 namespace orv {
 namespace {
@@ -20,6 +26,25 @@ public:
 
     bool CanPlace() const override {
         return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    }
+
+    // The program sees no press on the window manager's title bars and
+    // frames; the X server knows every button's state.
+    bool ButtonHeld() const override {
+        const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+        if (!connection)
+            return false;
+        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+        if (!screen)
+            return false;
+        const std::unique_ptr<xcb_query_pointer_reply_t, decltype(&std::free)> reply(
+            xcb_query_pointer_reply(connection, xcb_query_pointer(connection, screen->root),
+                                    nullptr),
+            &std::free);
+        constexpr unsigned kButtons = XCB_BUTTON_MASK_1 | XCB_BUTTON_MASK_2 | XCB_BUTTON_MASK_3 |
+                                      XCB_BUTTON_MASK_4 | XCB_BUTTON_MASK_5;
+        return reply && (reply->mask & kButtons) != 0;
     }
 };
 

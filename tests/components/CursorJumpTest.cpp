@@ -152,6 +152,13 @@ TEST_F(CursorJumpTest, RemembersOnLeavingAndJumpsOnlyOnKeyboardActivation) {
         EXPECT_EQ(entry.JumpPoint, edge.kept) << edge.at.X << "," << edge.at.Y;
     }
 
+    // A button still held (a title bar being dragged): nothing moves.
+    fakes.cursor.buttonHeld = true;
+    CursorAt(other->ClientToScreen({7, 8}));
+    Activate(*main, false, other.get());
+    EXPECT_TRUE(fakes.cursor.moves.empty());
+    fakes.cursor.buttonHeld = false;
+
     CursorAt(other->ClientToScreen({7, 8}));
     Activate(*main, false, other.get());
     EXPECT_EQ(EntryOf(*other).JumpPoint, (TPoint{7, 8}));

@@ -3,6 +3,7 @@
 #include "components/settings/AutoIni.h"
 #include "framework/Application.h"
 #include "framework/Forms.h"
+#include "framework/StdCtrls.h"
 
 #include <gtest/gtest.h>
 
@@ -20,9 +21,11 @@ protected:
     void TearDown() override {
         wm.reset();
         Application().SetScreenSizeOverride(std::nullopt);
+        Application().SetScreenScaleOverride(std::nullopt);
     }
-    void UseScreen(int width, int height) {
+    void UseScreen(int width, int height, double scale = 1) {
         Application().SetScreenSizeOverride(TSize{width, height});
+        Application().SetScreenScaleOverride(scale);
         Application().DisplayChanged();
     }
     TCreateParams Create(THandle window, const std::string& caption, TRect rect) {
@@ -193,6 +196,104 @@ TEST_F(WindowManagerTest, TheSettingsFileRoundTripsAndAFullTableRemembersNoMore)
     EXPECT_EQ(lines[1], "F0000Pos=YNNYNY(4,5)3(1,2);");
     EXPECT_EQ(lines[2], "F0001Name=window 3");
     EXPECT_EQ(ini.ReadString("WindowManager", "CursorMoveStep", ""), "20");
+}
+
+// A hand-edited file may hold any number. A window opened with it never
+// vanishes (no size, or one no screen shows) and never loses the screen
+// to a sum that wrapped; closed again, it writes back where it really was.
+TEST_F(WindowManagerTest, HostileStoredPlacesNeitherHideNorLoseAWindow) {
+    struct Case {
+        const char* pos;
+        TRect want; // left, top, right, bottom
+    } const cases[] = {
+        {"YYNN3(100,100);", {100, 100, 500, 400}},
+        {"YYNN3(100,100)-5x-5;", {100, 100, 500, 400}},
+        {"YYNN3(100,100)0x300;", {100, 100, 500, 400}},
+        {"YYNN3(10,10)40000x300;", {10, 10, 410, 310}},
+        {"YYNN3(100,100)-2147483648x300;", {100, 100, 500, 400}},
+        {"YYNN3(2147483000,10)2000x300;", {1024 - 2000, 10, 1024, 310}},
+        {"YYNN3(-2147483000,-2147483000)2000x300;", {0, 0, 2000, 300}},
+        {"YYNN3(10,2147483647)300x2147483647;", {10, 768 - 300, 410, 768}},
+        {"YYNN3(-2147483648,-2147483648)500x400;", {0, 0, 500, 400}},
+    };
+    for (const Case& c : cases) {
+        const std::string caption = std::string("hostile ") + c.pos;
+        const int e = wm->FindOrAddEntry(caption);
+        TWindowManager::ReadPos(c.pos, wm->Entry(e));
+        {
+            TForm form(nullptr);
+            form.SetCaption(caption);
+            form.SetBounds(0, 0, 400, 300);
+            form.Handle();
+            EXPECT_EQ((TRect{form.Left(), form.Top(), form.Left() + form.Width(),
+                             form.Top() + form.Height()}),
+                      c.want)
+                << c.pos;
+        }
+        const TRect& w = c.want;
+        EXPECT_EQ(Pos(e), "YYNN3(" + std::to_string(w.Left) + "," + std::to_string(w.Top) + ")" +
+                              std::to_string(w.Width()) + "x" + std::to_string(w.Height()) + ";")
+            << c.pos;
+    }
+}
+
+TEST_F(WindowManagerTest, TheTableKeepsEveryWindowAndLetsGoOfFormsWithoutOne) {
+    wm->SetHashSize(70000);
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fakes.messageBox.shown[0].text, "HashSizeの値は65536以下にしてください");
+    EXPECT_EQ(wm->HashSize(), 17);
+    // Two open windows with one caption both stay attached through a rehash.
+    Create(40, "twin", {0, 0, 10, 10});
+    Create(57, "twin", {0, 0, 10, 10});
+    const int twin = wm->FindOrAddEntry("twin");
+    wm->SetHashSize(23);
+    for (const THandle window : {40u, 57u}) {
+        const int s = wm->HashLookup(window);
+        ASSERT_GE(s, 0) << window;
+        EXPECT_EQ(wm->Slot(s).Entry, twin) << window;
+    }
+    EXPECT_EQ(wm->Slot(wm->Entry(twin).HashSlot).Window, 57u);
+
+    // A form of the same caption that has no window of its own is never
+    // taken as the entry's form: nothing would let go of it at its end.
+    Create(90, "設定", {0, 0, 300, 200});
+    const int e = wm->FindOrAddEntry("設定");
+    wm->Entry(e).JumpToControl = true;
+    TForm first(nullptr);
+    auto ghost = std::make_unique<TForm>(nullptr);
+    ghost->SetCaption("設定");
+    new TButton(ghost.get());
+    Application().WindowHooks().RaiseActivating(90, false, kNoWindow);
+    EXPECT_EQ(wm->Entry(e).Form, nullptr);
+}
+
+// The width that picks a place is counted in the device's pixels; places
+// stay in the program's own. Where nothing is stored for a screen yet, a
+// designed place partly off it is moved wholly onto it.
+TEST_F(WindowManagerTest, DevicePixelsPickThePlaceAndAFirstStartFitsTheScreen) {
+    UseScreen(1024, 768, 2);
+    EXPECT_EQ(wm->ScreenWidth(), 2048);
+    EXPECT_EQ(wm->CurrentResolution(), 0);
+    // A scale change seen first on coming back to the program.
+    Application().SetScreenSizeOverride(TSize{960, 540});
+    TForm main(nullptr);
+    main.SetCaption("main");
+    main.SetBounds(237, 249, 612, 470);
+    main.Handle();
+    EXPECT_EQ(wm->ScreenWidth(), 2048) << "no display change was raised yet";
+    EXPECT_EQ(main.Top(), 540 - 470) << "partly off the bottom with nothing stored";
+    EXPECT_EQ(main.Left(), 237);
+    Application().SetScreenScaleOverride(2);
+    Application().WindowHooks().RaiseActivating(main.Handle(), true, kNoWindow);
+    EXPECT_EQ(wm->ScreenWidth(), 1920);
+    Application().WindowHooks().RaiseMovingSizing(main.Handle(), {237, 249, 849, 719});
+    EXPECT_EQ(Pos(1), "YNNYNY(-1,0)1920(237,249);");
+    // A stored place is the player's: partly off, it stays.
+    TForm again(nullptr);
+    again.SetCaption("main");
+    again.SetBounds(0, 0, 612, 470);
+    again.Handle();
+    EXPECT_EQ(again.Top(), 249);
 }
 
 } // namespace

@@ -483,6 +483,97 @@ TEST(WholeProgram, KeyboardClosedDialogBringsTheCursorBack) {
     }
 }
 
+bool Near(QPoint a, QPoint b, int scale) {
+    return std::abs(a.x() - b.x()) < scale && std::abs(a.y() - b.y()) < scale;
+}
+
+QString Describe(QPoint p) {
+    return QStringLiteral("%1,%2").arg(p.x()).arg(p.y());
+}
+
+// The cursor jump as a player meets it on a doubled screen: a dialog closed
+// from the keyboard remembers where the cursor was in it and brings it back
+// there when it is opened again from the keyboard; a press on the title bar
+// after another program was active is a click, so the cursor stays and the
+// window is not dragged; the places are stored for the screen's own width.
+TEST(WholeProgram, TheCursorJumpFollowsActivationBetweenWindowsAndPrograms) {
+    const int scale = 2;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_SCALE_FACTOR", QString::number(scale));
+    Program program(env);
+    ASSERT_TRUE(program.WaitForWindow()) << "no window appeared";
+    const QPoint inMain =
+        program.Position() + QPoint(0, program.Height() - scale * 422) + scale * QPoint(200, 150);
+    MouseTo(inMain);
+    Wait(300);
+    const auto openDialog = [&] {
+        program.Key("ctrl+q");
+        Wait(600);
+        return WindowRect("確認");
+    };
+    const auto closeDialog = [] {
+        RunTool("xdotool", {"key", "--clearmodifiers", "Escape"});
+        Wait(1000);
+    };
+    const QRect first = openDialog();
+    ASSERT_FALSE(first.isEmpty()) << "Ctrl+Q asked nothing";
+    const QPoint offset(first.width() / 3, first.height() / 4);
+    MouseTo(first.topLeft() + offset);
+    Wait(300);
+    closeDialog();
+    EXPECT_TRUE(Near(MouseLocation(), inMain, scale))
+        << "back in the main window the cursor is at " << Describe(MouseLocation()).toStdString();
+    MouseTo({2500, 1550});
+    const QRect again = openDialog();
+    ASSERT_FALSE(again.isEmpty()) << "Ctrl+Q asked nothing the second time";
+    const QPoint inDialog = again.topLeft() + offset;
+    EXPECT_TRUE(Near(MouseLocation(), inDialog, scale))
+        << "the reopened dialog did not bring the cursor to " << Describe(inDialog).toStdString()
+        << " but left it at " << Describe(MouseLocation()).toStdString();
+    closeDialog();
+
+    // Another program's window, then a press on our title bar held a while.
+    QProcess other;
+    other.start("xmessage", {"-geometry", "+2000+100", "elsewhere"});
+    const QString otherWindow =
+        RunTool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^xmessage$"}, 10000)
+            .split('\n')
+            .value(0);
+    ASSERT_FALSE(otherWindow.isEmpty()) << "xmessage showed no window";
+    RunTool("xdotool", {"windowactivate", "--sync", otherWindow});
+    Wait(1000);
+    const QPoint placeBefore = program.Position();
+    const QPoint titleBar(program.X() + program.Width() / 2, program.Y() - 9);
+    MouseTo(titleBar);
+    RunTool("xdotool", {"mousedown", "1"});
+    Wait(800);
+    const QPoint held = MouseLocation();
+    RunTool("xdotool", {"mouseup", "1"});
+    Wait(300);
+    other.kill();
+    other.waitForFinished(3000);
+    EXPECT_EQ(held, titleBar) << "the cursor jumped while the title bar was held, to "
+                              << Describe(held).toStdString();
+    EXPECT_EQ(program.Position(), placeBefore) << "the window was dragged";
+
+    ASSERT_TRUE(program.Running());
+    program.Key("ctrl+q");
+    ASSERT_TRUE(program.AnswerQuestion("Return"));
+    ASSERT_TRUE(program.WaitForExit(10000));
+    EXPECT_EQ(program.ExitCode(), 0);
+    // The file is in the program's code page: compare ASCII only.
+    const QString file = QString::fromLatin1(program.SettingsFile());
+    const QString mainPos = QStringLiteral("F0000Pos=YNNYNY(200,150)2560(");
+    EXPECT_TRUE(file.contains(mainPos)) << "not stored for the 2560-pixel width:\n"
+                                        << file.toStdString();
+    const QRegularExpressionMatch dialogPos =
+        QRegularExpression("F0001Pos=YNNYNY\\((\\d+),(\\d+)\\)").match(file);
+    ASSERT_TRUE(dialogPos.hasMatch()) << "the dialog's point was not stored:\n"
+                                      << file.toStdString();
+    EXPECT_NEAR(dialogPos.captured(1).toInt(), offset.x() / scale, 1);
+    EXPECT_NEAR(dialogPos.captured(2).toInt(), offset.y() / scale, 1);
+}
+
 TEST(WholeProgram, HiDpiScreenScalesThePixelArtCrisply) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_SCALE_FACTOR", "2");

@@ -242,5 +242,96 @@ TEST(Form, HooksSeeAnActivationFirstAndAReleasedFormWhole) {
     Application().OnActiveFormChange = nullptr;
 }
 
+// Records who took activation from whom, and how.
+class ActivationLog : public TWindowHook {
+public:
+    ActivationLog() { Application().WindowHooks().Install(*this); }
+    ~ActivationLog() override { Application().WindowHooks().Remove(*this); }
+    void WindowActivating(THandle window, bool byMouse, THandle previous) override {
+        const TForm* lost = Application().FindWindow(previous);
+        seen.push_back(std::to_string(window) + (byMouse ? " mouse " : " keys ") +
+                       (previous == kNoWindow ? "none"
+                        : lost                ? lost->Caption()
+                                              : "gone"));
+    }
+    std::vector<std::string> seen;
+};
+
+// The window that lost activation is named across the moment with no
+// active window between two of ours: a released dialog's close, a message
+// box. Only a loss that nothing of ours follows is the player leaving.
+TEST(Form, ActivationNamesTheWindowThatLostItAcrossADialogAndAMessageBox) {
+    test::FakeServices fakes;
+    ActivationLog log;
+    int changes = 0;
+    Application().OnActiveFormChange = [&](TObject*) { ++changes; };
+    TForm main(nullptr);
+    main.SetCaption("main");
+    auto* dialog = new TForm(nullptr);
+    dialog->SetCaption("dialog");
+    const std::string mainId = std::to_string(main.Handle());
+    const std::string dialogId = std::to_string(dialog->Handle());
+    const auto settle = [&](std::size_t count) {
+        return test::RunEventsUntil([&] { return log.seen.size() == count; });
+    };
+    Application().FormActivated(main);
+    ASSERT_TRUE(settle(1));
+    Application().FormDeactivated(main);
+    Application().FormActivated(*dialog);
+    ASSERT_TRUE(settle(2));
+    // Closed by a key: it loses activation, is released, and only then
+    // does the main window get it back.
+    Application().FormDeactivated(*dialog);
+    dialog->Release();
+    test::DeliverPosted();
+    Application().FormActivated(main);
+    test::DeliverPosted();
+    ASSERT_TRUE(settle(3));
+    EXPECT_EQ(Application().Forms().size(), 1u) << "the released dialog stayed";
+    // A message box over the main window, then back, with a button held.
+    Application().FormDeactivated(main);
+    Application().OtherWindowActivated();
+    ASSERT_TRUE(settle(4));
+    Application().OtherWindowDeactivated();
+    fakes.cursor.buttonHeld = true;
+    Application().FormActivated(main);
+    fakes.cursor.buttonHeld = false;
+    ASSERT_TRUE(settle(5));
+    EXPECT_EQ(Application().ActiveForm(), &main);
+    const int changesBefore = changes;
+    // To another program and back.
+    Application().FormDeactivated(main);
+    EXPECT_TRUE(test::RunEventsUntil([] { return Application().ActiveForm() == nullptr; }));
+    EXPECT_EQ(changes, changesBefore + 1);
+    Application().FormActivated(main);
+    ASSERT_TRUE(settle(6));
+    EXPECT_EQ(log.seen, (std::vector<std::string>{mainId + " keys none", dialogId + " keys main",
+                                                  mainId + " keys dialog", "0 keys main",
+                                                  mainId + " mouse none", mainId + " keys none"}));
+    Application().OnActiveFormChange = nullptr;
+}
+
+// Tab and clicks move the focus; the form's active control follows it.
+TEST(Form, TheActiveControlFollowsTheFocus) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    std::vector<TButton*> buttons;
+    for (const int left : {10, 120}) {
+        auto* button = new TButton(&form);
+        button->SetParent(&form);
+        button->SetBounds(left, 40, 75, 25);
+        buttons.push_back(button);
+    }
+    form.SetActiveControl(buttons[0]);
+    form.Show();
+    form.Peer()->activateWindow();
+    ASSERT_TRUE(test::RunEventsUntil([&] { return buttons[0]->Focused(); }));
+    form.PostSelectNext(true);
+    EXPECT_TRUE(test::RunEventsUntil([&] { return buttons[1]->Focused(); }));
+    EXPECT_EQ(form.ActiveControl(), buttons[1]);
+    buttons[0]->Peer()->setFocus(Qt::MouseFocusReason);
+    EXPECT_TRUE(test::RunEventsUntil([&] { return form.ActiveControl() == buttons[0]; }));
+}
+
 } // namespace
 } // namespace orv

@@ -29,10 +29,12 @@ public:
     }
     void WindowMovingSizing(THandle, const TRect& rect) override {
         events.push_back("move " + std::to_string(rect.Left) + "," + std::to_string(rect.Top));
+        last = rect;
     }
 
     std::vector<std::string> events;
     THandle created = kNoWindow;
+    TRect last;
 };
 
 TEST(WindowHooks, AFormIsPlacedAsItIsMadeAndReportsMovesAndItsEnd) {
@@ -68,6 +70,25 @@ TEST(WindowHooks, NothingIsRaisedWhereWindowsCannotBePlaced) {
     }
     Application().SetWindowPlacementSupported(true);
     EXPECT_TRUE(hook.events.empty());
+}
+
+// A person resizing the window: the form's size and the hooks follow, menu
+// bar and frame counted as the form counts them.
+TEST(WindowHooks, AResizeByTheDesktopReachesTheFormsSize) {
+    RecordingHook hook;
+    TForm form(nullptr);
+    int resizes = 0;
+    form.OnResize = [&](TObject*) { ++resizes; };
+    form.SetBounds(10, 20, 200, 100);
+    form.Show();
+    ASSERT_TRUE(test::RunEventsUntil([&] { return form.Peer()->pos() == QPoint(50, 60); }));
+    const int before = resizes;
+    form.Peer()->resize(400, 300);
+    EXPECT_TRUE(test::RunEventsUntil([&] { return form.Width() == 400 + TForm::kBorderWidth; }));
+    EXPECT_EQ(form.Height(), 300 + TForm::kBorderHeight);
+    EXPECT_EQ(form.ClientPeer()->size(), QSize(400, 300)) << "the client area did not follow";
+    EXPECT_GT(resizes, before);
+    EXPECT_EQ(hook.last, (TRect{50, 60, 50 + 408, 60 + 327}));
 }
 
 } // namespace

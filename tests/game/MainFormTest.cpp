@@ -164,6 +164,9 @@ TEST_F(MainWindow, StoredSpeedChecksItsItemOrLeavesNormalChecked) {
     EXPECT_TRUE(laser);
 }
 
+// The test screen is 800 pixels wide: on this first start the designed
+// left of 237 would put the 612-pixel window partly off it, so it opens at
+// 800 - 612.
 TEST_F(MainWindow, EndingWritesTheSettingsFileByteForByte) {
     Open();
     form->FastSpeedItem->Click();
@@ -172,7 +175,7 @@ TEST_F(MainWindow, EndingWritesTheSettingsFileByteForByte) {
               ";ORBIT RAVEN\r\n"
               "[Game]\r\nHiScore=0\r\nSpeed=125\r\nSound=Yes\r\nLaserSound=Yes\r\n\r\n"
               "[SystemConfig]\r\nShowHint=Yes\r\nHintPause=500\r\nHintHidePause=2500\r\n\r\n"
-              "[Forms]\r\nF0000Name=ORBIT RAVEN\r\nF0000Pos=YNNYNY(-1,0)2(237,249);\r\n\r\n"
+              "[Forms]\r\nF0000Name=ORBIT RAVEN\r\nF0000Pos=YNNYNY(-1,0)2(188,249);\r\n\r\n"
               "[WindowManager]\r\nJumpCursor=Yes\r\nCursorMoveStep=20\r\n"
               "CursorMaxMoves=10\r\n\r\n"
               "[Application]\r\nName=ORBIT RAVEN\r\nVersion=1.10\r\n\r\n");

@@ -65,8 +65,10 @@ public:
         moves.push_back(p);
     }
     bool CanPlace() const override { return canPlace; }
+    bool ButtonHeld() const override { return buttonHeld; }
 
     TPoint pos;
+    bool buttonHeld = false;
     std::vector<TPoint> moves;
     bool canPlace = true;
 };

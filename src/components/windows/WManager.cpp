@@ -1,4 +1,5 @@
 #include "WManager.h"
+#include "WinPlace.h"
 
 #include "components/settings/AutoIni.h"
 #include "framework/Application.h"
@@ -21,6 +22,11 @@ constexpr int kLeastOtherWidth = 640;
 constexpr int kMostOtherWidth = 32767;
 constexpr const char* kFormsSection = "Forms";
 constexpr const char* kPropertiesSection = "WindowManager";
+// More slots than any program has windows; a bigger table would only cost
+// memory a hand-edited file asked for.
+constexpr int kMaxHashSize = 65536;
+// The smallest window a stored size may make: the frame and one pixel inside.
+constexpr TSize kMinWindow{TForm::kBorderWidth + 1, TForm::kBorderHeight + 1};
 
 const char* YesNo(bool value) {
     return value ? "Y" : "N";
@@ -74,7 +80,7 @@ std::string FormatRect(int key, const TPlacement& p, bool withSize) {
 } // namespace
 
 TWindowManager::TWindowManager(TComponent* owner) : TComponent(owner) {
-    screenWidth_ = Application().ScreenSize().cx;
+    screenWidth_ = Application().ScreenDeviceWidth();
     currentResolution_ = ResolutionOf(screenWidth_);
     Application().WindowHooks().Install(*this);
     previousDisplayChange_ = Application().OnDisplayChange;
@@ -124,17 +130,27 @@ void TWindowManager::SetHashSize(int value) {
         Application().MessageBox("HashSizeの値はEntryMax以上にしてください");
         return;
     }
+    if (value > kMaxHashSize) {
+        Application().MessageBox("HashSizeの値は" + std::to_string(kMaxHashSize) +
+                                 "以下にしてください");
+        return;
+    }
     Rehash(static_cast<std::size_t>(value));
 }
 
-// The attached windows move to their slots in a table of the new size.
+// Every attached window moves to a slot in a table of the new size, also a
+// second window of an entry (two open windows with one caption); the entry
+// keeps naming the window it named.
 void TWindowManager::Rehash(std::size_t size) {
     std::vector<THashSlot> old(size);
     old.swap(hash_);
-    for (int e = 1; e <= Count(); ++e) {
-        TWindowEntry& entry = Entry(e);
-        if (entry.HashSlot >= 0)
-            entry.HashSlot = HashInsert(old[static_cast<std::size_t>(entry.HashSlot)].Window, e);
+    for (std::size_t s = 0; s < old.size(); ++s) {
+        const THashSlot slot = old[s];
+        if (slot.Entry <= 0)
+            continue;
+        const int now = HashInsert(slot.Window, slot.Entry);
+        if (TWindowEntry& entry = Entry(slot.Entry); entry.HashSlot == static_cast<int>(s))
+            entry.HashSlot = now;
     }
 }
 
@@ -204,6 +220,8 @@ void TWindowManager::HashRemove(THandle window) {
 }
 
 int TWindowManager::EntryOf(THandle window) const {
+    if (window == kNoWindow)
+        return 0;
     const int s = HashLookup(window);
     return s < 0 ? 0 : hash_[static_cast<std::size_t>(s)].Entry;
 }
@@ -239,17 +257,20 @@ TPlacement* TWindowManager::PlacementFor(TWindowEntry& entry, int r, bool create
     return &others.back().Placement;
 }
 
-void TWindowManager::GetPlacement(int e, int r, int& left, int& top, int& width, int& height) {
+// A stored size no window can have (a hand-edited file) is not given; the
+// window keeps the size it has.
+bool TWindowManager::GetPlacement(int e, int r, int& left, int& top, int& width, int& height) {
     TWindowEntry& entry = Entry(e);
     const TPlacement* p = PlacementFor(entry, r, false);
     if (!p || !p->Stored)
-        return;
+        return false;
     left = p->Left;
     top = p->Top;
-    if (entry.SaveSize) {
+    if (entry.SaveSize && UsableSize(p->Width, p->Height, kMinWindow)) {
         width = p->Width;
         height = p->Height;
     }
+    return true;
 }
 
 void TWindowManager::StorePlacement(int e, int r, int left, int top, int width, int height) {
@@ -268,19 +289,21 @@ void TWindowManager::StorePlacement(int e, int r, int left, int top, int width, 
 
 // Only a window wholly off an edge is pulled back.
 void TWindowManager::ClampToScreen(int& left, int& top, int width, int height) const {
-    const TSize screen = Application().ScreenSize();
-    if (left + width < 0)
-        left = 0;
-    if (left > screen.cx)
-        left = screen.cx - width;
-    if (top + height < 0)
-        top = 0;
-    if (top > screen.cy)
-        top = screen.cy - height;
+    ClampOntoScreen(left, top, width, height, Application().ScreenSize());
+}
+
+// Where nothing is stored for this screen yet, the designed place may lie
+// partly off a small (or scaled) screen: the window is moved wholly onto it.
+// A stored place is the player's and is only pulled back when wholly off.
+void TWindowManager::PlaceOnScreen(bool stored, int& left, int& top, int width, int height) const {
+    if (stored)
+        ClampToScreen(left, top, width, height);
+    else
+        FitOntoScreen(left, top, width, height, Application().ScreenSize());
 }
 
 void TWindowManager::RelayoutAll() {
-    screenWidth_ = Application().ScreenSize().cx;
+    screenWidth_ = Application().ScreenDeviceWidth();
     currentResolution_ = ResolutionOf(screenWidth_);
     for (int e = 1; e <= Count(); ++e) {
         const int slot = Entry(e).HashSlot;
@@ -291,7 +314,9 @@ void TWindowManager::RelayoutAll() {
             continue;
         int left = form->Left(), top = form->Top(), width = form->Width(), height = form->Height();
         ClampToScreen(left, top, width, height);
-        GetPlacement(e, CurrentKey(), left, top, width, height);
+        // A stored place wholly off this screen would hide the window.
+        if (GetPlacement(e, CurrentKey(), left, top, width, height))
+            ClampToScreen(left, top, width, height);
         form->SetBounds(left, top, width, height);
     }
 }
@@ -302,9 +327,9 @@ void TWindowManager::WindowCreating(THandle window, TCreateParams& params) {
     if (!Enabled || params.Owner != Application().Handle())
         return;
     const int e = AttachWindow(window, params.Caption);
-    if (e > 0)
-        GetPlacement(e, CurrentKey(), params.Left, params.Top, params.Width, params.Height);
-    ClampToScreen(params.Left, params.Top, params.Width, params.Height);
+    const bool stored = e > 0 && GetPlacement(e, CurrentKey(), params.Left, params.Top,
+                                              params.Width, params.Height);
+    PlaceOnScreen(stored, params.Left, params.Top, params.Width, params.Height);
 }
 
 void TWindowManager::WindowDestroying(THandle window) {
@@ -327,7 +352,7 @@ void TWindowManager::WindowDestroying(THandle window) {
 void TWindowManager::WindowMovingSizing(THandle window, const TRect& rect) {
     if (!Enabled)
         return;
-    if (Application().ScreenSize().cx != screenWidth_) {
+    if (Application().ScreenDeviceWidth() != screenWidth_) {
         RelayoutAll();
         return;
     }
@@ -344,15 +369,20 @@ void TWindowManager::ActiveFormChange() {
 }
 
 void TWindowManager::DisplayChange() {
-    if (Application().WindowPlacementSupported() && Application().ScreenSize().cx != screenWidth_)
+    if (Application().WindowPlacementSupported() &&
+        Application().ScreenDeviceWidth() != screenWidth_)
         RelayoutAll();
 }
 
 // ---- The cursor jump ----------------------------------------------------------
 
+// Coming back to the program may be the first the manager hears of a screen
+// that changed while it was away.
 void TWindowManager::WindowActivating(THandle window, bool byMouse, THandle previous) {
-    if (Enabled)
-        OnWindowActivate(window, byMouse, previous);
+    if (!Enabled)
+        return;
+    DisplayChange();
+    OnWindowActivate(window, byMouse, previous);
 }
 
 // Where a program may not place the cursor (Wayland) nothing is remembered
@@ -393,7 +423,8 @@ void TWindowManager::JumpToTarget(int e, THandle window) {
         return;
     const std::optional<TPoint> target =
         entry.JumpToControl ? ControlTarget(entry) : PointTarget(entry, window);
-    if (!target)
+    // A held button (a title bar being dragged) would drag with the cursor.
+    if (!target || Application().Cursor().ButtonHeld())
         return;
     // The screen is brought up to date before the cursor crosses it.
     RepaintAttached();
@@ -424,12 +455,15 @@ std::optional<TPoint> TWindowManager::PointTarget(const TWindowEntry& entry, THa
 // Looks for the entry's form among the open forms, from the least recently
 // focused up to the second (the first is normally the one losing activation),
 // and gives it the remembered focused control. False when there is no such
-// form or the remembered control cannot take the focus.
+// form or the remembered control cannot take the focus. Only a form whose
+// window is attached to the entry is taken: its destruction lets go of it.
 bool TWindowManager::FindEntryForm(TWindowEntry& entry) {
+    const int e = static_cast<int>(&entry - entries_.data()) + 1;
     const std::vector<TForm*>& forms = Application().Forms();
     for (std::size_t i = forms.size(); i-- > 1;) {
         TForm* form = forms[i];
-        if (form->Caption() != entry.Name)
+        if (form->Caption() != entry.Name || !form->HandleAllocated() ||
+            EntryOf(form->Handle()) != e)
             continue;
         entry.Form = form;
         if (entry.ControlIndex < 0 || entry.ControlIndex >= form->ComponentCount())
@@ -525,13 +559,11 @@ void TWindowManager::AttachOwnerForm() {
         return;
     }
     const int e = AttachWindow(form->Handle(), form->Caption());
-    if (e <= 0)
-        return;
     int left = form->Left(), top = form->Top(), width = form->Width(), height = form->Height();
-    GetPlacement(e, CurrentKey(), left, top, width, height);
+    const bool stored = e > 0 && GetPlacement(e, CurrentKey(), left, top, width, height);
     // A place stored off the screen (a hand-edited file, a monitor gone)
     // would leave the window out of sight.
-    ClampToScreen(left, top, width, height);
+    PlaceOnScreen(stored, left, top, width, height);
     form->SetBounds(left, top, width, height);
 }
 

@@ -68,6 +68,7 @@ public:
     int EntryMax() const { return entryMax_; }
     void SetEntryMax(int value);
     int HashSize() const { return static_cast<int>(hash_.size()); }
+    // At most 65536.
     void SetHashSize(int value);
 
     bool JumpCursor = true;
@@ -81,6 +82,7 @@ public:
     TWindowEntry& Entry(int e) { return entries_.at(static_cast<std::size_t>(e - 1)); }
     const THashSlot& Slot(int s) const { return hash_.at(static_cast<std::size_t>(s)); }
     int CurrentResolution() const { return currentResolution_; }
+    // In device pixels: the width that selects the stored places.
     int ScreenWidth() const { return screenWidth_; }
 
     // The classic resolution number of a screen width, 0 for any other.
@@ -93,9 +95,11 @@ public:
     void HashRemove(THandle window);
     // r is a resolution number 1..6 or, for other screens, the width in
     // pixels; 0 and the six classic widths have no rectangle.
-    void GetPlacement(int e, int r, int& left, int& top, int& width, int& height);
+    // True when a place is stored for r.
+    bool GetPlacement(int e, int r, int& left, int& top, int& width, int& height);
     void StorePlacement(int e, int r, int left, int top, int width, int height);
     void ClampToScreen(int& left, int& top, int width, int height) const;
+    void PlaceOnScreen(bool stored, int& left, int& top, int width, int height) const;
     void RelayoutAll();
 
     // The cursor jump: the target of the window losing activation is

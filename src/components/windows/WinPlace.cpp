@@ -1,0 +1,47 @@
+#include "WinPlace.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace orv {
+namespace {
+
+int Saturated(std::int64_t value) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}
+
+// One axis: start and extent of the window, extent of the screen.
+int Clamped(std::int64_t start, std::int64_t extent, std::int64_t screen) {
+    if (start + extent < 0)
+        start = 0;
+    if (start > screen)
+        start = screen - extent;
+    return Saturated(start);
+}
+
+int Fitted(std::int64_t start, std::int64_t extent, std::int64_t screen) {
+    if (start + extent > screen)
+        start = screen - extent;
+    return Saturated(std::max<std::int64_t>(start, 0));
+}
+
+} // namespace
+
+bool UsableSize(int width, int height, TSize minimum) {
+    return width >= minimum.cx && height >= minimum.cy && width <= kMaxWindowExtent &&
+           height <= kMaxWindowExtent;
+}
+
+void ClampOntoScreen(int& left, int& top, int width, int height, TSize screen) {
+    left = Clamped(left, width, screen.cx);
+    top = Clamped(top, height, screen.cy);
+}
+
+void FitOntoScreen(int& left, int& top, int width, int height, TSize screen) {
+    left = Fitted(left, width, screen.cx);
+    top = Fitted(top, height, screen.cy);
+}
+
+} // namespace orv
