@@ -314,8 +314,7 @@ int TScrollBar::Max() const {
 
 void TScrollBar::SetParams(int position, int min, int max) {
     if (max < min)
-        throw EInvalidOperation(
-            "スクロールバーの範囲が正しくありません（最大値が最小値より小さい）");
+        throw EInvalidOperation(Tr(FrameworkTexts::ScrollRangeInvalid));
     QScrollBar& bar = BarOf(*this);
     const int old = bar.value();
     // One notification for the whole change, with the final position.

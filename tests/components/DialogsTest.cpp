@@ -33,7 +33,7 @@ TEST(YesNoDialog, StartsWithItsConstructorValues) {
     EXPECT_EQ(dialog.BeepType, btQuestion);
     EXPECT_EQ(dialog.FormWidth, 240);
     EXPECT_EQ(dialog.FormHeight, 100);
-    EXPECT_EQ(dialog.FormCaption, "確認");
+    EXPECT_STREQ(dialog.FormCaption.Source, ComponentTexts::Confirm.Source);
     EXPECT_EQ(dialog.FormMessage, "実行しますか？");
     EXPECT_EQ(dialog.YesButtonCaption, "はい(&Y)");
     EXPECT_EQ(dialog.NoButtonHint, "実行しません");

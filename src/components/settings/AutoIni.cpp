@@ -1,4 +1,5 @@
 #include "AutoIni.h"
+#include "components/ComponentTexts.h"
 
 #include "framework/Application.h"
 #include "framework/CodePage.h"
@@ -189,7 +190,7 @@ int IniStrToInt(const std::string& text) {
     const bool ok = !rest.empty() && rest.front() == '$' ? ParseHex(rest.substr(1), value)
                                                          : ParseDecimal(rest, value);
     if (!ok)
-        throw EConvertError("'" + text + "' は整数ではありません");
+        throw EConvertError(Format(ComponentTexts::NotAnInteger, {text}));
     return value;
 }
 
@@ -233,10 +234,10 @@ int TAutoIniFile::ReadIntegerOrKeep(const std::string& section, const std::strin
     try {
         return ReadInteger(section, key, current);
     } catch (const EConvertError&) {
-        Application().MessageBox("設定ファイルの [" + section + "] " + key + "=" +
-                                     ReadString(section, key, "") + " は整数ではありません。" +
-                                     std::to_string(current) + " のまま続けます。",
-                                 Application().Title(), MB_OK | MB_ICONWARNING);
+        Application().MessageBox(
+            Format(ComponentTexts::NotAnIntegerKept,
+                   {section, key, ReadString(section, key, ""), std::to_string(current)}),
+            Application().Title(), MB_OK | MB_ICONWARNING);
         return current;
     }
 }
@@ -429,8 +430,9 @@ TAutoIniFile::TIniState TAutoIniFile::TryRead(const std::string& path,
     TAutoIniSections image;
     std::vector<int> dropped;
     if (ParseIniFile(bytes, image, [&](int errNo) { dropped.push_back(errNo); }) == 0) {
-        problems.push_back(path +
-                           (bytes.empty() ? " は空です" : " に設定として読める行がありません"));
+        problems.push_back(
+            Format(bytes.empty() ? ComponentTexts::FileEmpty : ComponentTexts::FileWithoutSettings,
+                   {path}));
         return TIniState::isUnusable;
     }
     for (const int errNo : dropped)
@@ -446,10 +448,11 @@ void TAutoIniFile::ShowLoadProblems(const std::vector<std::string>& problems,
                                     const std::string& used) const {
     if (!TApplication::Exists())
         return;
-    std::string text = "設定ファイルを読み込めませんでした。\n";
+    std::string text = Tr(ComponentTexts::LoadFailed) + "\n";
     for (const std::string& problem : problems)
         text += "\n" + problem;
-    text += used.empty() ? "\n\n既定の設定で始めます。" : "\n\n" + used + " の設定で始めます。";
+    text += "\n\n" + (used.empty() ? Tr(ComponentTexts::StartWithDefaults)
+                                   : Format(ComponentTexts::StartWithFile, {used}));
     Application().MessageBox(text, {}, MB_OK | MB_ICONWARNING);
 }
 
@@ -477,7 +480,7 @@ void TAutoIniFile::SaveStep() noexcept {
 
 void TAutoIniFile::WriteFile() noexcept {
     if (iniState_ == TIniState::isUnreadable) {
-        ShowSaveError(iniFileName_ + " は読み込めなかったため、上書きしません。");
+        ShowSaveError(Format(ComponentTexts::NotOverwritten, {iniFileName_}));
         return;
     }
     try {
@@ -494,9 +497,8 @@ void TAutoIniFile::ShowSaveError(const std::string& detail) const noexcept {
     if (!TApplication::Exists())
         return;
     try {
-        Application().MessageBox("設定ファイル " + iniFileName_ + " を保存できませんでした。\n" +
-                                     "これまでのファイルは変更されていません。\n\n" + detail,
-                                 {}, MB_OK | MB_ICONERROR);
+        Application().MessageBox(Format(ComponentTexts::SaveFailed, {iniFileName_, detail}), {},
+                                 MB_OK | MB_ICONERROR);
     } catch (...) {
         // The program is ending; there is no one left to tell.
     }

@@ -1,4 +1,5 @@
 #include "WManager.h"
+#include "components/ComponentTexts.h"
 
 #include "components/settings/AutoIni.h"
 #include "framework/Application.h"
@@ -103,7 +104,7 @@ void TWindowManager::Loaded() {
 
 void TWindowManager::SetEntryMax(int value) {
     if (value <= 0 || value > HashSize()) {
-        Application().MessageBox("EntryMaxの値は1以上HashSize以下にしてください");
+        Application().MessageBox(Tr(ComponentTexts::EntryMaxRange));
         return;
     }
     entryMax_ = value;
@@ -111,7 +112,7 @@ void TWindowManager::SetEntryMax(int value) {
 
 void TWindowManager::SetHashSize(int value) {
     if (value < entryMax_) {
-        Application().MessageBox("HashSizeの値はEntryMax以上にしてください");
+        Application().MessageBox(Tr(ComponentTexts::HashSizeRange));
         return;
     }
     Rehash(static_cast<std::size_t>(value));
