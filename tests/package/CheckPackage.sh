@@ -41,6 +41,7 @@ dpkg-deb -x "$deb" "$root"
 # --- Exactly these files, nothing more -----------------------------------
 expected=(
     usr/games/orbit-raven
+    usr/lib/orbit-raven/Manual-en.txt
     usr/lib/orbit-raven/Manual.txt
     usr/lib/orbit-raven/orbit-raven
     usr/share/applications/orbit-raven.desktop
