@@ -1,5 +1,6 @@
 #include "components/settings/AutoIni.h"
 #include "Fakes.h"
+#include "components/ComponentTexts.h"
 #include "framework/Application.h"
 #include "framework/Exceptions.h"
 #include "framework/Forms.h"
@@ -219,7 +220,7 @@ TEST(AutoIniOperations, IntegersConvertByTheFileRules) {
         ini.ReadInteger("S", "k", 1);
         ADD_FAILURE() << "no conversion error";
     } catch (const EConvertError& error) {
-        EXPECT_STREQ(error.what(), "'12 ' は整数ではありません");
+        EXPECT_EQ(error.what(), Format(ComponentTexts::NotAnInteger, {"12 "}));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "components/windows/WManager.h"
 #include "Fakes.h"
+#include "components/ComponentTexts.h"
 #include "components/settings/AutoIni.h"
 #include "framework/Application.h"
 #include "framework/Forms.h"
@@ -148,9 +149,9 @@ TEST_F(WindowManagerTest, SettersRefuseOutOfRangeValuesWithTheirMessages) {
     wm->SetEntryMax(18);
     wm->SetHashSize(16);
     ASSERT_EQ(fakes.messageBox.shown.size(), 3u);
-    EXPECT_EQ(fakes.messageBox.shown[0].text, "EntryMaxの値は1以上HashSize以下にしてください");
-    EXPECT_EQ(fakes.messageBox.shown[1].text, "EntryMaxの値は1以上HashSize以下にしてください");
-    EXPECT_EQ(fakes.messageBox.shown[2].text, "HashSizeの値はEntryMax以上にしてください");
+    EXPECT_EQ(fakes.messageBox.shown[0].text, Tr(ComponentTexts::EntryMaxRange));
+    EXPECT_EQ(fakes.messageBox.shown[1].text, Tr(ComponentTexts::EntryMaxRange));
+    EXPECT_EQ(fakes.messageBox.shown[2].text, Tr(ComponentTexts::HashSizeRange));
     EXPECT_EQ(wm->EntryMax(), 17);
     EXPECT_EQ(wm->HashSize(), 17);
     Create(40, "kept", {0, 0, 10, 10});
