@@ -1,7 +1,20 @@
 #include "Main.h"
+#include "CommandLine.h"
 #include "framework/Application.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 int main(int argc, char** argv) {
+    // Before Qt: without a display it would abort instead of saying so.
+    orv::TCommandLine commandLine("orbit-raven", orv::TMainForm::kVersion);
+    const auto start = orv::DecideStart(commandLine, {argv + 1, argv + argc},
+                                        orv::HasGraphicalSession(std::getenv));
+    std::fputs(start.Out.c_str(), stdout);
+    std::fputs(start.Err.c_str(), stderr);
+    if (!start.StartGame)
+        return start.ExitStatus;
+
     orv::TApplication application(argc, argv);
     application.SetTitle(orv::TMainForm::kProgramName);
     application.SetIcon("MAINICON");

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace orv {
+
+// The program's command line, read before anything of Qt exists, so that
+// --help and --version work in a terminal without a display.
+struct TCommandLineOption {
+    const char* Name = "";   // long name, without the leading "--"
+    char Short = 0;          // one-letter name, or 0
+    const char* Values = ""; // a value's choices, "a|b"; empty for a switch
+    const char* Help = "";   // one line for --help
+};
+
+// Every option the program takes. Adding one is one line here; the program
+// asks TCommandLine::Value or Has for it by its long name.
+inline const std::vector<TCommandLineOption> kCommandLineOptions = {
+    {"help", 'h', "", "show this help and exit"},
+    {"version", 'V', "", "show the version and exit"},
+};
+
+class TCommandLine {
+public:
+    TCommandLine(std::string program, std::string version,
+                 std::vector<TCommandLineOption> options = kCommandLineOptions);
+
+    // Reads the arguments after the program's name. False on a mistake,
+    // with Error() saying which in one line.
+    bool Parse(const std::vector<std::string>& arguments);
+    const std::string& Error() const { return error_; }
+
+    bool Has(const std::string& name) const { return given_.count(name) != 0; }
+    // The value given to an option that takes one; empty if it was not given.
+    std::string Value(const std::string& name) const;
+
+    const std::string& Program() const { return program_; }
+    std::string Usage() const;
+    std::string VersionText() const;
+
+private:
+    const TCommandLineOption* FindLong(const std::string& name) const;
+    const TCommandLineOption* FindShort(char name) const;
+    bool Take(const TCommandLineOption& option, const std::string& shownName,
+              const std::string* inlineValue, const std::vector<std::string>& arguments,
+              std::size_t& next);
+    bool Fail(std::string message);
+
+    std::string program_;
+    std::string version_;
+    std::vector<TCommandLineOption> options_;
+    std::map<std::string, std::string> given_;
+    std::string error_;
+};
+
+// What the start of the program does before the game: the exit status and
+// the texts for standard output and standard error, or carry on.
+struct TStartDecision {
+    bool StartGame = false;
+    int ExitStatus = 0;
+    std::string Out;
+    std::string Err;
+};
+
+TStartDecision DecideStart(TCommandLine& commandLine, const std::vector<std::string>& arguments,
+                           bool hasGraphicalSession);
+
+// Whether a display can be there to connect to: an X11 or Wayland session,
+// or a Qt platform chosen on purpose (offscreen, for instance).
+bool HasGraphicalSession(const std::function<const char*(const char*)>& environment);
+
+} // namespace orv

@@ -1,0 +1,104 @@
+#include "game/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace orv {
+namespace {
+
+std::string FirstLine(const std::string& text) {
+    return text.substr(0, text.find('\n'));
+}
+
+TEST(CommandLine, DecidesWhatTheProgramDoes) {
+    struct Case {
+        std::vector<std::string> Arguments;
+        bool Display;
+        bool StartGame;
+        int Status;
+        std::string OutFirstLine;
+        std::string ErrFirstLine;
+    };
+    const std::string usage = "Usage: orbit-raven [OPTION]...";
+    const std::string noDisplay =
+        "orbit-raven: no display found; the game needs a graphical session (X11 or Wayland)";
+    const Case cases[] = {
+        {{}, true, true, 0, "", ""},
+        {{}, false, false, 1, "", noDisplay},
+        {{"--help"}, false, false, 0, usage, ""},
+        {{"-h"}, true, false, 0, usage, ""},
+        {{"--version"}, false, false, 0, "orbit-raven 1.10", ""},
+        {{"-V"}, true, false, 0, "orbit-raven 1.10", ""},
+        {{"--help", "--version"}, true, false, 0, usage, ""},
+        {{"--bogus"}, false, false, 2, "", "orbit-raven: unrecognized option '--bogus'"},
+        {{"--help", "--bogus"}, true, false, 2, "", "orbit-raven: unrecognized option '--bogus'"},
+        {{"-x"}, true, false, 2, "", "orbit-raven: invalid option '-x'"},
+        {{"-hV"}, true, false, 2, "", "orbit-raven: invalid option '-hV'"},
+        {{"--"}, true, true, 0, "", ""},
+        {{"--", "--help"}, true, false, 2, "", "orbit-raven: unexpected argument '--help'"},
+        {{"Manual.txt"}, true, false, 2, "", "orbit-raven: unexpected argument 'Manual.txt'"},
+        {{"--version=2"},
+         true,
+         false,
+         2,
+         "",
+         "orbit-raven: option '--version' doesn't allow an argument"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.Arguments));
+        TCommandLine commandLine("orbit-raven", "1.10");
+        const auto start = DecideStart(commandLine, c.Arguments, c.Display);
+        EXPECT_EQ(start.StartGame, c.StartGame);
+        EXPECT_EQ(start.ExitStatus, c.Status);
+        EXPECT_EQ(FirstLine(start.Out), c.OutFirstLine);
+        EXPECT_EQ(FirstLine(start.Err), c.ErrFirstLine);
+        // A mistake is one line, then the usage.
+        if (c.Status == 2) {
+            EXPECT_EQ(start.Err.substr(start.Err.find('\n') + 1), commandLine.Usage());
+        }
+    }
+}
+
+TEST(CommandLine, UsageListsEveryOptionAndValuesAreChecked) {
+    auto options = kCommandLineOptions;
+    options.push_back({"lang", 0, "en|ja", "language of the texts"});
+    TCommandLine commandLine("orbit-raven", "1.10", options);
+    const auto usage = commandLine.Usage();
+    EXPECT_NE(usage.find("  -h, --help"), std::string::npos) << usage;
+    EXPECT_NE(usage.find("  -V, --version"), std::string::npos) << usage;
+    EXPECT_NE(usage.find("      --lang=en|ja"), std::string::npos) << usage;
+
+    const std::map<std::vector<std::string>, std::string> accepted = {
+        {{"--lang", "ja"}, "ja"}, {{"--lang=en"}, "en"}, {{}, ""}};
+    for (const auto& [arguments, value] : accepted) {
+        ASSERT_TRUE(commandLine.Parse(arguments)) << commandLine.Error();
+        EXPECT_EQ(commandLine.Value("lang"), value);
+        EXPECT_EQ(commandLine.Has("lang"), !value.empty());
+    }
+    for (const auto& wrong : std::vector<std::vector<std::string>>{
+             {"--lang"}, {"--lang", "fr"}, {"--lang="}, {"--lang", "e"}, {"--lang=en|ja"}}) {
+        EXPECT_FALSE(commandLine.Parse(wrong)) << testing::PrintToString(wrong);
+        EXPECT_EQ(commandLine.Error().find('\n'), std::string::npos);
+    }
+}
+
+TEST(CommandLine, GraphicalSessionFromTheEnvironment) {
+    const std::vector<std::pair<std::map<std::string, std::string>, bool>> cases = {
+        {{}, false},
+        {{{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}}, false},
+        {{{"DISPLAY", ":0"}}, true},
+        {{{"WAYLAND_DISPLAY", "wayland-0"}}, true},
+        {{{"QT_QPA_PLATFORM", "offscreen"}}, true},
+    };
+    for (const auto& [variables, expected] : cases) {
+        const auto lookup = [&variables](const char* name) -> const char* {
+            const auto found = variables.find(name);
+            return found == variables.end() ? nullptr : found->second.c_str();
+        };
+        EXPECT_EQ(HasGraphicalSession(lookup), expected) << testing::PrintToString(variables);
+    }
+}
+
+} // namespace
+} // namespace orv
