@@ -31,6 +31,10 @@ inline constexpr TText QuitQuestion = ORV_TEXT("MainForm", "プログラムを�
 inline constexpr TText QuitYesHint = ORV_TEXT("MainForm", "終了します");
 inline constexpr TText QuitNoHint = ORV_TEXT("MainForm", "終了しません");
 
+// On standard error: {0} the program, {1} the language asked for.
+inline constexpr TText UnknownLanguage =
+    ORV_TEXT("CommandLine", "{0}: 言語 '{1}' の表示はありません。日本語で表示します");
+
 inline constexpr TText WrongIniFile = ORV_TEXT("MainForm", "INIファイルが違います");
 // {0} the key, {1} its value, {2} the least value allowed.
 inline constexpr TText ValueTooSmall =

@@ -1,5 +1,6 @@
 #include "Main.h"
 #include "CommandLine.h"
+#include "GameTexts.h"
 #include "framework/Application.h"
 
 #include <cstdio>
@@ -16,6 +17,13 @@ int main(int argc, char** argv) {
         return start.ExitStatus;
 
     orv::TApplication application(argc, argv);
+    // Before any form exists, so every text is shown in the language chosen.
+    const std::string language = commandLine.Value("lang");
+    if (!language.empty() && !application.Language().Load(language))
+        std::fputs(
+            (orv::Format(orv::GameTexts::UnknownLanguage, {commandLine.Program(), language}) + "\n")
+                .c_str(),
+            stderr);
     application.SetTitle(orv::TMainForm::kProgramName);
     application.SetIcon("MAINICON");
     application.SetDesktopEntry("orbit-raven");

@@ -61,7 +61,8 @@ QString StartOwnXServer(QProcess& xvfb) {
 class Program {
 public:
     explicit Program(const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
-                     const QByteArray& settings = {}) {
+                     const QByteArray& settings = {}, const QStringList& args = {})
+        : args_(args) {
         const QString dir = folder_.path();
         if (!settings.isEmpty())
             WriteSettings(settings);
@@ -70,7 +71,7 @@ public:
         QFile::copy(QFileInfo(programPath).dir().filePath("Manual.txt"), dir + "/Manual.txt");
         process_.setWorkingDirectory(dir);
         process_.setProcessChannelMode(QProcess::ForwardedChannels);
-        process_.start(dir + "/orbit-raven", {});
+        process_.start(dir + "/orbit-raven", args_);
         process_.waitForStarted(10000);
     }
     ~Program() {
@@ -117,9 +118,10 @@ public:
     }
 
     // Answers the quit question with a key: Return for yes, Escape for no.
-    bool AnswerQuestion(const QString& key) {
+    bool AnswerQuestion(const QString& key, const QString& caption = "確認") {
         const QString dialog =
-            RunTool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^確認$"}, 10000)
+            RunTool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^" + caption + "$"},
+                    10000)
                 .split('\n')
                 .value(0);
         if (dialog.isEmpty())
@@ -150,7 +152,7 @@ public:
     }
     // Starts the program again in the same folder, settings and all.
     void Restart() {
-        process_.start(folder_.filePath("orbit-raven"), {});
+        process_.start(folder_.filePath("orbit-raven"), args_);
         process_.waitForStarted(10000);
     }
     void WriteSettings(const QByteArray& bytes) {
@@ -199,6 +201,7 @@ private:
     }
 
     QTemporaryDir folder_;
+    QStringList args_;
     QProcess process_;
     QString window_;
     int x_ = 0, y_ = 0, width_ = 0, height_ = 0;
@@ -335,6 +338,31 @@ TEST(WholeProgram, CtrlQAsksBeforeEnding) {
     ASSERT_TRUE(program.WaitForExit(10000)) << "Enter did not end the program";
     EXPECT_EQ(program.ExitCode(), 0);
     EXPECT_NE(program.SettingsFile().indexOf("[Application]\r\nName=ORBIT RAVEN\r\n"), -1);
+}
+
+// The desktop's language never changes the texts: only --lang en does, and
+// then the settings file written is still the Japanese program's.
+TEST(WholeProgram, JapaneseUnderAnEnglishDesktopAndEnglishOnRequest) {
+    auto env = QProcessEnvironment::systemEnvironment();
+    env.insert("LANG", "en_US.UTF-8");
+    env.insert("LANGUAGE", "en_US:en");
+    const struct {
+        QStringList args;
+        QString caption;
+    } runs[] = {{{}, "確認"}, {{"--lang", "en"}, "Confirm"}};
+    QByteArray settings[2];
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(runs[i].args.join(' ').toStdString());
+        Program program(env, {}, runs[i].args);
+        ASSERT_TRUE(program.WaitForWindow()) << "no window appeared";
+        program.Key("ctrl+q");
+        ASSERT_TRUE(program.AnswerQuestion("Return", runs[i].caption))
+            << "no quit question captioned " << runs[i].caption.toStdString();
+        ASSERT_TRUE(program.WaitForExit(10000));
+        settings[i] = program.SettingsFile();
+    }
+    EXPECT_EQ(settings[1].toStdString(), settings[0].toStdString());
+    EXPECT_NE(settings[0].indexOf("Name=確認"), -1) << settings[0].toStdString();
 }
 
 TEST(WholeProgram, MinimisedAndRestoredWindowComesBackWhereItWas) {

@@ -1,9 +1,9 @@
+#include "framework/Text.h"
 #include "framework/Application.h"
 #include "framework/Canvas.h"
 #include "framework/Forms.h"
 #include "framework/FrameworkTexts.h"
 #include "framework/StdCtrls.h"
-#include "framework/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -79,6 +79,7 @@ TEST(Elision, TooLongCaptionsAreShortenedToFit) {
     canvas.Font() = label->Font();
     EXPECT_LE(canvas.TextWidth(label->ShownCaption()), label->Width());
     // Wider again, the whole caption comes back.
+    form.Show();
     button->SetWidth(400);
     EXPECT_EQ(button->ShownCaption(), "&Restore all the defaults");
 }

@@ -6,6 +6,7 @@
 #include "components/dialogs/ZeoDialog.h"
 #include "components/settings/GameConf.h"
 #include "components/settings/SysConf.h"
+#include "framework/CodePage.h"
 #include "framework/Keys.h"
 #include "framework/Menus.h"
 #include "framework/StdCtrls.h"
@@ -15,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -225,8 +227,11 @@ TEST_F(DialogCommands, EnglishChangesWhatIsShownButNotTheSettingsFile) {
         Open();
         seen.menu = form->ManualItem->Caption();
         for (TMenuItem* item : {form->ClearHiScoreItem, form->GameConfigItem, form->SysConfigItem,
-                                form->AboutItem, form->TerminateItem})
+                                form->AboutItem, form->TerminateItem}) {
             item->Click();
+            // Released dialogs go, and tell the window manager, in the event loop.
+            QCoreApplication::processEvents();
+        }
         form.reset();
         seen.ini = ReadIni();
         QFile::remove(QString::fromStdString(IniPath()));
@@ -236,7 +241,8 @@ TEST_F(DialogCommands, EnglishChangesWhatIsShownButNotTheSettingsFile) {
     const Run english = run("en");
     Application().Language().Load("ja");
     EXPECT_EQ(english.ini, japanese.ini);
-    EXPECT_NE(japanese.ini.find(std::string("Name=") + ComponentTexts::Confirm.Source),
+    // The settings file is in the Windows Japanese code page.
+    EXPECT_NE(japanese.ini.find("Name=" + Utf8ToCp932(ComponentTexts::Confirm.Source)),
               std::string::npos)
         << japanese.ini;
     std::string sources;

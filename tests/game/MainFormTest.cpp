@@ -248,11 +248,14 @@ TEST_F(MainWindow, SpeedsOfZeroOrBelowAreReportedAndReplacedByTheDefault) {
     }
 }
 
-TEST_F(MainWindow, ManualOpensBesideTheProgram) {
+TEST_F(MainWindow, ManualOpensBesideTheProgramInTheLanguageShown) {
     Open();
     form->ManualItem->Click();
-    ASSERT_EQ(fakes.shell.opened.size(), 1u);
-    EXPECT_EQ(fakes.shell.opened[0], Dir() + "Manual.txt");
+    ASSERT_TRUE(Application().Language().Load("en"));
+    form->ManualItem->Click();
+    Application().Language().Load("ja");
+    EXPECT_EQ(fakes.shell.opened,
+              (std::vector<std::string>{Dir() + "Manual.txt", Dir() + "Manual-en.txt"}));
 }
 
 TEST_F(MainWindow, EveryCommandIsEnabled) {
