@@ -57,6 +57,22 @@ QString StartOwnXServer(QProcess& xvfb) {
     return ok ? QStringLiteral(":%1").arg(display) : QString();
 }
 
+// A visible window by its title as the window manager shows it
+// (_NET_WM_NAME): a program started under a locale the machine lacks writes
+// the legacy name in Latin-1, which xdotool's own name search would miss.
+QString VisibleWindowNamed(const QString& title, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        for (const QString& id : RunTool("xdotool", {"search", "--onlyvisible", "--name", "."})
+                                     .split('\n', Qt::SkipEmptyParts))
+            if (RunTool("xdotool", {"getwindowname", id}) == title)
+                return id;
+        Wait(200);
+    } while (clock.elapsed() < timeoutMs);
+    return {};
+}
+
 // The program started from a fresh copy of its folder.
 class Program {
 public:
@@ -119,11 +135,7 @@ public:
 
     // Answers the quit question with a key: Return for yes, Escape for no.
     bool AnswerQuestion(const QString& key, const QString& caption = "確認") {
-        const QString dialog =
-            RunTool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^" + caption + "$"},
-                    10000)
-                .split('\n')
-                .value(0);
+        const QString dialog = VisibleWindowNamed(caption, 10000);
         if (dialog.isEmpty())
             return false;
         RunTool("xdotool", {"windowactivate", "--sync", dialog});
@@ -362,7 +374,12 @@ TEST(WholeProgram, JapaneseUnderAnEnglishDesktopAndEnglishOnRequest) {
         settings[i] = program.SettingsFile();
     }
     EXPECT_EQ(settings[1].toStdString(), settings[0].toStdString());
-    EXPECT_NE(settings[0].indexOf("Name=確認"), -1) << settings[0].toStdString();
+    // 確認 in the settings file's code page, CP932.
+    EXPECT_NE(settings[0].indexOf("Name=\x8a"
+                                  "m\x94"
+                                  "F"),
+              -1)
+        << settings[0].toStdString();
 }
 
 TEST(WholeProgram, MinimisedAndRestoredWindowComesBackWhereItWas) {
