@@ -27,8 +27,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ORV_HOMEPAGE_URL}")
 # event sounds.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-dejavu-core, sound-theme-freedesktop")
-# Native windows under Wayland desktops.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# Native windows under Wayland desktops; game controllers through SDL, which
+# is loaded at run time, so the game plays without it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, libsdl2-2.0-0")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -12,6 +12,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-wayland qt6-l10n-tools
   libcanberra-dev sound-theme-freedesktop
+  libsdl2-dev
   fonts-ipafont-gothic fonts-dejavu-core
   libgtest-dev libbenchmark-dev
   xvfb xdotool x11-utils openbox weston pulseaudio pulseaudio-utils

@@ -31,6 +31,9 @@ TApplication* instance = nullptr;
 // counts as its cause, and how long the hooks wait to learn of it.
 constexpr int kActivationDelayMs = 60;
 constexpr std::int64_t kPressBeforeActivationMs = 150;
+// Long enough for the focus to pass from a closing dialog to the window
+// below it, short enough that a game pauses before the player looks back.
+constexpr int kDeactivationDelayMs = 250;
 
 std::int64_t NowMs() {
     static QElapsedTimer clock = [] {
@@ -88,10 +91,12 @@ TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr) {
     shell_ = CreateQtShell();
     cursor_ = CreateQtCursor();
     sleeper_ = CreateQtSleeper();
+    controllers_ = CreateSdlGameControllers();
     RegisterFontSubstitutions();
     WatchTerminateSignals();
     placementSupported_ = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     WatchDisplay();
+    WatchActivation();
     // The desktop's logout asks the main form the same question as its
     // close box.
     QObject::connect(qt_.get(), &QGuiApplication::commitDataRequest, [this](QSessionManager& s) {
@@ -104,6 +109,8 @@ TApplication::~TApplication() {
     SetShowHint(false);
     DestroyComponents();
     signalNotifier_.reset();
+    deactivation_.reset();
+    controllers_.reset();
     sound_.reset();
     instance = nullptr;
 }
@@ -185,6 +192,42 @@ void TApplication::WatchDisplay() {
                          watch(screen);
                          DisplayChanged();
                      });
+}
+
+void TApplication::WatchActivation() {
+    deactivation_ = std::make_unique<QTimer>();
+    deactivation_->setSingleShot(true);
+    deactivation_->setInterval(kDeactivationDelayMs);
+    QObject::connect(deactivation_.get(), &QTimer::timeout, [this] { SettleDeactivation(); });
+    active_ = QGuiApplication::applicationState() == Qt::ApplicationActive;
+    QObject::connect(
+        qt_.get(), &QGuiApplication::applicationStateChanged,
+        [this](Qt::ApplicationState state) { ActivationChanged(state == Qt::ApplicationActive); });
+}
+
+void TApplication::ActivationChanged(bool active) {
+    if (active) {
+        active_ = true;
+        deactivationPending_ = false;
+        deactivation_->stop();
+    } else if (active_) {
+        active_ = false;
+        deactivationPending_ = true;
+        deactivation_->start();
+    }
+}
+
+bool TApplication::DeactivationPending() const {
+    return deactivationPending_;
+}
+
+void TApplication::SettleDeactivation() {
+    if (!deactivationPending_)
+        return;
+    deactivationPending_ = false;
+    deactivation_->stop();
+    if (OnDeactivate)
+        OnDeactivate(this);
 }
 
 void TApplication::DisplayChanged() {
@@ -311,6 +354,10 @@ void TApplication::SetCursorService(std::unique_ptr<ICursor> service) {
 
 void TApplication::SetSleeper(std::unique_ptr<ISleeper> service) {
     sleeper_ = std::move(service);
+}
+
+void TApplication::SetControllerService(std::unique_ptr<IGameControllers> service) {
+    controllers_ = std::move(service);
 }
 
 void TApplication::SetIcon(const std::string& iconResource) {

@@ -2,6 +2,7 @@
 
 #include "Component.h"
 #include "Cursor.h"
+#include "GameControllers.h"
 #include "Hints.h"
 #include "Language.h"
 #include "MessageBox.h"
@@ -21,6 +22,7 @@
 #include <vector>
 
 class QSocketNotifier;
+class QTimer;
 
 namespace orv {
 
@@ -60,6 +62,15 @@ public:
 
     // Raised once each time the main window is minimised.
     TNotifyEvent OnMinimize;
+    // Raised once each time the program loses the activation to another
+    // program; focus passing between the program's own windows does not
+    // count. The platform's reports arrive through ActivationChanged.
+    TNotifyEvent OnDeactivate;
+    void ActivationChanged(bool active);
+    // A loss of activation waits a moment, in case one of our windows takes
+    // the focus next; tests settle it at once.
+    bool DeactivationPending() const;
+    void SettleDeactivation();
 
     // Where tests answer modal forms: ShowModal calls it instead of waiting
     // for a person. Null in the program.
@@ -118,6 +129,8 @@ public:
     void SetCursorService(std::unique_ptr<ICursor> service);
     ISleeper& Sleeper() { return *sleeper_; }
     void SetSleeper(std::unique_ptr<ISleeper> service);
+    IGameControllers& Controllers() { return *controllers_; }
+    void SetControllerService(std::unique_ptr<IGameControllers> service);
 
     // The icon of every window and of the program on the desktop: an icon
     // resource's name.
@@ -158,6 +171,7 @@ private:
     void WatchTerminateSignals();
     // The primary screen's size changes, and a new primary screen.
     void WatchDisplay();
+    void WatchActivation();
 
     // Activation reaches the hooks a moment late, so that the button press
     // that caused it (it may arrive just after) is known by then. The hooks
@@ -191,7 +205,11 @@ private:
     std::unique_ptr<IShell> shell_;
     std::unique_ptr<ICursor> cursor_;
     std::unique_ptr<ISleeper> sleeper_;
+    std::unique_ptr<IGameControllers> controllers_;
     std::unique_ptr<QSocketNotifier> signalNotifier_;
+    std::unique_ptr<QTimer> deactivation_;
+    bool active_ = false;
+    bool deactivationPending_ = false;
 };
 
 // Runs a step whose failure must not stop its caller (an end-of-life step,

@@ -1,5 +1,6 @@
 #include "Main.h"
 
+#include "Commands.h"
 #include "GameTexts.h"
 #include "UGame.h"
 #include "components/ComponentTexts.h"
@@ -57,6 +58,50 @@ constexpr StoredLabel kZeoLabels[] = {
     {&TMainForm::Zeo1Label, "Zeo1Label", {423, 96, 181, 24}, "STUDIO ZEO", kStoredZeoGreen},
     {&TMainForm::Zeo2Label, "Zeo2Label", {423, 120, 181, 24}, "PRESENTS", kStoredZeoGreen},
 };
+
+// The keys the window handles itself (Space and Esc are menu shortcuts);
+// the shift state does not matter.
+struct KeyCommand {
+    int key;
+    TGameCommand down;
+    TGameCommand up;
+};
+constexpr KeyCommand kKeyCommands[] = {
+    {'Z', gcFireOn, gcFireOff}, {VK_OEM_PERIOD, gcFireOn, gcFireOff},
+    {'X', gcTurn, gcNone},      {VK_OEM_COMMA, gcTurn, gcNone},
+    {'G', gcGiveUp, gcNone},
+};
+
+const KeyCommand* FindKeyCommand(int key) {
+    for (const KeyCommand& entry : kKeyCommands)
+        if (entry.key == key)
+            return &entry;
+    return nullptr;
+}
+
+// A game controller plays like the keys: Start is Space and Esc in one.
+struct ButtonCommand {
+    TControllerButton button;
+    TGameCommand down;
+    TGameCommand up;
+};
+constexpr ButtonCommand kButtonCommands[] = {
+    {cbSouth, gcFireOn, gcFireOff}, {cbRightTrigger, gcFireOn, gcFireOff},
+    {cbEast, gcTurn, gcNone},       {cbStart, gcStartPauseResume, gcNone},
+    {cbBack, gcGiveUp, gcNone},
+};
+
+// The speed menu's items and their tick periods in milliseconds.
+struct SpeedChoice {
+    TMenuItem* TMainForm::*item;
+    int milliseconds;
+};
+constexpr SpeedChoice kSpeeds[] = {
+    {&TMainForm::FastSpeedItem, 125},
+    {&TMainForm::NormalSpeedItem, 200},
+    {&TMainForm::SlowSpeedItem, 400},
+};
+enum : std::size_t { kFast, kNormal, kSlow };
 
 struct StoredImageBox {
     Bounds bounds;
@@ -147,6 +192,9 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
 TMainForm::~TMainForm() = default;
 
 void TMainForm::BeforeDestruction() {
+    Application().Controllers().SetOnButton({});
+    Application().OnMinimize = nullptr;
+    Application().OnDeactivate = nullptr;
     if (Game) {
         AutoIniFile->WriteInteger("Game", "HiScore", Game->HiScore());
         Game->SaveSettings(*AutoIniFile);
@@ -314,6 +362,24 @@ void TMainForm::Loaded() {
     SetClientWidth(GameFrame->Width() + TitleImageBox->Width() + 8);
     Game->ToTitle();
     LaserWavePlayer->Stop();
+    WatchPlayer();
+}
+
+void TMainForm::WatchPlayer() {
+    Application().Controllers().SetOnButton(
+        [this](TControllerButton button, bool down) { ControllerButton(button, down); });
+    Application().OnMinimize = [](TObject*) { RunGameCommand(gcLeave); };
+    Application().OnDeactivate = [](TObject*) { RunGameCommand(gcLeave); };
+}
+
+void TMainForm::ControllerButton(TControllerButton button, bool down) {
+    // Like the keys, only while this window has the focus: never under a
+    // dialog, which holds the game.
+    if (dialogs_ > 0 || Application().ActiveForm() != this)
+        return;
+    for (const ButtonCommand& entry : kButtonCommands)
+        if (entry.button == button)
+            RunGameCommand(down ? entry.down : entry.up);
 }
 
 void TMainForm::FillUnitImageList() {
@@ -340,53 +406,38 @@ void TMainForm::SetLabelFonts() {
 }
 
 void TMainForm::FormKeyDown(TObject*, int& key, unsigned) {
-    switch (key) {
-    case 'Z':
-    case VK_OEM_PERIOD:
-        Game->SetFire(true);
-        break;
-    case 'X':
-    case VK_OEM_COMMA:
-        Game->TurnShip();
-        break;
-    case 'G':
-        Game->GameOver();
-        break;
-    default:
-        break;
-    }
+    if (const KeyCommand* entry = FindKeyCommand(key))
+        RunGameCommand(entry->down);
 }
 
 void TMainForm::FormKeyUp(TObject*, int& key, unsigned) {
-    if (key == 'Z' || key == VK_OEM_PERIOD)
-        Game->SetFire(false);
+    if (const KeyCommand* entry = FindKeyCommand(key))
+        RunGameCommand(entry->up);
 }
 
 void TMainForm::StartItemClick(TObject*) {
-    if (Game->State() == gsTitle || Game->State() == gsGameOver)
-        Game->Start();
+    RunGameCommand(gcStart);
 }
 
 void TMainForm::PauseItemClick(TObject*) {
-    if (Game->State() == gsPlaying)
-        Game->Pause();
-    else if (Game->State() == gsPaused)
-        Game->Resume();
+    RunGameCommand(gcPauseResume);
 }
 
 void TMainForm::FastSpeedItemClick(TObject*) {
-    FastSpeedItem->SetChecked(true);
-    Game->SetSpeed(125);
+    ChooseSpeed(kFast);
 }
 
 void TMainForm::NormalSpeedItemClick(TObject*) {
-    NormalSpeedItem->SetChecked(true);
-    Game->SetSpeed(200);
+    ChooseSpeed(kNormal);
 }
 
 void TMainForm::SlowSpeedItemClick(TObject*) {
-    SlowSpeedItem->SetChecked(true);
-    Game->SetSpeed(400);
+    ChooseSpeed(kSlow);
+}
+
+void TMainForm::ChooseSpeed(std::size_t choice) {
+    (this->*kSpeeds[choice].item)->SetChecked(true);
+    Game->SetSpeed(kSpeeds[choice].milliseconds);
 }
 
 void TMainForm::ManualItemClick(TObject*) {
@@ -432,27 +483,27 @@ void TMainForm::RepairInteger(const std::string& section, const std::string& key
 }
 
 void TMainForm::CheckSpeedItem(int speed) {
-    if (speed == 125)
-        FastSpeedItem->SetChecked(true);
-    else if (speed == 200)
-        NormalSpeedItem->SetChecked(true);
-    else if (speed == 400)
-        SlowSpeedItem->SetChecked(true);
+    // Another period leaves the check where it is.
+    for (const SpeedChoice& choice : kSpeeds)
+        if (choice.milliseconds == speed)
+            (this->*choice.item)->SetChecked(true);
 }
 
 template <typename Dialog> auto TMainForm::Guarded(Dialog dialog) {
-    Game->SetFire(false);
+    RunGameCommand(gcFireOff);
     const bool wasPlaying = Game->State() == gsPlaying;
     if (wasPlaying)
         Game->Pause();
     // Resumes also when the dialog fails.
     struct Resume {
         bool playing;
+        int& dialogs;
         ~Resume() {
+            --dialogs;
             if (playing && Game)
                 Game->Resume();
         }
-    } resume{wasPlaying};
+    } resume{wasPlaying, ++dialogs_};
     return dialog();
 }
 

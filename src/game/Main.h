@@ -1,9 +1,11 @@
 #pragma once
 
 #include "framework/Forms.h"
+#include "framework/GameControllers.h"
 #include "framework/ImageList.h"
 
 #include <climits>
+#include <cstddef>
 #include <memory>
 #include <string>
 
@@ -118,6 +120,12 @@ private:
     void FillUnitImageList();
     void SetLabelFonts();
     void CheckSpeedItem(int speed);
+    // A game controller drives the game, and the game pauses when the
+    // player leaves the program.
+    void WatchPlayer();
+    void ControllerButton(TControllerButton button, bool down);
+    // One of the speed menu's choices: checks its item and sets its period.
+    void ChooseSpeed(std::size_t choice);
     // Runs a dialog with the game held: fire off, a running game paused
     // for the dialog and resumed after it.
     template <typename Dialog> auto Guarded(Dialog dialog);
@@ -128,6 +136,8 @@ private:
                        int minimum = INT_MIN);
 
     std::unique_ptr<TGame> game_;
+    // Dialogs open now; the game is theirs until they close.
+    int dialogs_ = 0;
 };
 
 } // namespace orv

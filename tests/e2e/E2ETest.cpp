@@ -412,6 +412,65 @@ TEST(WholeProgram, MinimisedAndRestoredWindowComesBackWhereItWas) {
     }
 }
 
+// Leaving the program pauses a game as Esc does, and coming back leaves it
+// paused: the field stands still under "PAUSE" until Esc resumes it.
+TEST(WholeProgram, MinimisingPausesTheGameAndRestoringKeepsItPaused) {
+    Program program;
+    ASSERT_TRUE(program.WaitForWindow()) << "no window appeared";
+    program.Key("space");
+    const QRect field = FieldRect(program, 0, 0, 400, 400);
+    const QRect pauseText = FieldRect(program, 100, 170, 200, 60);
+    program.Minimize();
+    program.Restore();
+    const QImage back = program.Grab();
+    Save(back, "left-paused.png");
+    EXPECT_GT(Count(back, pauseText, IsWhite), 30) << "no PAUSE after coming back";
+    Wait(1000);
+    EXPECT_EQ(program.Grab().copy(field), back.copy(field)) << "the game ran on after restoring";
+    program.Key("Escape");
+    Wait(600);
+    EXPECT_NE(program.Grab().copy(field), back.copy(field)) << "the game did not move after Esc";
+    program.Key("ctrl+q");
+    ASSERT_TRUE(program.AnswerQuestion("Return"));
+    ASSERT_TRUE(program.WaitForExit(10000));
+}
+
+// Focus passing to the program's own dialog and back is not leaving: the
+// guard resumes the game. Another program taking the focus pauses it.
+TEST(WholeProgram, AnotherProgramTakingTheFocusPausesButADialogDoesNot) {
+    Program program;
+    ASSERT_TRUE(program.WaitForWindow()) << "no window appeared";
+    program.Key("space");
+    const QRect field = FieldRect(program, 0, 0, 400, 400);
+    const QRect pauseText = FieldRect(program, 100, 170, 200, 60);
+    program.Key("ctrl+q");
+    ASSERT_TRUE(program.AnswerQuestion("Escape")) << "Ctrl+Q asked nothing";
+    program.Restore();
+    const QImage afterDialog = program.Grab();
+    Wait(600);
+    EXPECT_NE(program.Grab().copy(field), afterDialog.copy(field))
+        << "the game stood still after the dialog closed";
+
+    QProcess other;
+    other.start("xmessage", {"-title", "OTHER", "another program"});
+    const QString otherWindow =
+        RunTool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^OTHER$"}, 10000)
+            .split('\n')
+            .value(0);
+    ASSERT_FALSE(otherWindow.isEmpty()) << "xmessage showed no window";
+    RunTool("xdotool", {"windowactivate", "--sync", otherWindow});
+    Wait(800);
+    program.Restore();
+    const QImage back = program.Grab();
+    Save(back, "left-for-another.png");
+    EXPECT_GT(Count(back, pauseText, IsWhite), 30)
+        << "no PAUSE after another program had the focus";
+    Wait(600);
+    EXPECT_EQ(program.Grab().copy(field), back.copy(field)) << "the game ran on after coming back";
+    other.kill();
+    other.waitForFinished(3000);
+}
+
 void MouseTo(QPoint screen) {
     RunTool("xdotool",
             {"mousemove", "--sync", QString::number(screen.x()), QString::number(screen.y())});

@@ -81,6 +81,9 @@ for dep in libqt6widgets6 libqt6multimedia6 libcanberra0 libc6 \
     fonts-ipafont-gothic fonts-dejavu-core sound-theme-freedesktop; do
     [[ ",$depends," == *[\ ,]"$dep"[\ ,]* ]] || fail "Depends lacks $dep: $depends"
 done
+# SDL is loaded at run time: the game plays without it.
+[[ "$depends" != *libsdl2* ]] || fail "Depends names SDL: $depends"
+[[ "$(dpkg-deb -f "$deb" Recommends)" == *libsdl2-2.0-0* ]] || fail "Recommends lacks SDL"
 zcat "$root/usr/share/doc/orbit-raven/changelog.gz" | head -1 | grep -q "^orbit-raven ($version) " ||
     fail "the changelog's newest entry is not version $version"
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/Cursor.h"
+#include "framework/GameControllers.h"
 #include "framework/MessageBox.h"
 #include "framework/Shell.h"
 #include "framework/Sleeper.h"
@@ -91,6 +92,18 @@ public:
     std::vector<std::string> opened;
 };
 
+// A controller the test presses.
+class FakeControllers : public IGameControllers {
+public:
+    void SetOnButton(TControllerButtonEvent handler) override { onButton = std::move(handler); }
+    void Press(TControllerButton button, bool down = true) {
+        if (onButton)
+            onButton(button, down);
+    }
+
+    TControllerButtonEvent onButton;
+};
+
 // Installs fresh fakes into the running application for one test.
 struct FakeServices {
     FakeServices();
@@ -100,6 +113,7 @@ struct FakeServices {
     FakeShell& shell;
     FakeCursor& cursor;
     FakeSleeper& sleeper;
+    FakeControllers& controllers;
 };
 
 } // namespace orv::test

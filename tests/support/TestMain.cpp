@@ -25,7 +25,8 @@ FakeServices::FakeServices()
       sound(InstallFake<FakeSound>(&TApplication::SetSoundService)),
       shell(InstallFake<FakeShell>(&TApplication::SetShell)),
       cursor(InstallFake<FakeCursor>(&TApplication::SetCursorService)),
-      sleeper(InstallFake<FakeSleeper>(&TApplication::SetSleeper)) {
+      sleeper(InstallFake<FakeSleeper>(&TApplication::SetSleeper)),
+      controllers(InstallFake<FakeControllers>(&TApplication::SetControllerService)) {
     sleeper.cursor = &cursor;
 }
 
@@ -35,6 +36,7 @@ FakeServices::~FakeServices() {
     Application().SetShell(std::make_unique<FakeShell>());
     Application().SetCursorService(std::make_unique<FakeCursor>());
     Application().SetSleeper(std::make_unique<FakeSleeper>());
+    Application().SetControllerService(std::make_unique<FakeControllers>());
 }
 
 } // namespace orv::test
@@ -45,11 +47,12 @@ int main(int argc, char** argv) {
     orv::TApplication app(argc, argv);
     app.SetTitle("ORBIT RAVEN");
     // No test ever shows a real box, plays through the speakers, moves the
-    // cursor or sleeps.
+    // cursor, sleeps or opens a game controller.
     app.SetMessageBoxService(std::make_unique<orv::test::FakeMessageBox>());
     app.SetSoundService(std::make_unique<orv::test::FakeSound>());
     app.SetShell(std::make_unique<orv::test::FakeShell>());
     app.SetCursorService(std::make_unique<orv::test::FakeCursor>());
     app.SetSleeper(std::make_unique<orv::test::FakeSleeper>());
+    app.SetControllerService(std::make_unique<orv::test::FakeControllers>());
     return RUN_ALL_TESTS();
 }
