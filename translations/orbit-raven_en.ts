@@ -35,6 +35,13 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>{0}: 言語 &apos;{1}&apos; の表示はありません。日本語で表示します</source>
+        <translation>{0}: no texts in the language &apos;{1}&apos;; showing Japanese</translation>
+    </message>
+</context>
+<context>
     <name>ConfigForms</name>
     <message>
         <source>決定(&amp;S)</source>
