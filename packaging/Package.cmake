@@ -23,10 +23,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ORV_HOMEPAGE_URL}")
 # The libraries come from dpkg-shlibdeps; what is only loaded by name at run
-# time is added by hand: the faces the texts are drawn in and the desktop's
-# event sounds.
+# time is added by hand: the faces the texts are drawn in, the desktop's
+# event sounds and the toolkit's Japanese texts.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-dejavu-core, sound-theme-freedesktop")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-dejavu-core, sound-theme-freedesktop, qt6-translations-l10n")
 # Native windows under Wayland desktops; game controllers through SDL, which
 # is loaded at run time, so the game plays without it.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, libsdl2-2.0-0")

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QScreen>
@@ -361,8 +362,16 @@ void TApplication::SetControllerService(std::unique_ptr<IGameControllers> servic
 }
 
 void TApplication::SetIcon(const std::string& iconResource) {
-    QApplication::setWindowIcon(
-        QIcon(QString::fromStdString(ResourcePath(TResourceType::rtIcon, iconResource))));
+    // Every size there is, so the desktop picks a sharp one for the title
+    // bar, the task bar and the window switcher at any scale.
+    QIcon icon;
+    for (const char* variant : {"", "@2x", "@3x", "-48", "-128", "-256"}) {
+        const QString path =
+            QString::fromStdString(ResourcePath(TResourceType::rtIcon, iconResource + variant));
+        if (QFile::exists(path))
+            icon.addFile(path);
+    }
+    QApplication::setWindowIcon(icon);
 }
 
 void TApplication::SetDesktopEntry(const std::string& name) {

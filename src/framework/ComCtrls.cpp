@@ -1,5 +1,6 @@
 #include "ComCtrls.h"
 
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace orv {
@@ -25,7 +26,10 @@ void TTabSheet::SetPageControl(TPageControl* pageControl) {
 
 TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) {
     auto tabs = std::make_unique<QTabWidget>();
-    tabs->setFocusPolicy(Qt::NoFocus);
+    // The tabs are a stop of their own: the arrow keys there and Ctrl+Tab
+    // anywhere on the pages switch the page.
+    tabs->setFocusPolicy(Qt::TabFocus);
+    tabs->tabBar()->setFocusPolicy(Qt::TabFocus);
     AttachPeer(std::move(tabs));
 }
 

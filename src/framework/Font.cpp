@@ -22,6 +22,9 @@ void RegisterFontSubstitutions() {
                                QStringList()
                                    << QStringLiteral("IPAPGothic") << QStringLiteral("IPAGothic")
                                    << QStringLiteral("DejaVu Sans"));
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"),
+                               QStringList() << QStringLiteral("IPAGothic")
+                                             << QStringLiteral("DejaVu Sans Mono"));
     QFont::insertSubstitutions(QStringLiteral("Small Fonts"),
                                QStringList() << QStringLiteral("DejaVu Sans Condensed")
                                              << QStringLiteral("Liberation Sans")

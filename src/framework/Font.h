@@ -37,4 +37,8 @@ private:
 // Maps the face names the forms use onto faces a Linux desktop has.
 void RegisterFontSubstitutions();
 
+// A fixed-pitch face whose digits are half as wide as the font is high, for
+// numbers that must fit a box laid out for such digits.
+inline constexpr const char* kHalfWidthDigitsFace = "ＭＳ ゴシック";
+
 } // namespace orv

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "Keys.h"
 #include "Menus.h"
+#include "Peers.h"
 #include "StdCtrls.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QWidget>
 
 namespace orv {
@@ -32,11 +34,21 @@ int VirtualKeyOf(const QKeyEvent& event) {
 class TForm::FormWidget : public QWidget {
 public:
     explicit FormWidget(TForm& form) : form_(form) {
-        setFocusPolicy(Qt::StrongFocus);
+        // The form takes the keys when no control has the focus, but Tab
+        // never stops on it.
+        setFocusPolicy(Qt::ClickFocus);
         setAttribute(Qt::WA_KeyCompression, false);
+        // The button Enter presses looks like the default button, wherever
+        // the focus goes.
+        focusWatch_ =
+            connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+                if ((old && old->window() == this) || (now && now->window() == this))
+                    form_.MarkDefaultButton();
+            });
     }
 
     void MoveFocus(bool forward) { focusNextPrevChild(forward); }
+    void StopWatchingFocus() { disconnect(focusWatch_); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
@@ -77,7 +89,15 @@ protected:
         default:
             break;
         }
-        return QWidget::event(event);
+        const bool handled = QWidget::event(event);
+        if (event->type() == QEvent::WindowActivate) {
+            // The focus frame shows from the start, as on desktop dialogs,
+            // not only once Tab has been pressed.
+            setAttribute(Qt::WA_KeyboardFocusChange);
+            if (QWidget* focus = focusWidget())
+                focus->update();
+        }
+        return handled;
     }
 
     void closeEvent(QCloseEvent* event) override {
@@ -96,6 +116,7 @@ protected:
 
 private:
     TForm& form_;
+    QMetaObject::Connection focusWatch_;
 };
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
@@ -109,6 +130,9 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 TForm::~TForm() {
     if (modalLoop_)
         modalLoop_->quit();
+    // The controls going next move the focus; the active control may be
+    // gone already.
+    static_cast<FormWidget*>(Peer())->StopWatchingFocus();
     DestroyComponents();
     if (!TApplication::Exists())
         return;
@@ -232,6 +256,7 @@ void TForm::Show() {
     Peer()->show();
     if (activeControl_)
         activeControl_->SetFocus();
+    MarkDefaultButton();
 }
 
 bool TForm::Showing() const {
@@ -292,6 +317,30 @@ void TForm::SetActiveControl(TWinControl* control) {
     activeControl_ = control;
     if (control && Showing())
         control->SetFocus();
+    MarkDefaultButton();
+}
+
+TButton* TForm::EnterButton() const {
+    if (auto* focused = dynamic_cast<TButton*>(ControlOfPeer(Peer()->focusWidget())))
+        return focused;
+    return dynamic_cast<TButton*>(activeControl_);
+}
+
+namespace {
+
+void MarkDefault(const TWinControl& container, const TButton* enterButton) {
+    for (TControl* control : container.Controls()) {
+        if (auto* button = dynamic_cast<TButton*>(control))
+            static_cast<QPushButton*>(button->Peer())->setDefault(button == enterButton);
+        if (auto* inner = dynamic_cast<TWinControl*>(control))
+            MarkDefault(*inner, enterButton);
+    }
+}
+
+} // namespace
+
+void TForm::MarkDefaultButton() {
+    MarkDefault(*this, EnterButton());
 }
 
 void TForm::PostSelectNext(bool forward) {
@@ -366,7 +415,7 @@ TButton* FindCancelButton(const TWinControl& container) {
 
 void TForm::KeyDown(int& key, unsigned shift) {
     if (key == VK_RETURN) {
-        if (auto* button = dynamic_cast<TButton*>(activeControl_)) {
+        if (TButton* button = EnterButton()) {
             button->Click();
             return;
         }

@@ -14,6 +14,7 @@ class QEventLoop;
 
 namespace orv {
 
+class TButton;
 class TMainMenu;
 
 // Modal results, with their classic values.
@@ -93,6 +94,9 @@ public:
     // when it is a button.
     TWinControl* ActiveControl() const { return activeControl_; }
     void SetActiveControl(TWinControl* control);
+    // The button Enter presses: the focused one, else the active control
+    // when that is a button; it is drawn as the default button.
+    TButton* EnterButton() const;
     // Moves the focus to the next (or previous) control in tab order once
     // the event loop runs again; dropped if the form goes first.
     void PostSelectNext(bool forward);
@@ -136,6 +140,7 @@ protected:
 private:
     class FormWidget;
     void CreateHandle();
+    void MarkDefaultButton();
     // The window system moved or sized the window (a person, the desktop or
     // the program itself): keep the bounds and tell the hooks.
     void WindowMoved();

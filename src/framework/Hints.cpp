@@ -93,6 +93,7 @@ public:
             break;
         case QEvent::MouseMove:
             lastPos_ = ToPoint(static_cast<QMouseEvent*>(event)->globalPosition());
+            owner_.MouseMoved(lastPos_);
             break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
@@ -165,6 +166,11 @@ void THintManager::MouseOver(TControl* control, TPoint screenPos) {
     CancelHint();
     impl_->current = next->Peer();
     Schedule(TStep::stShow, hintPause_);
+}
+
+void THintManager::MouseMoved(TPoint screenPos) {
+    if (pending_ == TStep::stShow)
+        mousePos_ = screenPos;
 }
 
 void THintManager::CancelHint() {

@@ -33,6 +33,9 @@ public:
     // on the screen. Moving within the hint's control changes nothing, so the
     // wait runs from the moment the mouse reached it.
     void MouseOver(TControl* control, TPoint screenPos);
+    // The mouse moved within the control it is over: a hint still waiting
+    // appears where the mouse then rests.
+    void MouseMoved(TPoint screenPos);
     // Hides the hint and forgets its control.
     void CancelHint();
     // Hides the hint but keeps its control: it shows again only once the

@@ -3,8 +3,6 @@
 #include <memory>
 #include <string>
 
-class QImage;
-
 namespace orv {
 
 class TCanvas;
@@ -24,14 +22,18 @@ public:
     // Takes a copy of another picture's image.
     void Assign(const TPicture& source);
     void Clear();
-    // Loads an icon resource of the program; a missing one leaves the
-    // picture empty and returns false.
+    // Loads an icon resource of the program, with the sharper versions drawn
+    // for scaled screens where they exist; a missing one leaves the picture
+    // empty and returns false.
     bool LoadIcon(const std::string& resourceName);
     // Draws the image with its top-left corner at (x, y); nothing when empty.
+    // On a scaled screen the sharpest version for the scale is drawn, at the
+    // same size.
     void Draw(TCanvas& canvas, int x, int y) const;
 
 private:
-    std::unique_ptr<QImage> image_;
+    struct Images;
+    std::unique_ptr<Images> images_;
 };
 
 } // namespace orv

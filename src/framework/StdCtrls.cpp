@@ -14,6 +14,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QStyleOptionSlider>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -286,23 +288,28 @@ void TGroupBox::Paint() {
     canvas.Font() = Font();
     const TSize text = canvas.TextExtent(caption_.empty() ? " " : caption_);
     const int top = text.cy / 2;
+    // The top line stops short of the caption, so the caption stands on
+    // whatever lies behind the box (a page's colour, say).
+    const int gapLeft = caption_.empty() ? Width() : 6;
+    const int gapRight = caption_.empty() ? Width() : 10 + text.cx;
+    const auto topLine = [&](int left, int y, int right) {
+        canvas.FillRect({left, y, std::min(right, gapLeft), y + 1});
+        if (gapRight < right)
+            canvas.FillRect({std::max(left, gapRight), y, right, y + 1});
+    };
     // An etched frame: a dark line with a light one just inside it.
     canvas.Brush() = {RGB(128, 128, 128), TBrushStyle::bsSolid};
-    canvas.FillRect({0, top, Width() - 1, top + 1});
+    topLine(0, top, Width() - 1);
     canvas.FillRect({0, top, 1, Height() - 1});
     canvas.FillRect({0, Height() - 2, Width() - 1, Height() - 1});
     canvas.FillRect({Width() - 2, top, Width() - 1, Height() - 1});
     canvas.Brush() = {clWhite, TBrushStyle::bsSolid};
-    canvas.FillRect({1, top + 1, Width() - 2, top + 2});
+    topLine(1, top + 1, Width() - 2);
     canvas.FillRect({1, top + 1, 2, Height() - 2});
     canvas.FillRect({0, Height() - 1, Width(), Height()});
     canvas.FillRect({Width() - 1, top, Width(), Height()});
     if (caption_.empty())
         return;
-    // The caption sits on the line with the window's own colour behind it.
-    canvas.PaintWith([&](QPainter& p) {
-        p.fillRect(QRect(6, 0, text.cx + 4, text.cy), Peer()->palette().window());
-    });
     canvas.Brush().Style = TBrushStyle::bsClear;
     canvas.TextOut(8, 0, caption_);
 }
@@ -315,8 +322,8 @@ class ScrollBarPeer : public QScrollBar {
 public:
     explicit ScrollBarPeer(TScrollBar& bar) : QScrollBar(Qt::Horizontal), bar_(bar) {
         setFocusPolicy(Qt::StrongFocus);
-        // The wheel turned up raises the position.
-        setInvertedControls(false);
+        // A desktop scroll bar control has no menu of its own.
+        setContextMenuPolicy(Qt::NoContextMenu);
         setRange(0, 100);
         setSingleStep(1);
         setPageStep(1);
@@ -367,6 +374,38 @@ protected:
         }
     }
 
+    // One notch of the wheel is one SmallChange and one change notification;
+    // the wheel turned up raises the position. Fine-grained wheels add up
+    // to whole notches.
+    void wheelEvent(QWheelEvent* event) override {
+        constexpr int kNotch = 120;
+        const QPoint angle = event->angleDelta();
+        int delta = angle.y() != 0 ? angle.y() : -angle.x();
+        if (event->inverted())
+            delta = -delta;
+        wheelRest_ += delta;
+        for (; wheelRest_ >= kNotch; wheelRest_ -= kNotch)
+            triggerAction(SliderSingleStepAdd);
+        for (; wheelRest_ <= -kNotch; wheelRest_ += kNotch)
+            triggerAction(SliderSingleStepSub);
+        event->accept();
+    }
+
+    // The style draws no focus on a scroll bar: a dotted frame inside the
+    // thumb shows it, as desktop scroll bars do.
+    void paintEvent(QPaintEvent* event) override {
+        QScrollBar::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        const QRect thumb = style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                    QStyle::SC_ScrollBarSlider, this);
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(thumb.adjusted(2, 2, -3, -3));
+    }
+
     void focusOutEvent(QFocusEvent* event) override {
         QScrollBar::focusOutEvent(event);
         if (bar_.OnExit)
@@ -375,6 +414,7 @@ protected:
 
 private:
     TScrollBar& bar_;
+    int wheelRest_ = 0;
 };
 
 QScrollBar& BarOf(const TScrollBar& bar) {

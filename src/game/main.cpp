@@ -2,6 +2,7 @@
 #include "CommandLine.h"
 #include "GameTexts.h"
 #include "framework/Application.h"
+#include "framework/Translation.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +25,9 @@ int main(int argc, char** argv) {
             (orv::Format(orv::GameTexts::UnknownLanguage, {commandLine.Program(), language}) + "\n")
                 .c_str(),
             stderr);
+    // The toolkit's own buttons and menus speak the same language; its own
+    // English is its untranslated texts.
+    orv::LoadToolkitTranslation(application.Language().Code());
     application.SetTitle(orv::TMainForm::kProgramName);
     application.SetIcon("MAINICON");
     application.SetDesktopEntry("orbit-raven");

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWidget>
 
 namespace orv {
@@ -71,24 +72,29 @@ protected:
 };
 
 TEST_F(NumScrollEdit, LoadingWorksTheWidthOutFromItsParts) {
-    // Captions "-" and "+" measure 12 pixels together in the 12-pixel face,
-    // which makes the settings form's 312.
-    ExpectLayout();
-    EXPECT_EQ(edit->DecLabel().Width() + edit->IncLabel().Width(), 12);
-    EXPECT_EQ(edit->Width(), 312);
-    EXPECT_EQ(edit->ScrollBar().Width(), 120);
+    // The width is the parts' sum whatever the captions measure in the face
+    // they are drawn in (300 plus "-" and "+"; 312 in the settings form).
+    for (const char* face : {"ＭＳ Ｐゴシック", "DejaVu Sans", "ＭＳ ゴシック"}) {
+        TFont font = edit->LabelFont();
+        font.SetName(face);
+        edit->SetLabelFont(font);
+        ExpectLayout();
+        EXPECT_EQ(edit->Width(), 300 + edit->DecLabel().Width() + edit->IncLabel().Width()) << face;
+        EXPECT_EQ(edit->ScrollBar().Width(), 120) << face;
+    }
     // Labels sit in the middle of the 20-pixel line.
     EXPECT_EQ(edit->DecLabel().Top(), 4);
     EXPECT_EQ(edit->ItemLabel().Height(), 12);
 }
 
 TEST_F(NumScrollEdit, EachPropertyMovesThePartsItShould) {
+    const int loaded = edit->Width();
     edit->SetItemCaption("a much longer caption than before");
-    EXPECT_EQ(edit->Width(), 312) << "the item caption changed the width";
+    EXPECT_EQ(edit->Width(), loaded) << "the item caption changed the width";
 
     const int decWidth = edit->DecLabel().Width();
     edit->SetDecCaption("less");
-    EXPECT_EQ(edit->Width(), 312 + edit->DecLabel().Width() - decWidth);
+    EXPECT_EQ(edit->Width(), loaded + edit->DecLabel().Width() - decWidth);
     ExpectLayout();
 
     const int incLeft = edit->IncLabel().Left();
@@ -142,6 +148,30 @@ TEST_F(NumScrollEdit, KeysStepThroughTheRangeAndStopAtItsEnds) {
     }
 }
 
+TEST_F(NumScrollEdit, EachWheelNotchIsOneSmallChangeAndOneChange) {
+    struct Case {
+        std::vector<QPoint> turns; // angle deltas, in eighths of a degree
+        std::vector<int> expected;
+    };
+    edit->SetSmallChange(2);
+    const Case cases[] = {
+        {{{0, 120}}, {22}},
+        {{{0, -240}}, {18, 16}},
+        {{{0, 60}, {0, 40}, {0, 20}}, {22}}, // a fine wheel adds up to a notch
+        {{{-120, 0}}, {22}},                 // tilted right
+    };
+    for (const Case& c : cases) {
+        edit->SetPosition(20);
+        changes.clear();
+        for (const QPoint turn : c.turns) {
+            QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), turn, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(edit->ScrollBar().Peer(), &wheel);
+        }
+        EXPECT_EQ(changes, c.expected) << c.turns.front().y();
+    }
+}
+
 TEST_F(NumScrollEdit, UpAndDownMoveTheFocusAndBackTabPassesTheControl) {
     Show();
     edit->SetFocus();
@@ -189,6 +219,45 @@ TEST_F(NumScrollEdit, PaintsARightAlignedNumberInASunkenFrame) {
     EXPECT_EQ(QColor(image.pixel(a + n - 1, 5)), QColor(255, 255, 255));
     EXPECT_EQ(QColor(image.pixel(a + 5, h - 2)), QColor(223, 223, 223));
     EXPECT_EQ(QColor(image.pixel(a + 3, 3)), QColor(255, 255, 255));
+}
+
+// Columns of the number area holding dark ink, as runs [first, last].
+std::vector<std::pair<int, int>> InkRuns(const QImage& image, int from, int to, int height) {
+    std::vector<std::pair<int, int>> runs;
+    for (int x = from; x < to; ++x) {
+        bool ink = false;
+        for (int y = 2; y < height - 2; ++y)
+            ink = ink || qGray(image.pixel(x, y)) < 128;
+        if (ink && !runs.empty() && runs.back().second == x - 1)
+            runs.back().second = x;
+        else if (ink)
+            runs.emplace_back(x, x);
+    }
+    return runs;
+}
+
+// The settings form's largest value, five digits in a box of 40: every digit
+// must stand inside the frame, and a shorter number afterwards leaves no
+// trace of the longer one.
+TEST_F(NumScrollEdit, TheLargestNumberFitsWholeAndLeavesNoTrace) {
+    edit->SetMax(10000);
+    Show();
+    const int a = edit->ItemWidth() + 8;
+    const int n = edit->NumAreaWidth();
+    edit->SetPosition(10000);
+    const auto whole = InkRuns(Picture(), a + 2, a + n - 2, edit->Height());
+    ASSERT_EQ(whole.size(), 5u) << "not five separate digits";
+    EXPECT_GE(whole.front().first, a + 2);
+    EXPECT_LT(whole.back().second, a + n - 4);
+    // Left of the box's inside there is only the frame and the background.
+    const auto outside = [&] {
+        return InkRuns(Picture(), edit->ItemLabel().Left() + edit->ItemWidth(), a, 20);
+    };
+    const auto before = outside();
+    edit->SetPosition(7);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(outside(), before);
+    EXPECT_EQ(InkRuns(Picture(), a + 2, a + n - 2, edit->Height()).size(), 1u);
 }
 
 TEST_F(NumScrollEdit, DisabledGreysTheNumberAndStopsTheScrollBarOnly) {

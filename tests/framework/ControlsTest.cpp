@@ -1,6 +1,8 @@
+#include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
 #include "framework/Keys.h"
 #include "framework/StdCtrls.h"
+#include "framework/Translation.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +10,8 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QWidget>
 
 #include <memory>
@@ -144,6 +148,97 @@ TEST(Label, AFixedLabelShorterThanItsFontKeepsEveryGlyphWhole) {
         EXPECT_GT(whole, 0);
         EXPECT_EQ(InkOf(label), whole) << text;
     }
+}
+
+} // namespace
+} // namespace orv
+
+namespace orv {
+namespace {
+
+// A group box on a page whose colour is not the window colour: its caption
+// must stand on the page, with no box of another colour behind it.
+TEST(GroupBox, TheCaptionStandsOnWhatLiesBehindTheBox) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 220, 120);
+    auto* page = new TPanel(&form);
+    page->SetParent(&form);
+    page->SetBounds(0, 0, 200, 100);
+    page->SetBevelOuter(TBevelCut::bvNone);
+    page->SetColor(RGB(250, 250, 250));
+    auto* box = new TGroupBox(&form);
+    box->SetParent(page);
+    box->SetBounds(8, 8, 180, 80);
+    box->SetCaption("バルーンヘルプ");
+    const QImage image = page->Peer()->grab().toImage();
+    // Left of the text and beside its strokes, on the frame's top line.
+    for (const QPoint at : {QPoint(8 + 7, 8), QPoint(8 + 7, 8 + 6)})
+        EXPECT_EQ(QColor(image.pixel(at)), QColor(250, 250, 250)) << at.x() << "," << at.y();
+    // The frame itself is still there beyond the caption.
+    EXPECT_EQ(QColor(image.pixel(8 + 170, 8 + 6)), QColor(128, 128, 128));
+}
+
+} // namespace
+} // namespace orv
+
+namespace orv {
+namespace {
+
+// The toolkit's standard buttons follow the language asked for, and asking
+// for English afterwards takes the Japanese texts away again.
+TEST(ToolkitTranslation, FollowsTheLanguageAskedForLast) {
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    ASSERT_TRUE(LoadToolkitTranslation("ja"));
+    EXPECT_EQ(cancel(), QStringLiteral("キャンセル"));
+    EXPECT_TRUE(LoadToolkitTranslation("ja")) << "a second load must replace, not fail";
+    EXPECT_FALSE(LoadToolkitTranslation("en"));
+    EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
+    EXPECT_FALSE(LoadToolkitTranslation("xx"));
+    EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
+}
+
+} // namespace
+} // namespace orv
+
+namespace orv {
+namespace {
+
+// The button Enter presses looks like the default button as the focus moves,
+// and Tab and Shift+Tab go round the controls without stopping on the form.
+TEST(DefaultButton, FollowsTheButtonEnterPressesAndTabSkipsTheForm) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 120);
+    auto* check = new TCheckBox(&form);
+    check->SetParent(&form);
+    check->SetBounds(8, 8, 100, 17);
+    auto* yes = new TButton(&form);
+    yes->SetParent(&form);
+    yes->SetBounds(8, 40, 75, 25);
+    auto* no = new TButton(&form);
+    no->SetParent(&form);
+    no->SetBounds(100, 40, 75, 25);
+    form.SetActiveControl(no);
+    form.Show();
+    form.Peer()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.Peer()));
+    const auto looksDefault = [](TButton* b) {
+        return static_cast<QPushButton*>(b->Peer())->isDefault();
+    };
+    struct Step {
+        TWinControl* focus;
+        TButton* enterButton;
+    };
+    for (const Step step : {Step{no, no}, Step{yes, yes}, Step{check, no}}) {
+        step.focus->SetFocus();
+        EXPECT_EQ(form.EnterButton(), step.enterButton);
+        EXPECT_EQ(looksDefault(yes), step.enterButton == yes);
+        EXPECT_EQ(looksDefault(no), step.enterButton == no);
+    }
+    // Backwards from the first control: the last one, never the form.
+    QTest::keyClick(check->Peer(), Qt::Key_Backtab);
+    EXPECT_TRUE(no->Focused());
+    QTest::keyClick(no->Peer(), Qt::Key_Tab);
+    EXPECT_TRUE(check->Focused());
 }
 
 } // namespace

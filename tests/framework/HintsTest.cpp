@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QEnterEvent>
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QToolTip>
 #include <QWidget>
 
@@ -143,6 +144,15 @@ TEST_F(Hints, QtsMouseEventsDriveTheManagerAndItsToolTipsNeverShow) {
     QCoreApplication::sendEvent(buttonWidget, &enter);
     EXPECT_EQ(hints.HintControl(), button);
     EXPECT_EQ(hints.PendingStep(), TStep::stShow);
+    // The hint comes up below where the mouse rests, not where it came in.
+    QMouseEvent move(QEvent::MouseMove, QPointF(30, 9), QPointF(30, 9), QPointF(130, 209),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(buttonWidget, &move);
+    hints.RunPendingStep();
+    EXPECT_EQ(hints.HintBounds().Left, 130);
+    EXPECT_GT(hints.HintBounds().Top, 209);
+    hints.CancelHint();
+    QCoreApplication::sendEvent(buttonWidget, &enter);
 
     // Back out onto the panel: its hint is the one that waits now.
     QEvent leave(QEvent::Leave);

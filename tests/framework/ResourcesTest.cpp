@@ -1,13 +1,16 @@
 #include "framework/Resources.h"
 #include "framework/Bitmap.h"
 #include "framework/Exceptions.h"
+#include "framework/Picture.h"
 #include "framework/Wave.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 
 #include <cstring>
+#include <optional>
 
 namespace orv {
 namespace {
@@ -119,6 +122,57 @@ TEST(Wave, CutsAnOverlongDataChunkAndRefusesNonPcm) {
     EXPECT_FALSE(ParseWave(MakeWave(10, 10, 3)).has_value());
     EXPECT_FALSE(ParseWave(std::vector<std::uint8_t>{'R', 'I', 'F', 'F'}).has_value());
     EXPECT_FALSE(ParseWave(std::vector<std::uint8_t>(44, 0)).has_value());
+}
+
+} // namespace
+} // namespace orv
+
+namespace orv {
+namespace {
+
+// Paints on an image of a given scale, as a control's canvas paints on a
+// scaled screen.
+class ScaledCanvas : public TCanvas {
+public:
+    explicit ScaledCanvas(int scale)
+        : image(32 * scale, 32 * scale, QImage::Format_ARGB32_Premultiplied) {
+        image.setDevicePixelRatio(scale);
+        image.fill(Qt::transparent);
+    }
+    QImage image;
+
+protected:
+    QPainter* BeginPaint() override {
+        painter_.emplace(&image);
+        return &*painter_;
+    }
+    void EndPaint() override { painter_.reset(); }
+
+private:
+    std::optional<QPainter> painter_;
+};
+
+// Each program icon keeps its 32 px size, and on a screen of scale 2 or 3
+// shows the version drawn for that scale, pixel for pixel, not the small one
+// enlarged.
+TEST(IconPicture, ShowsTheVersionDrawnForTheScreensScale) {
+    for (const char* name : {"MAINICON", "ZEOICON"}) {
+        TPicture picture;
+        ASSERT_TRUE(picture.LoadIcon(name)) << name;
+        EXPECT_EQ(picture.Width(), 32);
+        EXPECT_EQ(picture.Height(), 32);
+        for (const int scale : {1, 2, 3}) {
+            ScaledCanvas canvas(scale);
+            picture.Draw(canvas, 0, 0);
+            const std::string suffix = scale == 1 ? "" : "@" + std::to_string(scale) + "x";
+            QImage drawn(QString::fromStdString(
+                ResourcePath(TResourceType::rtIcon, std::string(name) + suffix)));
+            ASSERT_EQ(drawn.width(), 32 * scale) << name << suffix;
+            drawn = drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            drawn.setDevicePixelRatio(scale);
+            EXPECT_EQ(canvas.image, drawn) << name << suffix;
+        }
+    }
 }
 
 } // namespace

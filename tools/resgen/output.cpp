@@ -65,7 +65,15 @@ const std::vector<ResourceEntry>& resourceTable() {
         {"/bitmap", "104", "bitmaps/104.bmp"},
         {"/bitmap", "105", "bitmaps/105.bmp"},
         {"/icon", "MAINICON", "icons/MAINICON.png"},
+        {"/icon", "MAINICON@2x", "icons/MAINICON@2x.png"},
+        {"/icon", "MAINICON@3x", "icons/MAINICON@3x.png"},
         {"/icon", "ZEOICON", "icons/ZEOICON.png"},
+        {"/icon", "ZEOICON@2x", "icons/ZEOICON@2x.png"},
+        {"/icon", "ZEOICON@3x", "icons/ZEOICON@3x.png"},
+        // The desktop icon's sizes, so the window icon has each of them too.
+        {"/icon", "MAINICON-48", "icons/hicolor/48x48/apps/orbit-raven.png"},
+        {"/icon", "MAINICON-128", "icons/hicolor/128x128/apps/orbit-raven.png"},
+        {"/icon", "MAINICON-256", "icons/hicolor/256x256/apps/orbit-raven.png"},
         {"/form", "MainForm.TitleImageBox", "pictures/title.bmp"},
     };
     return table;
@@ -117,6 +125,14 @@ bool writeAll(const QString& dir, QStringList* written, QString* error) {
         !image("icons/MAINICON.png", makeMainIcon(32), "PNG") ||
         !image("icons/ZEOICON.png", makeStudioIcon(32), "PNG"))
         return false;
+    // Drawn anew at twice and three times the size for scaled screens, where
+    // a doubled 32 px picture would look coarse.
+    for (const int scale : {2, 3}) {
+        const QString suffix = QStringLiteral("@%1x.png").arg(scale);
+        if (!image("icons/MAINICON" + suffix, makeMainIcon(32 * scale), "PNG") ||
+            !image("icons/ZEOICON" + suffix, makeStudioIcon(32 * scale), "PNG"))
+            return false;
+    }
     // Laid out as the hicolor theme wants it, so it installs as one folder.
     for (const int size : kDesktopIconSizes) {
         const QString rel = QStringLiteral("icons/hicolor/%1x%1/apps/orbit-raven.png").arg(size);

@@ -404,7 +404,14 @@ void testQrc() {
         {":/bitmap/104", "bitmaps/104.bmp"},
         {":/bitmap/105", "bitmaps/105.bmp"},
         {":/icon/MAINICON", "icons/MAINICON.png"},
+        {":/icon/MAINICON@2x", "icons/MAINICON@2x.png"},
+        {":/icon/MAINICON@3x", "icons/MAINICON@3x.png"},
         {":/icon/ZEOICON", "icons/ZEOICON.png"},
+        {":/icon/ZEOICON@2x", "icons/ZEOICON@2x.png"},
+        {":/icon/ZEOICON@3x", "icons/ZEOICON@3x.png"},
+        {":/icon/MAINICON-48", "icons/hicolor/48x48/apps/orbit-raven.png"},
+        {":/icon/MAINICON-128", "icons/hicolor/128x128/apps/orbit-raven.png"},
+        {":/icon/MAINICON-256", "icons/hicolor/256x256/apps/orbit-raven.png"},
         {":/form/MainForm.TitleImageBox", "pictures/title.bmp"},
     };
     CHECK(entries == expected);
@@ -427,7 +434,7 @@ void testWriteAll() {
     CHECK(writeAll(a.path(), &written, &error));
     CHECK(error.isEmpty());
     const auto files = tree(a.path());
-    CHECK(files.size() == 18 && written.size() == 18);
+    CHECK(files.size() == 22 && written.size() == 22);
 
     // Everything the .qrc names exists, so rcc will not fail on it.
     for (const auto& e : resourceTable())
@@ -442,6 +449,11 @@ void testWriteAll() {
         const QString icon = QStringLiteral("icons/hicolor/%1x%1/apps/orbit-raven.png").arg(size);
         CHECK(QImage::fromData(files.value(icon)).size() == QSize(size, size));
     }
+    for (const int scale : {2, 3})
+        for (const char* name : {"MAINICON", "ZEOICON"}) {
+            const QString icon = QStringLiteral("icons/%1@%2x.png").arg(name).arg(scale);
+            CHECK(QImage::fromData(files.value(icon)).size() == QSize(32 * scale, 32 * scale));
+        }
 
     // A second run reproduces every byte.
     QStringList again;

@@ -4,6 +4,7 @@
 #include "framework/Keys.h"
 #include "framework/StdCtrls.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <initializer_list>
 
@@ -265,8 +266,17 @@ void TNumScrollEdit::PaintNumber() {
     canvas.Font().SetColor(enabled_ ? clWindowText : clGrayText);
     canvas.Brush().Style = TBrushStyle::bsClear;
     const std::string text = std::to_string(Position());
-    canvas.TextOut(a + numAreaWidth_ - 4 - canvas.TextWidth(text),
-                   (height - numFontHeight_) / 2 + 1, text);
+    // The box is laid out for half-width digits; when the widest number of
+    // the range would not fit in the face's own, every number takes a
+    // fixed-pitch face, so the leading digit is never lost.
+    const int right = a + numAreaWidth_ - 4;
+    const int widest =
+        std::max(canvas.TextWidth(std::to_string(Min())), canvas.TextWidth(std::to_string(Max())));
+    if (widest > right - (a + 2))
+        canvas.Font().SetName(kHalfWidthDigitsFace);
+    // Never left of the fill, where the next number would not paint over it.
+    const int x = std::max(a + 2, right - canvas.TextWidth(text));
+    canvas.TextOut(x, (height - numFontHeight_) / 2 + 1, text);
 }
 
 // A sunken frame: dark lines at the top and left, light ones at the bottom
