@@ -1,4 +1,4 @@
-# Installed as one program folder (program and manual), a launcher in the
+# Installed as one program folder (program and manuals), a launcher in the
 # games folder on the PATH (where Debian and the FHS put games), a desktop
 # entry, the icons in the hicolor theme, AppStream metadata, a manual page
 # and the copyright and changelog files Debian asks for.
@@ -31,7 +31,7 @@ add_custom_command(OUTPUT ${ORV_GZIPPED}
 add_custom_target(orv_packaging_docs ALL DEPENDS ${ORV_GZIPPED})
 
 install(TARGETS orbit-raven RUNTIME DESTINATION ${CMAKE_INSTALL_LIBDIR}/orbit-raven)
-install(FILES ${PROJECT_SOURCE_DIR}/resources/Manual.txt
+install(FILES ${PROJECT_SOURCE_DIR}/resources/Manual.txt ${PROJECT_SOURCE_DIR}/resources/Manual-en.txt
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/orbit-raven)
 # Tells the program it is installed: it then keeps every user's settings in
 # their own config folder, root's too, and never writes its own folder.

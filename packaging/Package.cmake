@@ -11,7 +11,7 @@ set(CPACK_PACKAGE_DESCRIPTION
     "it flies one cell per tick across a 25 x 25 field and wraps around the\n"
     "edges. Turn it, hold fire to sweep the field with a laser in a random\n"
     "straight direction, and destroy the enemy before it or its mines destroy\n"
-    "you. Menus, dialogs and the manual are in Japanese.")
+    "you. Menus, dialogs and the manual are in Japanese, or in English on request.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # Debian packages carry no debugging symbols in the program itself.

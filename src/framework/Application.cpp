@@ -436,7 +436,7 @@ void TApplication::HandleException(const std::exception& error) {
 }
 
 void TApplication::HandleUnknownException() {
-    MessageBox("予期しないエラーが発生しました", title_, MB_OK | MB_ICONERROR);
+    MessageBox(Tr(FrameworkTexts::UnexpectedError), title_, MB_OK | MB_ICONERROR);
 }
 
 void TApplication::SetMessageBoxService(std::unique_ptr<IMessageBox> service) {

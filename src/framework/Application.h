@@ -4,6 +4,7 @@
 #include "Cursor.h"
 #include "GameControllers.h"
 #include "Hints.h"
+#include "Language.h"
 #include "MessageBox.h"
 #include "Shell.h"
 #include "Sleeper.h"
@@ -150,6 +151,10 @@ public:
     // shows its icon and name from it).
     void SetDesktopEntry(const std::string& name);
 
+    // The language the program's texts are shown in; Japanese unless the
+    // player asks for another.
+    TLanguage& Language() { return language_; }
+
     // Balloon hints for the whole program: the switch, the wait before a
     // hint shows and the time it stays, in milliseconds. On from the start,
     // 500 and 2500; the switch goes off at the program's end, before the
@@ -169,6 +174,7 @@ public:
 private:
     class QtApp;
     std::unique_ptr<QtApp> qt_;
+    TLanguage language_;
     std::unique_ptr<THintManager> hints_;
     std::string title_;
     std::string exeName_;

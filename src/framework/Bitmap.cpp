@@ -112,7 +112,7 @@ void TBitmap::LoadFromResourceName(const std::string& name) {
 void TBitmap::LoadFromFile(const std::string& path) {
     const QImage image(QString::fromStdString(path));
     if (image.isNull())
-        throw EInOutError("画像を読み込めません: " + path);
+        throw EInOutError(Format(FrameworkTexts::ImageUnreadable, {path}));
     SetImage(image);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FrameworkTexts.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -34,13 +36,14 @@ public:
 // A program resource that is not there; the message names it.
 class EResNotFound : public Exception {
 public:
-    explicit EResNotFound(const std::string& name) : Exception(name + " ﾘｿｰｽが見つかりません") {}
+    explicit EResNotFound(const std::string& name)
+        : Exception(Format(FrameworkTexts::ResourceNotFound, {name})) {}
 };
 
 // A checked conversion of an object to a class it is not.
 class EInvalidCast : public Exception {
 public:
-    EInvalidCast() : Exception("無効なクラス型キャストです") {}
+    EInvalidCast() : Exception(Tr(FrameworkTexts::InvalidCast)) {}
 };
 
 // Checked downcast that raises EInvalidCast instead of handing back null.

@@ -17,8 +17,8 @@
 namespace orv {
 namespace {
 
-std::string ErrorText(const std::string& what, const std::string& path, int error) {
-    return what + ": " + path + " (" + std::strerror(error) + ")";
+std::string ErrorText(const TText& what, const std::string& path, int error) {
+    return Format(what, {path, std::strerror(error)});
 }
 
 // A file descriptor that closes itself unless closed on purpose first.
@@ -79,7 +79,7 @@ std::pair<TFd, std::string> CreateUniqueBeside(const std::string& path) {
         if (errno != EEXIST)
             break;
     }
-    throw EInOutError(ErrorText("ファイルを作成できません", path, errno));
+    throw EInOutError(ErrorText(FrameworkTexts::FileNotCreated, path, errno));
 }
 
 // Makes a rename in dir last across a crash.
@@ -171,12 +171,12 @@ std::string TFileSystem::ReadFile(const std::string& path) const {
     // Non-blocking, so that opening a FIFO does not wait for a writer.
     TFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!fd.Valid())
-        throw EInOutError(ErrorText("ファイルを開けません", path, errno));
+        throw EInOutError(ErrorText(FrameworkTexts::FileNotOpened, path, errno));
     struct stat info {};
     if (::fstat(fd.Get(), &info) != 0)
-        throw EInOutError(ErrorText("ファイルを読めません", path, errno));
+        throw EInOutError(ErrorText(FrameworkTexts::FileNotRead, path, errno));
     if (!S_ISREG(info.st_mode))
-        throw EInOutError("通常のファイルではありません: " + path);
+        throw EInOutError(Format(FrameworkTexts::NotRegularFile, {path}));
     std::string bytes;
     char buffer[65536];
     for (;;) {
@@ -184,7 +184,7 @@ std::string TFileSystem::ReadFile(const std::string& path) const {
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            throw EInOutError(ErrorText("ファイルを読めません", path, errno));
+            throw EInOutError(ErrorText(FrameworkTexts::FileNotRead, path, errno));
         if (got == 0)
             return bytes;
         bytes.append(buffer, static_cast<std::size_t>(got));
@@ -200,7 +200,7 @@ std::string TFileSystem::WriteTempFile(const std::string& path, std::string_view
         return name;
     const int error = errno;
     ::unlink(name.c_str());
-    throw EInOutError(ErrorText("ファイルに書き込めません", path, error));
+    throw EInOutError(ErrorText(FrameworkTexts::FileNotWritten, path, error));
 }
 
 std::string TFileSystem::LinkTempFile(const std::string& path, const std::string& other) const {
@@ -313,7 +313,7 @@ void ReplaceFile(const TFileSystem& files, const std::string& path, const std::s
     if (!files.RenameFile(newFile, target)) {
         const int error = errno;
         files.DeleteFile(newFile);
-        throw EInOutError(ErrorText("ファイルを置き換えられません", path, error));
+        throw EInOutError(ErrorText(FrameworkTexts::FileNotReplaced, path, error));
     }
 }
 

@@ -241,6 +241,15 @@ void TForm::SetCaption(const std::string& caption) {
     Peer()->setWindowTitle(QString::fromStdString(caption));
 }
 
+void TForm::SetCaption(const TText& caption) {
+    caption_ = caption.Source;
+    Peer()->setWindowTitle(QString::fromStdString(Tr(caption)));
+}
+
+std::string TForm::ShownCaption() const {
+    return Peer()->windowTitle().toStdString();
+}
+
 void TForm::SetBounds(int left, int top, int width, int height) {
     const bool outer = sizing_;
     sizing_ = true;

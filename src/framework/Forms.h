@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Controls.h"
+#include "Text.h"
 #include "WindowHook.h"
 
 #include <QMetaObject>
@@ -43,6 +44,10 @@ public:
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption);
+    // Keeps the source text as the caption, the form's identity for window
+    // hooks and stored places, and shows its translation as the title.
+    void SetCaption(const TText& caption);
+    std::string ShownCaption() const;
 
     int ClientWidth() const override { return Width() - kBorderWidth; }
     int ClientHeight() const override { return Height() - NonClientHeight(); }

@@ -20,6 +20,34 @@
 #include <algorithm>
 
 namespace orv {
+namespace {
+
+constexpr const char* kEllipsis = "…";
+
+// Drops whole characters from the end until the text and "…" fit, so a
+// translation longer than the stored layout allows is shortened, not cut.
+std::string FitText(const TCanvas& canvas, const std::string& text, int width) {
+    if (canvas.TextWidth(text) <= width)
+        return text;
+    std::string kept = text;
+    while (!kept.empty()) {
+        // A UTF-8 character's continuation bytes, then its first byte.
+        while ((static_cast<unsigned char>(kept.back()) & 0xC0) == 0x80 && kept.size() > 1)
+            kept.pop_back();
+        kept.pop_back();
+        if (canvas.TextWidth(kept + kEllipsis) <= width)
+            break;
+    }
+    return kept + kEllipsis;
+}
+
+// A widget's text shortened to what its text area holds; "&" marks stay.
+QString FitWidgetText(const QString& text, const QWidget& widget, int textWidth) {
+    return widget.fontMetrics().elidedText(text, Qt::ElideRight, std::max(textWidth, 0),
+                                           Qt::TextShowMnemonic);
+}
+
+} // namespace
 
 TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {}
 
@@ -65,13 +93,19 @@ void TLabel::Paint() {
     canvas.Brush() = {Color(), transparent_ ? TBrushStyle::bsClear : TBrushStyle::bsSolid};
     canvas.FillRect({0, 0, Width(), Height()});
     canvas.Brush().Style = TBrushStyle::bsClear;
-    const int textWidth = canvas.TextWidth(caption_);
+    const std::string shown = autoSize_ ? caption_ : FitText(canvas, caption_, Width());
+    const int textWidth = canvas.TextWidth(shown);
     int x = 0;
     if (alignment_ == TAlignment::taCenter)
         x = (Width() - textWidth) / 2;
     else if (alignment_ == TAlignment::taRightJustify)
         x = Width() - textWidth;
-    canvas.TextOut(x, TextTop(canvas), caption_);
+    canvas.TextOut(x, TextTop(canvas), shown);
+}
+
+std::string TLabel::ShownCaption() {
+    Canvas().Font() = Font();
+    return autoSize_ ? caption_ : FitText(Canvas(), caption_, Width());
 }
 
 // A font whose cell is taller than a fixed-size label would lose the bottom
@@ -97,7 +131,22 @@ public:
         connect(this, &QPushButton::clicked, [this] { button_.Click(); });
     }
 
+    void SetFullText(const QString& text) {
+        full_ = text;
+        Fit();
+    }
+
 protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QPushButton::resizeEvent(event);
+        Fit();
+    }
+    void changeEvent(QEvent* event) override {
+        QPushButton::changeEvent(event);
+        if (event->type() == QEvent::FontChange)
+            Fit();
+    }
+
     void keyPressEvent(QKeyEvent* event) override {
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
             button_.Click();
@@ -111,7 +160,42 @@ protected:
     }
 
 private:
+    void Fit() {
+        const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+        const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, this);
+        setText(FitWidgetText(full_, *this, width() - 2 * frame - margin));
+    }
+
     TButton& button_;
+    QString full_;
+};
+
+class CheckBoxPeer : public QCheckBox {
+public:
+    void SetFullText(const QString& text) {
+        full_ = text;
+        Fit();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QCheckBox::resizeEvent(event);
+        Fit();
+    }
+    void changeEvent(QEvent* event) override {
+        QCheckBox::changeEvent(event);
+        if (event->type() == QEvent::FontChange)
+            Fit();
+    }
+
+private:
+    void Fit() {
+        const int indicator = style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this);
+        const int spacing = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, this);
+        setText(FitWidgetText(full_, *this, width() - indicator - spacing));
+    }
+
+    QString full_;
 };
 
 TForm* FormOf(TControl& control) {
@@ -129,7 +213,11 @@ TButton::TButton(TComponent* owner) : TWinControl(owner) {
 
 void TButton::SetCaption(const std::string& caption) {
     caption_ = caption;
-    static_cast<QPushButton*>(Peer())->setText(QString::fromStdString(caption));
+    static_cast<ButtonPeer*>(Peer())->SetFullText(QString::fromStdString(caption));
+}
+
+std::string TButton::ShownCaption() const {
+    return static_cast<const QPushButton*>(Peer())->text().toStdString();
 }
 
 void TButton::Click() {
@@ -152,7 +240,7 @@ bool TButton::DialogChar(int key) {
 // ---- TCheckBox -------------------------------------------------------------
 
 TCheckBox::TCheckBox(TComponent* owner) : TWinControl(owner) {
-    auto peer = std::make_unique<QCheckBox>();
+    auto peer = std::make_unique<CheckBoxPeer>();
     peer->setFocusPolicy(Qt::StrongFocus);
     QObject::connect(peer.get(), &QCheckBox::toggled, [this](bool on) { SetChecked(on); });
     AttachPeer(std::move(peer));
@@ -160,7 +248,11 @@ TCheckBox::TCheckBox(TComponent* owner) : TWinControl(owner) {
 
 void TCheckBox::SetCaption(const std::string& caption) {
     caption_ = caption;
-    static_cast<QCheckBox*>(Peer())->setText(QString::fromStdString(caption));
+    static_cast<CheckBoxPeer*>(Peer())->SetFullText(QString::fromStdString(caption));
+}
+
+std::string TCheckBox::ShownCaption() const {
+    return static_cast<const QCheckBox*>(Peer())->text().toStdString();
 }
 
 void TCheckBox::SetChecked(bool checked) {
@@ -355,8 +447,7 @@ int TScrollBar::Max() const {
 
 void TScrollBar::SetParams(int position, int min, int max) {
     if (max < min)
-        throw EInvalidOperation(
-            "スクロールバーの範囲が正しくありません（最大値が最小値より小さい）");
+        throw EInvalidOperation(Tr(FrameworkTexts::ScrollRangeInvalid));
     QScrollBar& bar = BarOf(*this);
     const int old = bar.value();
     // One notification for the whole change, with the final position.

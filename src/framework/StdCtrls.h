@@ -22,6 +22,9 @@ public:
     void SetAutoSize(bool autoSize);
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool transparent);
+    // The caption as painted: shortened with "…" where a fixed-size label is
+    // too narrow for it.
+    std::string ShownCaption();
 
 protected:
     void Paint() override;
@@ -45,6 +48,8 @@ public:
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption);
+    // The caption as shown: shortened with "…" where the button is too narrow.
+    std::string ShownCaption() const;
     int ModalResult() const { return modalResult_; }
     void SetModalResult(int result) { modalResult_ = result; }
     // Esc presses the form's cancel button.
@@ -68,6 +73,8 @@ public:
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption);
+    // The caption as shown: shortened with "…" where the box is too narrow.
+    std::string ShownCaption() const;
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);
 

@@ -60,7 +60,7 @@ bool TCommandLine::Take(const TCommandLineOption& option, const std::string& sho
         value = arguments[next++];
     else
         return Fail("option '" + shownName + "' requires an argument (" + values + ")");
-    if (!IsChoice(values, value))
+    if (!IsChoice(values, value) && !(option.AnyValue && !value.empty()))
         return Fail("invalid argument '" + value + "' for '" + shownName + "' (" + values + ")");
     given_[option.Name] = value;
     return true;

@@ -15,6 +15,7 @@ struct TCommandLineOption {
     char Short = 0;          // one-letter name, or 0
     const char* Values = ""; // a value's choices, "a|b"; empty for a switch
     const char* Help = "";   // one line for --help
+    bool AnyValue = false;   // also takes values beyond the choices named
 };
 
 // Every option the program takes. Adding one is one line here; the program
@@ -22,6 +23,8 @@ struct TCommandLineOption {
 inline constexpr TCommandLineOption kCommandLineOptions[] = {
     {"help", 'h', "", "show this help and exit"},
     {"version", 'V', "", "show the version and exit"},
+    // An unknown language is not a mistake: the program says so and shows Japanese.
+    {"lang", 0, "ja|en", "show menus, dialogs and messages in Japanese or English", true},
 };
 
 class TCommandLine {

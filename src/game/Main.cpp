@@ -1,7 +1,9 @@
 #include "Main.h"
 
 #include "Commands.h"
+#include "GameTexts.h"
 #include "UGame.h"
+#include "components/ComponentTexts.h"
 #include "components/dialogs/ZeoDialog.h"
 #include "components/media/ImageBox.h"
 #include "components/media/TezFrame.h"
@@ -149,10 +151,10 @@ TImageBox* MakeImageBox(TComponent& owner, TWinControl& parent, const char* name
     return box;
 }
 
-TMenuItem* MakeItem(TMainForm& form, const char* name, const char* caption, int shortCut = 0) {
+TMenuItem* MakeItem(TMainForm& form, const char* name, const TText& caption, int shortCut = 0) {
     auto* item = new TMenuItem(&form);
     item->SetName(name);
-    item->SetCaption(caption);
+    item->SetCaption(Tr(caption));
     if (shortCut)
         item->SetShortCut(shortCut);
     return item;
@@ -229,23 +231,24 @@ void TMainForm::CreateImageBoxes() {
 void TMainForm::CreateMenu() {
     MainMenu1 = new TMainMenu(this);
     MainMenu1->SetName("MainMenu1");
-    StartItem = MakeItem(*this, "StartItem", "[開始(&S)]", VK_SPACE);
-    PauseItem = MakeItem(*this, "PauseItem", "[一時停止(&P)]", VK_ESCAPE);
-    SpeedItem = MakeItem(*this, "SpeedItem", "速度(&T)");
-    FastSpeedItem = MakeItem(*this, "FastSpeedItem", "速い(&F)");
-    NormalSpeedItem = MakeItem(*this, "NormalSpeedItem", "普通(&N)");
-    SlowSpeedItem = MakeItem(*this, "SlowSpeedItem", "遅い(&S)");
-    ConfigItem = MakeItem(*this, "ConfigItem", "設定(&C)");
-    ClearHiScoreItem = MakeItem(*this, "ClearHiScoreItem", "ハイスコアを消去(&H)");
-    N1 = MakeItem(*this, "N1", "-");
-    GameConfigItem = MakeItem(*this, "GameConfigItem", "ゲーム設定(&G)...");
-    SysConfigItem = MakeItem(*this, "SysConfigItem", "システム設定(&S)...");
-    InfoItem = MakeItem(*this, "InfoItem", "情報(&I)");
-    AboutItem = MakeItem(*this, "AboutItem", "このプログラムについて(&A)...");
-    ManualItem = MakeItem(*this, "ManualItem", "操作説明書（&M)...", VK_F1);
-    QuitItem = MakeItem(*this, "QuitItem", "終了(&Q)");
-    TitleItem = MakeItem(*this, "TitleItem", "タイトルに戻る(&T)", ShortCut('T', ssCtrl));
-    TerminateItem = MakeItem(*this, "TerminateItem", "プログラムを終了(&Q)", ShortCut('Q', ssCtrl));
+    StartItem = MakeItem(*this, "StartItem", GameTexts::StartItem, VK_SPACE);
+    PauseItem = MakeItem(*this, "PauseItem", GameTexts::PauseItem, VK_ESCAPE);
+    SpeedItem = MakeItem(*this, "SpeedItem", GameTexts::SpeedItem);
+    FastSpeedItem = MakeItem(*this, "FastSpeedItem", GameTexts::FastSpeedItem);
+    NormalSpeedItem = MakeItem(*this, "NormalSpeedItem", GameTexts::NormalSpeedItem);
+    SlowSpeedItem = MakeItem(*this, "SlowSpeedItem", GameTexts::SlowSpeedItem);
+    ConfigItem = MakeItem(*this, "ConfigItem", GameTexts::ConfigItem);
+    ClearHiScoreItem = MakeItem(*this, "ClearHiScoreItem", GameTexts::ClearHiScoreItem);
+    N1 = MakeItem(*this, "N1", TText{"", "-"});
+    GameConfigItem = MakeItem(*this, "GameConfigItem", GameTexts::GameConfigItem);
+    SysConfigItem = MakeItem(*this, "SysConfigItem", GameTexts::SysConfigItem);
+    InfoItem = MakeItem(*this, "InfoItem", GameTexts::InfoItem);
+    AboutItem = MakeItem(*this, "AboutItem", GameTexts::AboutItem);
+    ManualItem = MakeItem(*this, "ManualItem", GameTexts::ManualItem, VK_F1);
+    QuitItem = MakeItem(*this, "QuitItem", GameTexts::QuitItem);
+    TitleItem = MakeItem(*this, "TitleItem", GameTexts::TitleItem, ShortCut('T', ssCtrl));
+    TerminateItem =
+        MakeItem(*this, "TerminateItem", GameTexts::TerminateItem, ShortCut('Q', ssCtrl));
     for (TMenuItem* speed : {FastSpeedItem, NormalSpeedItem, SlowSpeedItem}) {
         speed->SetRadioItem(true);
         speed->SetGroupIndex(kSpeedGroup);
@@ -277,12 +280,12 @@ void TMainForm::CreateDialogs() {
     AboutDialog->FormLeft = 200;
     AboutDialog->FormTop = 0;
     AboutDialog->FormWidth = 240;
-    AboutDialog->FormCaption = "このプログラムについて";
+    AboutDialog->FormCaption = ComponentTexts::AboutCaption;
     AboutDialog->ButtonWidth = 56;
     AboutDialog->PositionEnabled = false;
     AboutDialog->FormCentering = false;
-    AboutDialog->OkButtonCaption = "確認(&O)";
-    AboutDialog->OkButtonHint = "このウィンドウを閉じます";
+    AboutDialog->OkButtonCaption = Tr(ComponentTexts::AboutOk);
+    AboutDialog->OkButtonHint = Tr(ComponentTexts::AboutOkHint);
     AboutDialog->Name1Caption = "- Shooting Game -";
     AboutDialog->Name2Caption = kProgramName;
     AboutDialog->Name3Caption = "";
@@ -444,7 +447,7 @@ void TMainForm::TitleItemClick(TObject*) {
 void TMainForm::AutoIniFileIniLoaded(TObject*) {
     const std::string name = AutoIniFile->ReadString("Application", "Name", kProgramName);
     if (name != kProgramName) {
-        Application().MessageBox("INIファイルが違います", Application().Title(), MB_OK);
+        Application().MessageBox(Tr(GameTexts::WrongIniFile), Application().Title(), MB_OK);
         Application().Terminate();
     }
     RepairInteger("Game", "HiScore", 0);
@@ -459,8 +462,9 @@ void TMainForm::RepairInteger(const std::string& section, const std::string& key
     std::string problem;
     try {
         if (AutoIniFile->ReadInteger(section, key, def) < minimum)
-            problem = key + " の値 '" + AutoIniFile->ReadString(section, key, "") + "' は " +
-                      std::to_string(minimum) + " 以上でなければなりません";
+            problem =
+                Format(GameTexts::ValueTooSmall,
+                       {key, AutoIniFile->ReadString(section, key, ""), std::to_string(minimum)});
     } catch (const EConvertError& error) {
         problem = error.what();
     }
@@ -496,22 +500,25 @@ template <typename Dialog> auto TMainForm::Guarded(Dialog dialog) {
 }
 
 void TMainForm::ManualItemClick(TObject*) {
-    const std::string manual = Application().ExeDir() + "Manual.txt";
+    // A translated manual lies beside the Japanese one, named after its language.
+    const TLanguage& language = Application().Language();
+    const std::string manual =
+        Application().ExeDir() +
+        (language.IsSource() ? "Manual.txt" : "Manual-" + language.Code() + ".txt");
     if (Application().Shell().Open(manual))
         return;
     // Without a desktop opener nothing would show: say where the manual is.
     Guarded([&manual] {
-        Application().MessageBox("操作説明書 " + manual + " を開けませんでした。\n" +
-                                     "テキストエディタなどで直接開いてください。",
+        Application().MessageBox(Format(GameTexts::ManualNotOpened, {manual}),
                                  Application().Title(), MB_OK | MB_ICONWARNING);
     });
 }
 
 void TMainForm::ClearHiScoreItemClick(TObject*) {
     Guarded([this] {
-        YesNoDialog->FormMessage = "ハイスコアを消去しますか？";
-        YesNoDialog->YesButtonHint = "消去します";
-        YesNoDialog->NoButtonHint = "消去しません";
+        YesNoDialog->FormMessage = Tr(GameTexts::ClearHiScoreQuestion);
+        YesNoDialog->YesButtonHint = Tr(GameTexts::ClearHiScoreYesHint);
+        YesNoDialog->NoButtonHint = Tr(GameTexts::ClearHiScoreNoHint);
         YesNoDialog->CancelButton = YnNo;
         YesNoDialog->DefaultButton = YnNo;
         if (YesNoDialog->Execute())
@@ -548,9 +555,9 @@ void TMainForm::AboutItemClick(TObject*) {
 
 bool TMainForm::ConfirmQuit() {
     return Guarded([this] {
-        YesNoDialog->FormMessage = "プログラムを終了します";
-        YesNoDialog->YesButtonHint = "終了します";
-        YesNoDialog->NoButtonHint = "終了しません";
+        YesNoDialog->FormMessage = Tr(GameTexts::QuitQuestion);
+        YesNoDialog->YesButtonHint = Tr(GameTexts::QuitYesHint);
+        YesNoDialog->NoButtonHint = Tr(GameTexts::QuitNoHint);
         YesNoDialog->CancelButton = YnNo;
         YesNoDialog->DefaultButton = ynYes;
         return YesNoDialog->Execute();

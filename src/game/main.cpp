@@ -1,5 +1,6 @@
 #include "Main.h"
 #include "CommandLine.h"
+#include "GameTexts.h"
 #include "framework/Application.h"
 #include "framework/Translation.h"
 
@@ -17,8 +18,16 @@ int main(int argc, char** argv) {
         return start.ExitStatus;
 
     orv::TApplication application(argc, argv);
-    // The toolkit's own buttons and menus speak the program's language.
-    orv::LoadToolkitTranslation("ja");
+    // Before any form exists, so every text is shown in the language chosen.
+    const std::string language = commandLine.Value("lang");
+    if (!language.empty() && !application.Language().Load(language))
+        std::fputs(
+            (orv::Format(orv::GameTexts::UnknownLanguage, {commandLine.Program(), language}) + "\n")
+                .c_str(),
+            stderr);
+    // The toolkit's own buttons and menus speak the same language; its own
+    // English is its untranslated texts.
+    orv::LoadToolkitTranslation(application.Language().Code());
     application.SetTitle(orv::TMainForm::kProgramName);
     application.SetIcon("MAINICON");
     application.SetDesktopEntry("orbit-raven");

@@ -1,5 +1,6 @@
 #include "components/settings/AutoIni.h"
 #include "Fakes.h"
+#include "components/ComponentTexts.h"
 #include "framework/Application.h"
 #include "framework/Exceptions.h"
 #include "framework/Forms.h"
@@ -234,7 +235,7 @@ TEST(AutoIniOperations, IntegersConvertByTheFileRules) {
         ini.ReadInteger("S", "k", 1);
         ADD_FAILURE() << "no conversion error";
     } catch (const EConvertError& error) {
-        EXPECT_STREQ(error.what(), "'12 ' は整数ではありません");
+        EXPECT_EQ(error.what(), Format(ComponentTexts::NotAnInteger, {"12 "}));
     }
 }
 
@@ -247,13 +248,12 @@ TEST(AutoIniOperations, ControlBytesInAValueAreShownWholeInItsMessages) {
         ini.ReadInteger("S", "k", 1);
         ADD_FAILURE() << "no conversion error";
     } catch (const EConvertError& error) {
-        EXPECT_STREQ(error.what(), "'1␀x␉' は整数ではありません");
+        EXPECT_EQ(error.what(), Format(ComponentTexts::NotAnInteger, {"1␀x␉"}));
     }
     EXPECT_EQ(ini.ReadIntegerOrKeep("S", "k", 5), 5);
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
-    EXPECT_NE(fakes.messageBox.shown[0].text.find("k=1␀x␉ は整数ではありません。5 のまま"),
-              std::string::npos)
-        << fakes.messageBox.shown[0].text;
+    EXPECT_EQ(fakes.messageBox.shown[0].text,
+              Format(ComponentTexts::NotAnIntegerKept, {"S", "k", "1␀x␉", "5"}));
 }
 
 TEST(AutoIniOperations, SectionsAreReadWrittenAndErasedWhole) {
@@ -411,9 +411,8 @@ TEST_F(AutoIniFiles, ASecondCopyOnTheSameFileIsToldWhoseSettingsWin) {
     EXPECT_TRUE(fakes_.messageBox.shown.empty());
     auto second = Start();
     ASSERT_EQ(fakes_.messageBox.shown.size(), 1u);
-    const std::string& text = fakes_.messageBox.shown[0].text;
-    for (const char* part : {"すでに起動", "GAME.INI", "後から終了したほうの設定が残ります"})
-        EXPECT_NE(text.find(part), std::string::npos) << part << " in " << text;
+    EXPECT_EQ(fakes_.messageBox.shown[0].text, Format(ComponentTexts::AnotherCopyRunning,
+                                                      {Application().Title(), dir_ + "GAME.INI"}));
     EXPECT_EQ(second->ReadInteger("Game", "HiScore", 0), 5);
     auto elsewhere = Start([](TAutoIniFile& ini) { ini.SetIniName("OTHER"); });
     first->WriteInteger("Game", "HiScore", 6);

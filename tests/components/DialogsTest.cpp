@@ -1,6 +1,7 @@
 #include "EventLoop.h"
 #include "Fakes.h"
 #include "ModalHook.h"
+#include "components/ComponentTexts.h"
 #include "components/dialogs/AboutF.h"
 #include "components/dialogs/YesNoF.h"
 #include "components/dialogs/ZeoDialog.h"
@@ -33,10 +34,10 @@ TEST(YesNoDialog, StartsWithItsConstructorValues) {
     EXPECT_EQ(dialog.BeepType, btQuestion);
     EXPECT_EQ(dialog.FormWidth, 240);
     EXPECT_EQ(dialog.FormHeight, 100);
-    EXPECT_EQ(dialog.FormCaption, "確認");
-    EXPECT_EQ(dialog.FormMessage, "実行しますか？");
-    EXPECT_EQ(dialog.YesButtonCaption, "はい(&Y)");
-    EXPECT_EQ(dialog.NoButtonHint, "実行しません");
+    EXPECT_STREQ(dialog.FormCaption.Source, ComponentTexts::Confirm.Source);
+    EXPECT_EQ(dialog.FormMessage, Tr(ComponentTexts::ExecuteQuestion));
+    EXPECT_EQ(dialog.YesButtonCaption, Tr(ComponentTexts::Yes));
+    EXPECT_EQ(dialog.NoButtonHint, Tr(ComponentTexts::NoHint));
     EXPECT_TRUE(dialog.ButtonShowHint);
     EXPECT_EQ(dialog.ButtonWidth, 64);
     EXPECT_TRUE(dialog.PositionEnabled);
@@ -90,7 +91,7 @@ TEST(YesNoDialog, AppliesTextsHintsFocusAndCancelToItsForm) {
     EXPECT_EQ(form.ActiveControl(), form.NoButton);
     EXPECT_TRUE(form.NoButton->Cancel());
     EXPECT_FALSE(form.YesButton->Cancel());
-    EXPECT_EQ(form.Caption(), "確認");
+    EXPECT_EQ(form.Caption(), ComponentTexts::Confirm.Source);
     EXPECT_EQ(form.Width(), 240);
     EXPECT_EQ(form.Height(), 100);
     EXPECT_EQ(form.ClientWidth(), 232);
@@ -224,7 +225,7 @@ TEST(AboutDialog, FillsItsFormAndLoadsTheProgramIconOnlyWhenEmpty) {
     EXPECT_EQ(form.Name3Label->Top(), 52);
     EXPECT_EQ(form.VersionLabel->Caption(), "Ver1.10");
     EXPECT_EQ(form.MakerLabel->Caption(), "STUDIO ZEO PRESENTS");
-    EXPECT_EQ(form.OKButton->Caption(), "確認(&O)");
+    EXPECT_EQ(form.OKButton->Caption(), Tr(ComponentTexts::AboutOk));
     EXPECT_EQ(form.Width(), 240);
     EXPECT_EQ(form.Height(), 196);
     EXPECT_EQ(form.ClientWidth(), 232);

@@ -1,4 +1,5 @@
 #include "components/settings/GameConf.h"
+#include "components/ComponentTexts.h"
 #include "framework/ComCtrls.h"
 #include "framework/StdCtrls.h"
 
@@ -9,7 +10,7 @@ namespace {
 
 TEST(GameConfigForm, LaysOutItsPagesAtLoad) {
     TGameConfigForm form(nullptr);
-    EXPECT_EQ(form.Caption(), "ゲーム設定");
+    EXPECT_EQ(form.Caption(), ComponentTexts::GameConfigCaption.Source);
     EXPECT_EQ(form.ClientWidth(), 353);
     EXPECT_EQ(form.ClientHeight(), 231);
     EXPECT_EQ(form.GamePageControl->Left(), 8);

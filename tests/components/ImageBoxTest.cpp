@@ -1,6 +1,7 @@
 #include "components/media/ImageBox.h"
 #include "EventLoop.h"
 #include "Fakes.h"
+#include "components/ComponentTexts.h"
 #include "framework/Forms.h"
 
 #include <gtest/gtest.h>
@@ -131,8 +132,8 @@ TEST(ImageBox, BitmapNumOutsideItsRangeIsRefusedWithAMessage) {
         EXPECT_EQ(box.BitmapNum(), 3);
     }
     ASSERT_EQ(fakes.messageBox.shown.size(), 3u);
-    EXPECT_EQ(fakes.messageBox.shown[0].caption, "エラー");
-    EXPECT_EQ(fakes.messageBox.shown[0].text, "指定可能範囲は1～128です");
+    EXPECT_EQ(fakes.messageBox.shown[0].caption, Tr(ComponentTexts::Error));
+    EXPECT_EQ(fakes.messageBox.shown[0].text, Format(ComponentTexts::BitmapNumRange, {"128"}));
     EXPECT_EQ(fakes.messageBox.shown[0].flags & 0xF0u, MB_ICONERROR);
     box.SetBitmapNum(128);
     EXPECT_EQ(box.BitmapNum(), 128);

@@ -1,6 +1,7 @@
 #include "components/settings/SysConf.h"
 #include "Fakes.h"
 #include "ModalHook.h"
+#include "components/ComponentTexts.h"
 #include "components/settings/AutoIni.h"
 #include "components/settings/SysConfF.h"
 #include "components/widgets/NScrEdit.h"
@@ -75,8 +76,7 @@ TEST_F(SystemConfigForm, LaysItselfOutFromItsDescription) {
     // which shows the field's hint.
     TControl* bar = &form.HintPauseNumScrollEdit->ScrollBar();
     EXPECT_EQ(HintControlOf(bar), form.HintPauseNumScrollEdit);
-    EXPECT_EQ(HintTextOf(*HintControlOf(bar)),
-              "バルーンヘルプを表示するまでの待ち時間（ミリ秒）です。");
+    EXPECT_EQ(HintTextOf(*HintControlOf(bar)), Tr(ComponentTexts::HintPauseHint));
 }
 
 TEST_F(SystemConfigForm, EditsAreLiveAndCancelPutsTheOpeningValuesBack) {

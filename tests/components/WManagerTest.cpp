@@ -1,5 +1,6 @@
 #include "components/windows/WManager.h"
 #include "Fakes.h"
+#include "components/ComponentTexts.h"
 #include "components/settings/AutoIni.h"
 #include "framework/Application.h"
 #include "framework/Forms.h"
@@ -156,9 +157,9 @@ TEST_F(WindowManagerTest, SettersRefuseOutOfRangeValuesWithTheirMessages) {
     wm->SetEntryMax(18);
     wm->SetHashSize(16);
     ASSERT_EQ(fakes.messageBox.shown.size(), 3u);
-    EXPECT_EQ(fakes.messageBox.shown[0].text, "EntryMaxの値は1以上HashSize以下にしてください");
-    EXPECT_EQ(fakes.messageBox.shown[1].text, "EntryMaxの値は1以上HashSize以下にしてください");
-    EXPECT_EQ(fakes.messageBox.shown[2].text, "HashSizeの値はEntryMax以上にしてください");
+    EXPECT_EQ(fakes.messageBox.shown[0].text, Tr(ComponentTexts::EntryMaxRange));
+    EXPECT_EQ(fakes.messageBox.shown[1].text, Tr(ComponentTexts::EntryMaxRange));
+    EXPECT_EQ(fakes.messageBox.shown[2].text, Tr(ComponentTexts::HashSizeRange));
     EXPECT_EQ(wm->EntryMax(), 17);
     EXPECT_EQ(wm->HashSize(), 17);
     Create(40, "kept", {0, 0, 10, 10});
@@ -240,7 +241,7 @@ TEST_F(WindowManagerTest, HostileStoredPlacesNeitherHideNorLoseAWindow) {
 TEST_F(WindowManagerTest, TheTableKeepsEveryWindowAndLetsGoOfFormsWithoutOne) {
     wm->SetHashSize(70000);
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
-    EXPECT_EQ(fakes.messageBox.shown[0].text, "HashSizeの値は65536以下にしてください");
+    EXPECT_EQ(fakes.messageBox.shown[0].text, Format(ComponentTexts::HashSizeTooLarge, {"65536"}));
     EXPECT_EQ(wm->HashSize(), 17);
     // Two open windows with one caption both stay attached through a rehash.
     Create(40, "twin", {0, 0, 10, 10});

@@ -102,7 +102,7 @@ TEST_F(WavePlayer, MissingResourceRaisesAndLeavesThePlayerSilent) {
         player.SetResourceName("SND_MISSING");
         FAIL() << "no error";
     } catch (const EResNotFound& error) {
-        EXPECT_STREQ(error.what(), "SND_MISSING ﾘｿｰｽが見つかりません");
+        EXPECT_EQ(error.what(), Format(FrameworkTexts::ResourceNotFound, {"SND_MISSING"}));
     }
     EXPECT_EQ(player.SoundImage(), nullptr);
     player.Play();

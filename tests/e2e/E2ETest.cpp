@@ -57,11 +57,28 @@ QString StartOwnXServer(QProcess& xvfb) {
     return ok ? QStringLiteral(":%1").arg(display) : QString();
 }
 
+// A visible window by its title as the window manager shows it
+// (_NET_WM_NAME): a program started under a locale the machine lacks writes
+// the legacy name in Latin-1, which xdotool's own name search would miss.
+QString VisibleWindowNamed(const QString& title, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        for (const QString& id : RunTool("xdotool", {"search", "--onlyvisible", "--name", "."})
+                                     .split('\n', Qt::SkipEmptyParts))
+            if (RunTool("xdotool", {"getwindowname", id}) == title)
+                return id;
+        Wait(200);
+    } while (clock.elapsed() < timeoutMs);
+    return {};
+}
+
 // The program started from a fresh copy of its folder.
 class Program {
 public:
     explicit Program(const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
-                     const QByteArray& settings = {}) {
+                     const QByteArray& settings = {}, const QStringList& args = {})
+        : args_(args) {
         const QString dir = folder_.path();
         if (!settings.isEmpty())
             WriteSettings(settings);
@@ -70,7 +87,7 @@ public:
         QFile::copy(QFileInfo(programPath).dir().filePath("Manual.txt"), dir + "/Manual.txt");
         process_.setWorkingDirectory(dir);
         process_.setProcessChannelMode(QProcess::ForwardedChannels);
-        process_.start(dir + "/orbit-raven", {});
+        process_.start(dir + "/orbit-raven", args_);
         process_.waitForStarted(10000);
     }
     ~Program() {
@@ -117,11 +134,8 @@ public:
     }
 
     // Answers the quit question with a key: Return for yes, Escape for no.
-    bool AnswerQuestion(const QString& key) {
-        const QString dialog =
-            RunTool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^確認$"}, 10000)
-                .split('\n')
-                .value(0);
+    bool AnswerQuestion(const QString& key, const QString& caption = "確認") {
+        const QString dialog = VisibleWindowNamed(caption, 10000);
         if (dialog.isEmpty())
             return false;
         RunTool("xdotool", {"windowactivate", "--sync", dialog});
@@ -150,7 +164,7 @@ public:
     }
     // Starts the program again in the same folder, settings and all.
     void Restart() {
-        process_.start(folder_.filePath("orbit-raven"), {});
+        process_.start(folder_.filePath("orbit-raven"), args_);
         process_.waitForStarted(10000);
     }
     void WriteSettings(const QByteArray& bytes) {
@@ -199,6 +213,7 @@ private:
     }
 
     QTemporaryDir folder_;
+    QStringList args_;
     QProcess process_;
     QString window_;
     int x_ = 0, y_ = 0, width_ = 0, height_ = 0;
@@ -335,6 +350,36 @@ TEST(WholeProgram, CtrlQAsksBeforeEnding) {
     ASSERT_TRUE(program.WaitForExit(10000)) << "Enter did not end the program";
     EXPECT_EQ(program.ExitCode(), 0);
     EXPECT_NE(program.SettingsFile().indexOf("[Application]\r\nName=ORBIT RAVEN\r\n"), -1);
+}
+
+// The desktop's language never changes the texts: only --lang en does, and
+// then the settings file written is still the Japanese program's.
+TEST(WholeProgram, JapaneseUnderAnEnglishDesktopAndEnglishOnRequest) {
+    auto env = QProcessEnvironment::systemEnvironment();
+    env.insert("LANG", "en_US.UTF-8");
+    env.insert("LANGUAGE", "en_US:en");
+    const struct {
+        QStringList args;
+        QString caption;
+    } runs[] = {{{}, "確認"}, {{"--lang", "en"}, "Confirm"}};
+    QByteArray settings[2];
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(runs[i].args.join(' ').toStdString());
+        Program program(env, {}, runs[i].args);
+        ASSERT_TRUE(program.WaitForWindow()) << "no window appeared";
+        program.Key("ctrl+q");
+        ASSERT_TRUE(program.AnswerQuestion("Return", runs[i].caption))
+            << "no quit question captioned " << runs[i].caption.toStdString();
+        ASSERT_TRUE(program.WaitForExit(10000));
+        settings[i] = program.SettingsFile();
+    }
+    EXPECT_EQ(settings[1].toStdString(), settings[0].toStdString());
+    // 確認 in the settings file's code page, CP932.
+    EXPECT_NE(settings[0].indexOf("Name=\x8a"
+                                  "m\x94"
+                                  "F"),
+              -1)
+        << settings[0].toStdString();
 }
 
 TEST(WholeProgram, MinimisedAndRestoredWindowComesBackWhereItWas) {

@@ -75,7 +75,7 @@ TEST(Resources, MissingResourceNamesItselfInTheError) {
         LoadResourceData(TResourceType::rtRCData, "SND_NOTHING");
         FAIL() << "no error";
     } catch (const EResNotFound& error) {
-        EXPECT_STREQ(error.what(), "SND_NOTHING ﾘｿｰｽが見つかりません");
+        EXPECT_EQ(error.what(), Format(FrameworkTexts::ResourceNotFound, {"SND_NOTHING"}));
     }
     TBitmap bitmap;
     EXPECT_THROW(bitmap.LoadFromResourceID(99), EResNotFound);

@@ -38,6 +38,14 @@ TEST(CommandLine, DecidesWhatTheProgramDoes) {
         {{"--"}, true, true, 0, "", ""},
         {{"--", "--help"}, true, false, 2, "", "orbit-raven: unexpected argument '--help'"},
         {{"Manual.txt"}, true, false, 2, "", "orbit-raven: unexpected argument 'Manual.txt'"},
+        {{"--lang", "en"}, true, true, 0, "", ""},
+        {{"--lang=xx"}, true, true, 0, "", ""},
+        {{"--lang"},
+         true,
+         false,
+         2,
+         "",
+         "orbit-raven: option '--lang' requires an argument (ja|en)"},
         {{"--version=2"},
          true,
          false,
@@ -61,8 +69,8 @@ TEST(CommandLine, DecidesWhatTheProgramDoes) {
 }
 
 TEST(CommandLine, UsageListsEveryOptionAndValuesAreChecked) {
-    std::vector<TCommandLineOption> options(std::begin(kCommandLineOptions),
-                                            std::end(kCommandLineOptions));
+    // The program's own --lang takes any value; this one checks its choices.
+    std::vector<TCommandLineOption> options = {kCommandLineOptions[0], kCommandLineOptions[1]};
     options.push_back({"lang", 0, "en|ja", "language of the texts"});
     TCommandLine commandLine("orbit-raven", "1.10", options);
     const auto usage = commandLine.Usage();

@@ -1,17 +1,23 @@
 #include "MainWindowFixture.h"
 #include "ModalHook.h"
+#include "components/ComponentTexts.h"
 #include "components/dialogs/AboutF.h"
 #include "components/dialogs/YesNoF.h"
 #include "components/dialogs/ZeoDialog.h"
 #include "components/settings/GameConf.h"
 #include "components/settings/SysConf.h"
+#include "framework/CodePage.h"
 #include "framework/Keys.h"
 #include "framework/Menus.h"
 #include "framework/StdCtrls.h"
+#include "game/GameTexts.h"
 #include "game/UGame.h"
 #include "game/UUnit.h"
 
 #include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
 
 #include <algorithm>
 #include <stdexcept>
@@ -61,7 +67,7 @@ TEST_F(DialogCommands, EveryDialogHoldsARunningGameAndResumesIt) {
         Game->GameOver();
     }
     EXPECT_EQ(answer.shown, 6);
-    EXPECT_EQ(answer.captions[2], "システム設定");
+    EXPECT_EQ(answer.captions[2], ComponentTexts::SystemConfigCaption.Source);
     EXPECT_FALSE(Application().Terminated());
 }
 
@@ -85,13 +91,13 @@ TEST_F(DialogCommands, ClearingTheHighScoreAsksWithNoAsDefault) {
             seen = &dynamic_cast<TYesNoForm&>(f);
             message = seen->MessageLabel->Caption();
             EXPECT_EQ(seen->ActiveControl(), seen->NoButton);
-            EXPECT_EQ(seen->YesButton->Hint(), "消去します");
-            EXPECT_EQ(seen->NoButton->Hint(), "消去しません");
+            EXPECT_EQ(seen->YesButton->Hint(), Tr(GameTexts::ClearHiScoreYesHint));
+            EXPECT_EQ(seen->NoButton->Hint(), Tr(GameTexts::ClearHiScoreNoHint));
             PressKey(f, VK_RETURN);
         });
         form->ClearHiScoreItem->Click();
     }
-    EXPECT_EQ(message, "ハイスコアを消去しますか？");
+    EXPECT_EQ(message, Tr(GameTexts::ClearHiScoreQuestion));
     EXPECT_EQ(Game->HiScore(), 1234);
     {
         ModalAnswer escape([](TForm& f) { PressKey(f, VK_ESCAPE); });
@@ -111,7 +117,7 @@ TEST_F(DialogCommands, QuittingAsksWithYesAsDefaultAndNoOnEsc) {
     {
         ModalAnswer escape([](TForm& f) {
             auto& yesNo = dynamic_cast<TYesNoForm&>(f);
-            EXPECT_EQ(yesNo.MessageLabel->Caption(), "プログラムを終了します");
+            EXPECT_EQ(yesNo.MessageLabel->Caption(), Tr(GameTexts::QuitQuestion));
             EXPECT_EQ(yesNo.ActiveControl(), yesNo.YesButton);
             PressKey(f, VK_ESCAPE);
         });
@@ -199,7 +205,55 @@ TEST_F(DialogCommands, AboutBoxShowsTheVersionAndTheMakersLogo) {
     form->AboutItem->Click();
     EXPECT_EQ(version, "Ver1.10");
     EXPECT_EQ(name, "ORBIT RAVEN");
-    EXPECT_EQ(answer.captions, std::vector<std::string>{"このプログラムについて"});
+    EXPECT_EQ(answer.captions, std::vector<std::string>{ComponentTexts::AboutCaption.Source});
+}
+
+// English shows in the titles, buttons and menus, but the settings file
+// written is byte for byte the Japanese program's: the window manager knows
+// each window by its source caption.
+TEST_F(DialogCommands, EnglishChangesWhatIsShownButNotTheSettingsFile) {
+    struct Run {
+        std::string ini, titles, buttons, menu;
+    };
+    const auto run = [&](const std::string& language) {
+        EXPECT_TRUE(Application().Language().Load(language));
+        Run seen;
+        ModalAnswer answer([&](TForm& f) {
+            seen.titles += f.ShownCaption() + ";";
+            if (auto* yesNo = dynamic_cast<TYesNoForm*>(&f))
+                seen.buttons += yesNo->YesButton->Caption() + yesNo->MessageLabel->Caption() + ";";
+            f.Close();
+        });
+        Open();
+        seen.menu = form->ManualItem->Caption();
+        for (TMenuItem* item : {form->ClearHiScoreItem, form->GameConfigItem, form->SysConfigItem,
+                                form->AboutItem, form->TerminateItem}) {
+            item->Click();
+            // Released dialogs go, and tell the window manager, in the event loop.
+            QCoreApplication::processEvents();
+        }
+        form.reset();
+        seen.ini = ReadIni();
+        QFile::remove(QString::fromStdString(IniPath()));
+        return seen;
+    };
+    const Run japanese = run("ja");
+    const Run english = run("en");
+    Application().Language().Load("ja");
+    EXPECT_EQ(english.ini, japanese.ini);
+    // The settings file is in the Windows Japanese code page.
+    EXPECT_NE(japanese.ini.find("Name=" + Utf8ToCp932(ComponentTexts::Confirm.Source)),
+              std::string::npos)
+        << japanese.ini;
+    std::string sources;
+    for (const TText& caption : {ComponentTexts::Confirm, ComponentTexts::GameConfigCaption,
+                                 ComponentTexts::SystemConfigCaption, ComponentTexts::AboutCaption,
+                                 ComponentTexts::Confirm})
+        sources += std::string(caption.Source) + ";";
+    EXPECT_EQ(japanese.titles, sources);
+    EXPECT_EQ(english.titles, "Confirm;Game settings;System settings;About this program;Confirm;");
+    EXPECT_EQ(english.buttons, "&YesClear the high score?;&YesQuit the program?;");
+    EXPECT_EQ(english.menu, "&Manual...");
 }
 
 TEST_F(DialogCommands, DialogComponentsHaveTheirStoredValues) {

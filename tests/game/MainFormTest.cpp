@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "components/ComponentTexts.h"
 #include "components/media/ImageBox.h"
 #include "components/settings/AutoIni.h"
 #include "framework/Application.h"
@@ -6,6 +7,7 @@
 #include "framework/Menus.h"
 #include "framework/Resources.h"
 #include "framework/StdCtrls.h"
+#include "game/GameTexts.h"
 #include "game/Main.h"
 #include "game/UGame.h"
 #include "game/UUnit.h"
@@ -203,7 +205,7 @@ TEST_F(MainWindow, ForeignSettingsFileIsRefusedAndStillWrittenBack) {
     WriteIni("[Application]\r\nName=OTHER GAME\r\n[Other]\r\nKey=1\r\n");
     Open();
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
-    EXPECT_EQ(fakes.messageBox.shown[0].text, "INIファイルが違います");
+    EXPECT_EQ(fakes.messageBox.shown[0].text, Tr(GameTexts::WrongIniFile));
     EXPECT_EQ(fakes.messageBox.shown[0].caption, Application().Title());
     EXPECT_TRUE(Application().Terminated());
     form.reset();
@@ -217,8 +219,8 @@ TEST_F(MainWindow, UnconvertibleNumbersAreReportedAndReplacedByDefaults) {
     WriteIni("[Game]\r\nSpeed=fast\r\nHiScore=12x\r\nLaserSound=No\r\n");
     Open();
     ASSERT_EQ(fakes.messageBox.shown.size(), 2u);
-    EXPECT_EQ(fakes.messageBox.shown[0].text, "'12x' は整数ではありません");
-    EXPECT_EQ(fakes.messageBox.shown[1].text, "'fast' は整数ではありません");
+    EXPECT_EQ(fakes.messageBox.shown[0].text, Format(ComponentTexts::NotAnInteger, {"12x"}));
+    EXPECT_EQ(fakes.messageBox.shown[1].text, Format(ComponentTexts::NotAnInteger, {"fast"}));
     EXPECT_FALSE(Application().Terminated());
     EXPECT_EQ(Game->GetSpeed(), 200);
     EXPECT_EQ(Game->HiScore(), 0);
@@ -263,9 +265,7 @@ TEST_F(MainWindow, ManualOpensBesideTheProgramOrSaysWhereItIs) {
         ASSERT_EQ(fakes.messageBox.shown.size(), opens ? 0u : 1u);
         if (!opens) {
             EXPECT_EQ(fakes.messageBox.shown[0].text,
-                      "操作説明書 " + Dir() +
-                          "Manual.txt を開けませんでした。\n"
-                          "テキストエディタなどで直接開いてください。");
+                      Format(GameTexts::ManualNotOpened, {Dir() + "Manual.txt"}));
             EXPECT_EQ(fakes.messageBox.shown[0].caption, "ORBIT RAVEN");
         }
     }
@@ -315,6 +315,16 @@ TEST_F(MainWindow, TheManualsNameEveryShortcut) {
     EXPECT_EQ(shortCuts, 5);
     EXPECT_NE(manual.find("バルーンヘルプ"), std::string::npos);
     EXPECT_EQ(manual.find("バルーンヒント"), std::string::npos);
+}
+
+TEST_F(MainWindow, ManualOpensBesideTheProgramInTheLanguageShown) {
+    Open();
+    form->ManualItem->Click();
+    ASSERT_TRUE(Application().Language().Load("en"));
+    form->ManualItem->Click();
+    Application().Language().Load("ja");
+    EXPECT_EQ(fakes.shell.opened,
+              (std::vector<std::string>{Dir() + "Manual.txt", Dir() + "Manual-en.txt"}));
 }
 
 TEST_F(MainWindow, EveryCommandIsEnabled) {

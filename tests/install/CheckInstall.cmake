@@ -15,6 +15,7 @@ foreach(path
     lib/orbit-raven/orbit-raven
     lib/orbit-raven/Manual.txt
     lib/orbit-raven/INSTALLED
+    lib/orbit-raven/Manual-en.txt
     games/orbit-raven
     share/applications/orbit-raven.desktop
     share/icons/hicolor/32x32/apps/orbit-raven.png
@@ -39,7 +40,7 @@ if(NOT CMAKE_MATCH_1 STREQUAL "../lib/orbit-raven/orbit-raven")
   message(FATAL_ERROR "the launcher starts ${CMAKE_MATCH_1}, not the installed program")
 endif()
 file(READ "${root}/share/applications/orbit-raven.desktop" entry)
-foreach(line "Exec=orbit-raven" "Icon=orbit-raven" "Name=ORBIT RAVEN")
+foreach(line "Exec=orbit-raven" "Icon=orbit-raven" "Name=ORBIT RAVEN" "Exec=orbit-raven --lang en")
   string(FIND "${entry}" "${line}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "desktop entry lacks ${line}")

@@ -42,6 +42,7 @@ dpkg-deb -x "$deb" "$root"
 expected=(
     usr/games/orbit-raven
     usr/lib/orbit-raven/INSTALLED
+    usr/lib/orbit-raven/Manual-en.txt
     usr/lib/orbit-raven/Manual.txt
     usr/lib/orbit-raven/orbit-raven
     usr/share/applications/orbit-raven.desktop

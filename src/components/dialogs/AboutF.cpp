@@ -1,4 +1,5 @@
 #include "AboutF.h"
+#include "components/ComponentTexts.h"
 
 #include "framework/ExtCtrls.h"
 #include "framework/Picture.h"
@@ -43,10 +44,10 @@ TPaintBox* MakePaintBox(TAboutForm& form, TPanel& panel, const char* name) {
 TAboutForm::TAboutForm(TComponent* owner) : TForm(owner) {
     SetName("AboutForm");
     SetBorderStyle(TFormBorderStyle::bsDialog);
-    SetCaption("このプログラムについて");
+    SetCaption(ComponentTexts::AboutCaption);
     SetPosition(TPosition::poMainFormCenter);
     SetBounds(0, 0, 232 + kBorderWidth, 169 + kBorderHeight);
-    SetHint("プログラムに関する情報です");
+    SetHint(Tr(ComponentTexts::AboutHint));
     SetShowHint(true);
     Name1Label = MakeLabel(*this, "Name1Label", 12);
     Name2Label = MakeLabel(*this, "Name2Label", 32);
@@ -58,8 +59,8 @@ TAboutForm::TAboutForm(TComponent* owner) : TForm(owner) {
     OKButton->SetName("OKButton");
     OKButton->SetParent(this);
     OKButton->SetBounds(94, 140, 56, 25);
-    OKButton->SetCaption("確認(&O)");
-    OKButton->SetHint("このウィンドウを閉じます");
+    OKButton->SetCaption(Tr(ComponentTexts::AboutOk));
+    OKButton->SetHint(Tr(ComponentTexts::AboutOkHint));
     OKButton->SetShowHint(true);
     OKButton->SetCancel(true);
     OKButton->OnClick = [this](TObject* sender) { OKButtonClick(sender); };

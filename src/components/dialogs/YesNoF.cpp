@@ -1,4 +1,5 @@
 #include "YesNoF.h"
+#include "components/ComponentTexts.h"
 
 #include "framework/StdCtrls.h"
 
@@ -9,13 +10,13 @@ namespace {
 
 constexpr int kButtonGap = 16;
 
-TButton* MakeButton(TYesNoForm& form, const char* name, int left, const char* caption,
+TButton* MakeButton(TYesNoForm& form, const char* name, int left, const TText& caption,
                     int modalResult) {
     auto* button = new TButton(&form);
     button->SetName(name);
     button->SetParent(&form);
     button->SetBounds(left, 42, 64, 25);
-    button->SetCaption(caption);
+    button->SetCaption(Tr(caption));
     button->SetModalResult(modalResult);
     button->SetShowHint(true);
     return button;
@@ -26,7 +27,7 @@ TButton* MakeButton(TYesNoForm& form, const char* name, int left, const char* ca
 TYesNoForm::TYesNoForm(TComponent* owner) : TForm(owner) {
     SetName("YesNoForm");
     SetBorderStyle(TFormBorderStyle::bsDialog);
-    SetCaption("確認");
+    SetCaption(ComponentTexts::Confirm);
     SetBounds(312, 585, 232 + kBorderWidth, 73 + kBorderHeight);
     MessageLabel = new TLabel(this);
     MessageLabel->SetName("MessageLabel");
@@ -34,9 +35,9 @@ TYesNoForm::TYesNoForm(TComponent* owner) : TForm(owner) {
     MessageLabel->SetAutoSize(false);
     MessageLabel->SetBounds(0, 12, 232, 15);
     MessageLabel->SetAlignment(TAlignment::taCenter);
-    MessageLabel->SetCaption("実行しますか？");
-    YesButton = MakeButton(*this, "YesButton", 48, "はい(&Y)", mrYes);
-    NoButton = MakeButton(*this, "NoButton", 128, "いいえ(&N)", mrNo);
+    MessageLabel->SetCaption(Tr(ComponentTexts::ExecuteQuestion));
+    YesButton = MakeButton(*this, "YesButton", 48, ComponentTexts::Yes, mrYes);
+    NoButton = MakeButton(*this, "NoButton", 128, ComponentTexts::No, mrNo);
     OnResize = [this](TObject* sender) { FormResize(sender); };
     FinishLoading();
 }

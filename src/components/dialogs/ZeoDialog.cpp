@@ -1,4 +1,5 @@
 #include "ZeoDialog.h"
+#include "components/ComponentTexts.h"
 
 #include "AboutF.h"
 #include "YesNoF.h"
@@ -74,12 +75,12 @@ TYesNoDialog::TYesNoDialog(TComponent* owner) : TBaseMessageDialog(owner) {
     BeepEnabled = false;
     BeepType = btQuestion;
     FormWidth = 240;
-    FormCaption = "確認";
-    FormMessage = "実行しますか？";
-    YesButtonCaption = "はい(&Y)";
-    NoButtonCaption = "いいえ(&N)";
-    YesButtonHint = "実行します";
-    NoButtonHint = "実行しません";
+    FormCaption = ComponentTexts::Confirm;
+    FormMessage = Tr(ComponentTexts::ExecuteQuestion);
+    YesButtonCaption = Tr(ComponentTexts::Yes);
+    NoButtonCaption = Tr(ComponentTexts::No);
+    YesButtonHint = Tr(ComponentTexts::YesHint);
+    NoButtonHint = Tr(ComponentTexts::NoHint);
     ButtonShowHint = true;
     ButtonWidth = 64;
 }
@@ -110,9 +111,9 @@ TAboutDialog::TAboutDialog(TComponent* owner) : TBaseDialog(owner) {
     BeepType = btInformation;
     FormWidth = 240;
     FormHeight = 196;
-    FormCaption = "このプログラムについて";
-    OkButtonCaption = "確認(&O)";
-    OkButtonHint = "このウィンドウを閉じます";
+    FormCaption = ComponentTexts::AboutCaption;
+    OkButtonCaption = Tr(ComponentTexts::AboutOk);
+    OkButtonHint = Tr(ComponentTexts::AboutOkHint);
     ButtonShowHint = true;
     ButtonWidth = 56;
     VersionCaption = "Ver1.00";

@@ -2,6 +2,7 @@
 
 #include "framework/Component.h"
 #include "framework/Picture.h"
+#include "framework/Text.h"
 
 #include <cstdint>
 #include <string>
@@ -31,7 +32,9 @@ public:
     int FormTop = 0;
     int FormWidth = 0;
     int FormHeight = 0;
-    std::string FormCaption;
+    // The form's identity as well as its title: what window hooks and the
+    // window manager know it by stays the source text in every language.
+    TText FormCaption;
     bool ButtonShowHint = false;
     int ButtonWidth = 0;
     bool PositionEnabled = true;

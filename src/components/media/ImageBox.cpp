@@ -1,4 +1,5 @@
 #include "ImageBox.h"
+#include "components/ComponentTexts.h"
 
 #include "framework/Application.h"
 #include "framework/MessageWindow.h"
@@ -141,8 +142,9 @@ void TCustomImageBox::SetYOffset(int value) {
 
 void TCustomImageBox::SetBitmapNum(int value) {
     if (value < 1 || value > kMaxBitmapNum) {
-        Application().MessageBox("指定可能範囲は1～" + std::to_string(kMaxBitmapNum) + "です",
-                                 "エラー", MB_OK | MB_ICONERROR);
+        Application().MessageBox(
+            Format(ComponentTexts::BitmapNumRange, {std::to_string(kMaxBitmapNum)}),
+            Tr(ComponentTexts::Error), MB_OK | MB_ICONERROR);
         return;
     }
     ReleaseFrames();

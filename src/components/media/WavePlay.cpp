@@ -1,4 +1,5 @@
 #include "WavePlay.h"
+#include "components/ComponentTexts.h"
 
 #include "framework/Application.h"
 #include "framework/Exceptions.h"
@@ -54,19 +55,19 @@ void TWavePlayer::LoadFromFile() {
     image_.reset();
     std::error_code error;
     if (!std::filesystem::is_regular_file(fileName_, error))
-        throw EInOutError("ファイルを開けません: " + fileName_);
+        throw EInOutError(Format(ComponentTexts::SoundNotOpened, {fileName_}));
     std::ifstream file(fileName_, std::ios::binary | std::ios::ate);
     if (!file)
-        throw EInOutError("ファイルを開けません: " + fileName_);
+        throw EInOutError(Format(ComponentTexts::SoundNotOpened, {fileName_}));
     const std::streamoff size = file.tellg();
     if (size < 0)
-        throw EInOutError("ファイルを読めません: " + fileName_);
+        throw EInOutError(Format(ComponentTexts::SoundNotRead, {fileName_}));
     if (size > kMaxSoundSize)
         return;
     auto bytes = std::make_shared<std::vector<std::uint8_t>>(static_cast<std::size_t>(size));
     file.seekg(0);
     if (!file.read(reinterpret_cast<char*>(bytes->data()), size))
-        throw EInOutError("ファイルを読めません: " + fileName_);
+        throw EInOutError(Format(ComponentTexts::SoundNotRead, {fileName_}));
     image_ = std::move(bytes);
 }
 

@@ -1,4 +1,5 @@
 #include "AutoIni.h"
+#include "components/ComponentTexts.h"
 
 #include "framework/Application.h"
 #include "framework/Exceptions.h"
@@ -49,9 +50,9 @@ int TAutoIniFile::ReadIntegerOrKeep(const std::string& section, const std::strin
     } catch (const EConvertError&) {
         // Names and value come from the file: shown so that no byte cuts the text.
         Application().MessageBox(
-            "設定ファイルの [" + VisibleText(section) + "] " + VisibleText(key) + "=" +
-                VisibleText(ReadString(section, key, "")) + " は整数ではありません。" +
-                std::to_string(current) + " のまま続けます。",
+            Format(ComponentTexts::NotAnIntegerKept,
+                   {VisibleText(section), VisibleText(key),
+                    VisibleText(ReadString(section, key, "")), std::to_string(current)}),
             Application().Title(), MB_OK | MB_ICONWARNING);
         return current;
     }
@@ -208,12 +209,9 @@ void TAutoIniFile::TakeLock() {
     if (files_->LockFor(iniFileName_, lock_) != TLockResult::lrHeldElsewhere ||
         !TApplication::Exists())
         return;
-    Application().MessageBox(Application().Title() +
-                                 " はすでに起動していて、同じ設定ファイルを使っています。\n" +
-                                 iniFileName_ +
-                                 "\n\nどちらも終了するときに設定を保存するため、"
-                                 "後から終了したほうの設定が残ります。",
-                             {}, MB_OK | MB_ICONWARNING);
+    Application().MessageBox(
+        Format(ComponentTexts::AnotherCopyRunning, {Application().Title(), iniFileName_}), {},
+        MB_OK | MB_ICONWARNING);
 }
 
 // Settings file, backup, then the original settings (after the files beside
@@ -261,8 +259,9 @@ TAutoIniFile::TIniState TAutoIniFile::TryRead(const std::string& path,
     TAutoIniSections image;
     std::vector<int> dropped;
     if (ParseIniFile(bytes, image, [&](int errNo) { dropped.push_back(errNo); }) == 0) {
-        problems.push_back(path +
-                           (bytes.empty() ? " は空です" : " に設定として読める行がありません"));
+        problems.push_back(
+            Format(bytes.empty() ? ComponentTexts::FileEmpty : ComponentTexts::FileWithoutSettings,
+                   {path}));
         return TIniState::isUnusable;
     }
     for (const int errNo : dropped)
@@ -283,10 +282,11 @@ void TAutoIniFile::ShowLoadProblems(const std::vector<std::string>& problems,
                                     const std::string& used) const {
     if (!TApplication::Exists())
         return;
-    std::string text = "設定ファイルを読み込めませんでした。\n";
+    std::string text = Tr(ComponentTexts::LoadFailed) + "\n";
     for (const std::string& problem : problems)
         text += "\n" + problem;
-    text += used.empty() ? "\n\n既定の設定で始めます。" : "\n\n" + used + " の設定で始めます。";
+    text += "\n\n" + (used.empty() ? Tr(ComponentTexts::StartWithDefaults)
+                                   : Format(ComponentTexts::StartWithFile, {used}));
     Application().MessageBox(text, {}, MB_OK | MB_ICONWARNING);
 }
 
@@ -314,7 +314,7 @@ void TAutoIniFile::SaveStep() noexcept {
 
 void TAutoIniFile::WriteFile() noexcept {
     if (iniState_ == TIniState::isUnreadable) {
-        ShowSaveError(iniFileName_ + " は読み込めなかったため、上書きしません。");
+        ShowSaveError(Format(ComponentTexts::NotOverwritten, {iniFileName_}));
         return;
     }
     try {
@@ -331,9 +331,8 @@ void TAutoIniFile::ShowSaveError(const std::string& detail) const noexcept {
     if (!TApplication::Exists())
         return;
     try {
-        Application().MessageBox("設定ファイル " + iniFileName_ + " を保存できませんでした。\n" +
-                                     "これまでのファイルは変更されていません。\n\n" + detail,
-                                 {}, MB_OK | MB_ICONERROR);
+        Application().MessageBox(Format(ComponentTexts::SaveFailed, {iniFileName_, detail}), {},
+                                 MB_OK | MB_ICONERROR);
     } catch (...) {
         // The program is ending; there is no one left to tell.
     }

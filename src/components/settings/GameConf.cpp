@@ -1,4 +1,5 @@
 #include "GameConf.h"
+#include "components/ComponentTexts.h"
 
 #include "framework/ComCtrls.h"
 #include "framework/StdCtrls.h"
@@ -7,26 +8,26 @@ namespace orv {
 namespace {
 
 TButton* MakeButton(TGameConfigForm& form, TWinControl& parent, const char* name, int left,
-                    const char* caption, int modalResult, const char* hint) {
+                    const TText& caption, int modalResult, const TText& hint) {
     auto* button = new TButton(&form);
     button->SetName(name);
     button->SetParent(&parent);
     button->SetBounds(left, 160, 75, 25);
-    button->SetCaption(caption);
+    button->SetCaption(Tr(caption));
     button->SetModalResult(modalResult);
-    button->SetHint(hint);
+    button->SetHint(Tr(hint));
     button->SetShowHint(true);
     return button;
 }
 
 TCheckBox* MakeCheckBox(TGameConfigForm& form, TWinControl& parent, const char* name, int left,
-                        int top, int width, const char* caption, const char* hint) {
+                        int top, int width, const TText& caption, const TText& hint) {
     auto* box = new TCheckBox(&form);
     box->SetName(name);
     box->SetParent(&parent);
     box->SetBounds(left, top, width, 17);
-    box->SetCaption(caption);
-    box->SetHint(hint);
+    box->SetCaption(Tr(caption));
+    box->SetHint(Tr(hint));
     box->SetShowHint(true);
     return box;
 }
@@ -36,7 +37,7 @@ TCheckBox* MakeCheckBox(TGameConfigForm& form, TWinControl& parent, const char* 
 TGameConfigForm::TGameConfigForm(TComponent* owner) : TForm(owner) {
     SetName("GameConfigForm");
     SetBorderStyle(TFormBorderStyle::bsDialog);
-    SetCaption("ゲーム設定");
+    SetCaption(ComponentTexts::GameConfigCaption);
     SetPosition(TPosition::poMainFormCenter);
     SetBounds(0, 0, 353 + kBorderWidth, 231 + kBorderHeight);
     GamePageControl = new TPageControl(this);
@@ -45,26 +46,26 @@ TGameConfigForm::TGameConfigForm(TComponent* owner) : TForm(owner) {
     GamePageControl->SetBounds(8, 8, 337, 217);
     SoundTabSheet = new TTabSheet(this);
     SoundTabSheet->SetName("SoundTabSheet");
-    SoundTabSheet->SetCaption("音");
+    SoundTabSheet->SetCaption(Tr(ComponentTexts::SoundTab));
     SoundTabSheet->SetPageControl(GamePageControl);
-    SetButton = MakeButton(*this, *SoundTabSheet, "SetButton", 152, "決定(&S)", mrOk,
-                           "今回の設定変更を有効にします。");
-    CancelButton = MakeButton(*this, *SoundTabSheet, "CancelButton", 240, "取消(&C)", mrCancel,
-                              "今回の変更内容を取り消します。");
+    SetButton = MakeButton(*this, *SoundTabSheet, "SetButton", 152, ComponentTexts::Set, mrOk,
+                           ComponentTexts::SetHint);
+    CancelButton = MakeButton(*this, *SoundTabSheet, "CancelButton", 240, ComponentTexts::Cancel,
+                              mrCancel, ComponentTexts::CancelHint);
     CancelButton->SetCancel(true);
     EffectSoundGroupBox = new TGroupBox(this);
     EffectSoundGroupBox->SetName("EffectSoundGroupBox");
     EffectSoundGroupBox->SetParent(SoundTabSheet);
     EffectSoundGroupBox->SetBounds(16, 8, 289, 105);
-    EffectSoundGroupBox->SetCaption("効果音");
-    EffectSoundGroupBox->SetHint("ゲーム中の効果音について設定します。");
+    EffectSoundGroupBox->SetCaption(Tr(ComponentTexts::EffectSound));
+    EffectSoundGroupBox->SetHint(Tr(ComponentTexts::EffectSoundHint));
     EffectSoundGroupBox->SetShowHint(true);
     SoundCheckBox = MakeCheckBox(*this, *EffectSoundGroupBox, "SoundCheckBox", 16, 16, 265,
-                                 "鳴らす", "チェックすると効果音を鳴らします。");
+                                 ComponentTexts::EffectSoundOn, ComponentTexts::EffectSoundOnHint);
     SoundCheckBox->OnClick = [this](TObject* sender) { SoundCheckBoxClick(sender); };
-    LaserSoundCheckBox = MakeCheckBox(
-        *this, *EffectSoundGroupBox, "LaserSoundCheckBox", 32, 40, 249, "レーザ発射音を鳴らす",
-        "このチェックをはずすと、レーザ発射音のみ鳴らさなくなります。");
+    LaserSoundCheckBox =
+        MakeCheckBox(*this, *EffectSoundGroupBox, "LaserSoundCheckBox", 32, 40, 249,
+                     ComponentTexts::LaserSound, ComponentTexts::LaserSoundHint);
     GamePageControl->SetActivePage(SoundTabSheet);
     FinishLoading();
 }

@@ -1,5 +1,7 @@
 #include "IniImage.h"
 
+#include "components/ComponentTexts.h"
+
 #include "framework/CodePage.h"
 #include "framework/Exceptions.h"
 
@@ -219,7 +221,7 @@ int IniStrToInt(const std::string& text) {
     const bool ok = !rest.empty() && rest.front() == '$' ? ParseHex(rest.substr(1), value)
                                                          : ParseDecimal(rest, value);
     if (!ok)
-        throw EConvertError("'" + VisibleText(text) + "' は整数ではありません");
+        throw EConvertError(Format(ComponentTexts::NotAnInteger, {VisibleText(text)}));
     return value;
 }
 

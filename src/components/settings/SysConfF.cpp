@@ -1,4 +1,5 @@
 #include "SysConfF.h"
+#include "components/ComponentTexts.h"
 
 #include "components/widgets/NScrEdit.h"
 #include "framework/Application.h"
@@ -20,50 +21,25 @@ constexpr int kDefaultCursorMaxMoves = 10;
 struct StoredEdit {
     const char* name;
     int top;
-    const char* itemCaption;
+    TText itemCaption;
     int itemWidth;
     int scrollBarWidth;
     int min, max, largeChange;
-    const char* hint;
+    TText hint;
 };
 
-constexpr StoredEdit kHintPauseEdit{"HintPauseNumScrollEdit",
-                                    48,
-                                    "表示するまでの時間",
-                                    120,
-                                    120,
-                                    0,
-                                    10000,
-                                    100,
-                                    "バルーンヘルプを表示するまでの待ち時間（ミリ秒）です。"};
-constexpr StoredEdit kHintHidePauseEdit{"HintHidePauseNumScrollEdit",
-                                        72,
-                                        "表示時間",
-                                        120,
-                                        120,
-                                        0,
-                                        10000,
-                                        100,
-                                        "バルーンヘルプを表示している時間（ミリ秒）です。"};
-constexpr StoredEdit kCursorMoveStepEdit{"CursorMoveStepNumScrollEdit",
-                                         48,
-                                         "移動速度",
-                                         88,
-                                         113,
-                                         1,
-                                         50,
-                                         10,
-                                         "自動移動時のカーソルの移動速度(大きいほど高速)です。"};
+constexpr StoredEdit kHintPauseEdit{
+    "HintPauseNumScrollEdit",     48, ComponentTexts::HintPause, 120, 120, 0, 10000, 100,
+    ComponentTexts::HintPauseHint};
+constexpr StoredEdit kHintHidePauseEdit{
+    "HintHidePauseNumScrollEdit",     72, ComponentTexts::HintHidePause, 120, 120, 0, 10000, 100,
+    ComponentTexts::HintHidePauseHint};
+constexpr StoredEdit kCursorMoveStepEdit{
+    "CursorMoveStepNumScrollEdit",     48, ComponentTexts::CursorMoveStep, 88, 113, 1, 50, 10,
+    ComponentTexts::CursorMoveStepHint};
 constexpr StoredEdit kCursorMaxMovesEdit{
-    "CursorMaxMovesNumScrollEdit",
-    72,
-    "最長移動時間",
-    88,
-    113,
-    1,
-    100,
-    10,
-    "自動移動に要する時間の上限.（大きいほど長い）です。これを超える場合は高速移動します。"};
+    "CursorMaxMovesNumScrollEdit",     72, ComponentTexts::CursorMaxMoves, 88, 113, 1, 100, 10,
+    ComponentTexts::CursorMaxMovesHint};
 
 template <typename Control>
 Control* Make(TForm& form, TWinControl& parent, const char* name, int left, int top, int width,
@@ -79,13 +55,13 @@ Control* Make(TForm& form, TWinControl& parent, const char* name, int left, int 
 // comes from its parts when it is loaded.
 TNumScrollEdit* MakeEdit(TForm& form, TWinControl& parent, const StoredEdit& stored, int width) {
     auto* edit = Make<TNumScrollEdit>(form, parent, stored.name, 8, stored.top, width, 20);
-    edit->SetHint(stored.hint);
+    edit->SetHint(Tr(stored.hint));
     edit->SetNumAreaWidth(40);
     edit->SetScrollBarWidth(stored.scrollBarWidth);
     edit->SetNumFont(form.Font());
     edit->SetLabelFont(form.Font());
     edit->SetItemWidth(stored.itemWidth);
-    edit->SetItemCaption(stored.itemCaption);
+    edit->SetItemCaption(Tr(stored.itemCaption));
     edit->SetDecCaption("-");
     edit->SetIncCaption("+");
     edit->SetPosition(stored.min);
@@ -97,38 +73,36 @@ TNumScrollEdit* MakeEdit(TForm& form, TWinControl& parent, const StoredEdit& sto
 }
 
 TGroupBox* MakeGroupBox(TForm& form, TWinControl& parent, const char* name, int width,
-                        const char* caption, const char* hint) {
+                        const TText& caption, const TText& hint) {
     auto* box = Make<TGroupBox>(form, parent, name, 8, 16, width, 137);
-    box->SetCaption(caption);
-    box->SetHint(hint);
+    box->SetCaption(Tr(caption));
+    box->SetHint(Tr(hint));
     return box;
 }
 
 TCheckBox* MakeCheckBox(TForm& form, TWinControl& parent, const char* name, int width,
-                        const char* caption, const char* hint) {
+                        const TText& caption, const TText& hint) {
     auto* box = Make<TCheckBox>(form, parent, name, 12, 24, width, 17);
-    box->SetCaption(caption);
+    box->SetCaption(Tr(caption));
     box->SetChecked(true);
-    box->SetHint(hint);
+    box->SetHint(Tr(hint));
     return box;
 }
 
 TButton* MakeButton(TForm& form, TWinControl& parent, const char* name, int left, int top,
-                    int width, const char* caption, const char* hint) {
+                    int width, const TText& caption, const TText& hint) {
     auto* button = Make<TButton>(form, parent, name, left, top, width, 25);
-    button->SetCaption(caption);
-    button->SetHint(hint);
+    button->SetCaption(Tr(caption));
+    button->SetHint(Tr(hint));
     return button;
 }
-
-constexpr const char* kInitHint = "この枠内の内容をすべて初期設定に戻します。";
 
 } // namespace
 
 TSystemConfigForm::TSystemConfigForm(TComponent* owner) : TForm(owner) {
     SetName("SystemConfigForm");
     SetBorderStyle(TFormBorderStyle::bsSingle);
-    SetCaption("システム設定");
+    SetCaption(ComponentTexts::SystemConfigCaption);
     SetPosition(TPosition::poMainFormCenter);
     SetBounds(0, 0, 433 + kBorderWidth, 314 + kBorderHeight);
     ConfigPageControl = Make<TPageControl>(*this, *this, "ConfigPageControl", 8, 8, 420, 297);
@@ -144,42 +118,40 @@ TSystemConfigForm::TSystemConfigForm(TComponent* owner) : TForm(owner) {
 void TSystemConfigForm::CreateHelpPage() {
     HelpTabSheet = new TTabSheet(this);
     HelpTabSheet->SetName("HelpTabSheet");
-    HelpTabSheet->SetCaption("ヘルプ");
+    HelpTabSheet->SetCaption(Tr(ComponentTexts::HelpTab));
     HelpTabSheet->SetPageControl(ConfigPageControl);
-    HelpGroupBox =
-        MakeGroupBox(*this, *HelpTabSheet, "HelpGroupBox", 337, "バルーンヘルプ",
-                     "このメッセージのような簡易ヘルプ（バルーンヘルプ）について設定します。");
-    ShowHintCheckBox = MakeCheckBox(*this, *HelpGroupBox, "ShowHintCheckBox", 81, "表示する",
-                                    "チェックするとバルーンヘルプを表示します。");
+    HelpGroupBox = MakeGroupBox(*this, *HelpTabSheet, "HelpGroupBox", 337,
+                                ComponentTexts::BalloonHelp, ComponentTexts::BalloonHelpHint);
+    ShowHintCheckBox = MakeCheckBox(*this, *HelpGroupBox, "ShowHintCheckBox", 81,
+                                    ComponentTexts::ShowHint, ComponentTexts::ShowHintHint);
     HintPauseNumScrollEdit = MakeEdit(*this, *HelpGroupBox, kHintPauseEdit, 312);
     HintHidePauseNumScrollEdit = MakeEdit(*this, *HelpGroupBox, kHintHidePauseEdit, 312);
     HelpInitButton = MakeButton(*this, *HelpGroupBox, "HelpInitButton", 200, 104, 105,
-                                "初期設定に戻す", kInitHint);
+                                ComponentTexts::Defaults, ComponentTexts::DefaultsHint);
 }
 
 void TSystemConfigForm::CreateMousePage() {
     MouseTabSheet = new TTabSheet(this);
     MouseTabSheet->SetName("MouseTabSheet");
-    MouseTabSheet->SetCaption("マウス");
+    MouseTabSheet->SetCaption(Tr(ComponentTexts::MouseTab));
     MouseTabSheet->SetPageControl(ConfigPageControl);
-    JumpCursorGroupBox =
-        MakeGroupBox(*this, *MouseTabSheet, "JumpCursorGroupBox", 297, "マウスカーソルの自動移動",
-                     "ウィンドウを開いたり閉じたりした際、マウスカーソルを前回"
-                     "位置やボタン上などに自動移動します。");
-    JumpCursorCheckBox = MakeCheckBox(*this, *JumpCursorGroupBox, "JumpCursorCheckBox", 105,
-                                      "自動移動する", "チェックすると自動移動を行います。");
+    JumpCursorGroupBox = MakeGroupBox(*this, *MouseTabSheet, "JumpCursorGroupBox", 297,
+                                      ComponentTexts::JumpCursor, ComponentTexts::JumpCursorHint);
+    JumpCursorCheckBox =
+        MakeCheckBox(*this, *JumpCursorGroupBox, "JumpCursorCheckBox", 105,
+                     ComponentTexts::JumpCursorOn, ComponentTexts::JumpCursorOnHint);
     CursorMoveStepNumScrollEdit = MakeEdit(*this, *JumpCursorGroupBox, kCursorMoveStepEdit, 273);
     CursorMaxMovesNumScrollEdit = MakeEdit(*this, *JumpCursorGroupBox, kCursorMaxMovesEdit, 273);
     MouseInitButton = MakeButton(*this, *JumpCursorGroupBox, "MouseInitButton", 168, 104, 105,
-                                 "初期設定に戻す", kInitHint);
+                                 ComponentTexts::Defaults, ComponentTexts::DefaultsHint);
 }
 
 void TSystemConfigForm::CreateButtons() {
-    SetButton = MakeButton(*this, *this, "SetButton", 248, 272, 75, "決定(&S)",
-                           "今回の設定変更を有効にします。");
+    SetButton = MakeButton(*this, *this, "SetButton", 248, 272, 75, ComponentTexts::Set,
+                           ComponentTexts::SetHint);
     SetButton->SetModalResult(mrOk);
-    CancelButton = MakeButton(*this, *this, "CancelButton", 336, 272, 75, "取消(&C)",
-                              "今回の変更内容を取り消します。");
+    CancelButton = MakeButton(*this, *this, "CancelButton", 336, 272, 75, ComponentTexts::Cancel,
+                              ComponentTexts::CancelHint);
     CancelButton->SetModalResult(mrCancel);
     CancelButton->SetCancel(true);
 }

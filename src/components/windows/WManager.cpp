@@ -1,5 +1,6 @@
 #include "WManager.h"
 #include "WinPlace.h"
+#include "components/ComponentTexts.h"
 
 #include "components/settings/AutoIni.h"
 #include "framework/Application.h"
@@ -119,7 +120,7 @@ void TWindowManager::Loaded() {
 
 void TWindowManager::SetEntryMax(int value) {
     if (value <= 0 || value > HashSize()) {
-        Application().MessageBox("EntryMaxの値は1以上HashSize以下にしてください");
+        Application().MessageBox(Tr(ComponentTexts::EntryMaxRange));
         return;
     }
     entryMax_ = value;
@@ -127,12 +128,12 @@ void TWindowManager::SetEntryMax(int value) {
 
 void TWindowManager::SetHashSize(int value) {
     if (value < entryMax_) {
-        Application().MessageBox("HashSizeの値はEntryMax以上にしてください");
+        Application().MessageBox(Tr(ComponentTexts::HashSizeRange));
         return;
     }
     if (value > kMaxHashSize) {
-        Application().MessageBox("HashSizeの値は" + std::to_string(kMaxHashSize) +
-                                 "以下にしてください");
+        Application().MessageBox(
+            Format(ComponentTexts::HashSizeTooLarge, {std::to_string(kMaxHashSize)}));
         return;
     }
     Rehash(static_cast<std::size_t>(value));

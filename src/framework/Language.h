@@ -1,0 +1,35 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+class QTranslator;
+
+namespace orv {
+
+// The language the program's texts are shown in. Japanese, the language the
+// texts are written in, needs no translation; any other known language loads
+// its catalogue from the resources.
+class TLanguage {
+public:
+    static constexpr const char* kSource = "ja";
+
+    TLanguage();
+    ~TLanguage();
+    TLanguage(const TLanguage&) = delete;
+    TLanguage& operator=(const TLanguage&) = delete;
+
+    // Switches to the language with the code given ("ja", "en"). False for
+    // a language without a catalogue: the texts stay Japanese then.
+    bool Load(const std::string& code);
+    const std::string& Code() const { return code_; }
+    bool IsSource() const { return code_ == kSource; }
+
+private:
+    void Unload();
+
+    std::string code_ = kSource;
+    std::unique_ptr<QTranslator> translator_;
+};
+
+} // namespace orv
