@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -199,28 +200,35 @@ TEST_F(WindowManagerTest, TheSettingsFileRoundTripsAndAFullTableRemembersNoMore)
     EXPECT_EQ(ini.ReadString("WindowManager", "CursorMoveStep", ""), "20");
 }
 
-// A hand-edited file may hold any number. A window opened with it never
-// vanishes (no size, or one no screen shows) and never loses the screen
-// to a sum that wrapped; closed again, it writes back where it really was.
+// A hand-edited file may hold any number (the reader refuses those beyond
+// what a screen has, but the placing must not rely on it). A window opened
+// with it never vanishes (no size, or one no screen shows) and never loses
+// the screen to a sum that wrapped; closed again, it writes back where it
+// really was.
 TEST_F(WindowManagerTest, HostileStoredPlacesNeitherHideNorLoseAWindow) {
     struct Case {
-        const char* pos;
-        TRect want; // left, top, right, bottom
+        TRect stored; // left, top, width, height
+        TRect want;   // left, top, right, bottom
     } const cases[] = {
-        {"YYNN3(100,100);", {100, 100, 500, 400}},
-        {"YYNN3(100,100)-5x-5;", {100, 100, 500, 400}},
-        {"YYNN3(100,100)0x300;", {100, 100, 500, 400}},
-        {"YYNN3(10,10)40000x300;", {10, 10, 410, 310}},
-        {"YYNN3(100,100)-2147483648x300;", {100, 100, 500, 400}},
-        {"YYNN3(2147483000,10)2000x300;", {1024 - 2000, 10, 1024, 310}},
-        {"YYNN3(-2147483000,-2147483000)2000x300;", {0, 0, 2000, 300}},
-        {"YYNN3(10,2147483647)300x2147483647;", {10, 768 - 300, 410, 768}},
-        {"YYNN3(-2147483648,-2147483648)500x400;", {0, 0, 500, 400}},
+        {{100, 100, 0, 0}, {100, 100, 500, 400}},
+        {{100, 100, -5, -5}, {100, 100, 500, 400}},
+        {{100, 100, 0, 300}, {100, 100, 500, 400}},
+        {{10, 10, 40000, 300}, {10, 10, 410, 310}},
+        {{100, 100, INT_MIN, 300}, {100, 100, 500, 400}},
+        {{2147483000, 10, 2000, 300}, {1024 - 2000, 10, 1024, 310}},
+        {{-2147483000, -2147483000, 2000, 300}, {0, 0, 2000, 300}},
+        {{10, INT_MAX, 300, INT_MAX}, {10, 768 - 300, 410, 768}},
+        {{INT_MIN, INT_MIN, 500, 400}, {0, 0, 500, 400}},
     };
     for (const Case& c : cases) {
-        const std::string caption = std::string("hostile ") + c.pos;
+        const TRect& r = c.stored;
+        const std::string caption = "hostile " + std::to_string(r.Left) + "," +
+                                    std::to_string(r.Top) + " " + std::to_string(r.Right) + "x" +
+                                    std::to_string(r.Bottom);
         const int e = wm->FindOrAddEntry(caption);
-        TWindowManager::ReadPos(c.pos, wm->Entry(e));
+        wm->Entry(e).SaveSize = true;
+        wm->StorePlacement(e, 3, r.Left, r.Top, r.Right, r.Bottom);
+        SCOPED_TRACE(caption);
         {
             TForm form(nullptr);
             form.SetCaption(caption);
@@ -228,13 +236,12 @@ TEST_F(WindowManagerTest, HostileStoredPlacesNeitherHideNorLoseAWindow) {
             form.Handle();
             EXPECT_EQ((TRect{form.Left(), form.Top(), form.Left() + form.Width(),
                              form.Top() + form.Height()}),
-                      c.want)
-                << c.pos;
+                      c.want);
         }
         const TRect& w = c.want;
-        EXPECT_EQ(Pos(e), "YYNN3(" + std::to_string(w.Left) + "," + std::to_string(w.Top) + ")" +
-                              std::to_string(w.Width()) + "x" + std::to_string(w.Height()) + ";")
-            << c.pos;
+        EXPECT_EQ(Pos(e), "YYNYNY(-1,0)3(" + std::to_string(w.Left) + "," + std::to_string(w.Top) +
+                              ")" + std::to_string(w.Width()) + "x" + std::to_string(w.Height()) +
+                              ";");
     }
 }
 
