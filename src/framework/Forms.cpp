@@ -445,7 +445,7 @@ bool TForm::CloseQuery() {
 void TForm::FinishLoading() {
     try {
         Loaded();
-        // A Loaded step may add components; walk by index over a stable copy.
+        // A Loaded step may add components: walk a copy of the list as it was.
         const auto components = Components();
         for (TComponent* component : components)
             component->Loaded();

@@ -17,8 +17,6 @@
 #include <QStyleOptionSlider>
 #include <QWheelEvent>
 
-#include <algorithm>
-
 namespace orv {
 namespace {
 
