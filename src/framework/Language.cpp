@@ -1,5 +1,7 @@
 #include "Language.h"
 
+#include "Translation.h"
+
 #include <QCoreApplication>
 #include <QTranslator>
 
@@ -11,7 +13,15 @@ TLanguage::~TLanguage() {
     Unload();
 }
 
+// The toolkit's own buttons and menus follow into the language shown; its
+// English is its untranslated texts.
 bool TLanguage::Load(const std::string& code) {
+    const bool loaded = LoadCatalogue(code);
+    LoadToolkitTranslation(code_);
+    return loaded;
+}
+
+bool TLanguage::LoadCatalogue(const std::string& code) {
     Unload();
     code_ = kSource;
     if (code == kSource)

@@ -19,13 +19,15 @@ public:
     TLanguage(const TLanguage&) = delete;
     TLanguage& operator=(const TLanguage&) = delete;
 
-    // Switches to the language with the code given ("ja", "en"). False for
-    // a language without a catalogue: the texts stay Japanese then.
+    // Switches the program's texts, and the toolkit's own, to the language
+    // with the code given ("ja", "en"). False for a language without a
+    // catalogue: the texts are Japanese then.
     bool Load(const std::string& code);
     const std::string& Code() const { return code_; }
     bool IsSource() const { return code_ == kSource; }
 
 private:
+    bool LoadCatalogue(const std::string& code);
     void Unload();
 
     std::string code_ = kSource;

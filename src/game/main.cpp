@@ -2,7 +2,7 @@
 #include "CommandLine.h"
 #include "GameTexts.h"
 #include "framework/Application.h"
-#include "framework/Translation.h"
+#include "framework/Language.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,14 +20,11 @@ int main(int argc, char** argv) {
     orv::TApplication application(argc, argv);
     // Before any form exists, so every text is shown in the language chosen.
     const std::string language = commandLine.Value("lang");
-    if (!language.empty() && !application.Language().Load(language))
+    if (!application.Language().Load(language.empty() ? orv::TLanguage::kSource : language))
         std::fputs(
             (orv::Format(orv::GameTexts::UnknownLanguage, {commandLine.Program(), language}) + "\n")
                 .c_str(),
             stderr);
-    // The toolkit's own buttons and menus speak the same language; its own
-    // English is its untranslated texts.
-    orv::LoadToolkitTranslation(application.Language().Code());
     application.SetTitle(orv::TMainForm::kProgramName);
     application.SetIcon("MAINICON");
     application.SetDesktopEntry("orbit-raven");
