@@ -8,6 +8,7 @@
 #include <optional>
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -40,9 +41,13 @@ std::string FitText(const TCanvas& canvas, const std::string& text, int width) {
 }
 
 // A widget's text shortened to what its text area holds; "&" marks stay.
+// Qt's eliding counts an access key's "&" as if it were drawn, so a caption
+// that fits is measured as shown first.
 QString FitWidgetText(const QString& text, const QWidget& widget, int textWidth) {
-    return widget.fontMetrics().elidedText(text, Qt::ElideRight, std::max(textWidth, 0),
-                                           Qt::TextShowMnemonic);
+    const QFontMetrics metrics = widget.fontMetrics();
+    if (metrics.size(Qt::TextShowMnemonic, text).width() <= textWidth)
+        return text;
+    return metrics.elidedText(text, Qt::ElideRight, std::max(textWidth, 0), Qt::TextShowMnemonic);
 }
 
 } // namespace

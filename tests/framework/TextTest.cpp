@@ -65,6 +65,11 @@ TEST(Elision, TooLongCaptionsAreShortenedToFit) {
     EXPECT_EQ(button->ShownCaption(), "はい(&Y)");
     EXPECT_EQ(box->ShownCaption(), "表示する");
     EXPECT_EQ(label->ShownCaption(), "表示時間");
+    // The access key's "&" is drawn as an underline and takes no room: the
+    // about box's 56-pixel button holds its caption whole.
+    button->SetWidth(56);
+    button->SetCaption("確認(&O)");
+    EXPECT_EQ(button->ShownCaption(), "確認(&O)");
 
     button->SetCaption("&Restore all the defaults");
     box->SetCaption("Show the balloon help");
