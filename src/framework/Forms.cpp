@@ -86,6 +86,10 @@ protected:
     }
 
     void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::WindowStateChange && form_.RefuseMaximize()) {
+            QWidget::changeEvent(event);
+            return;
+        }
         if (event->type() == QEvent::WindowStateChange && form_.OnWindowStateChange)
             form_.OnWindowStateChange(&form_);
         QWidget::changeEvent(event);
@@ -333,6 +337,20 @@ void TForm::Show() {
     if (activeControl_)
         activeControl_->SetFocus();
     MarkDefaultButton();
+}
+
+// A title bar may offer to maximise a window that has no maximise box:
+// Wayland's client-side one always does, and some X11 window managers draw
+// the button disabled. Such a window is put back as it was.
+bool TForm::RefuseMaximize() {
+    QWidget* window = Peer();
+    if (!(window->windowState() & Qt::WindowMaximized) ||
+        (window->windowFlags() & Qt::WindowMaximizeButtonHint))
+        return false;
+    QMetaObject::invokeMethod(
+        window, [window] { window->setWindowState(window->windowState() & ~Qt::WindowMaximized); },
+        Qt::QueuedConnection);
+    return true;
 }
 
 bool TForm::Showing() const {

@@ -153,6 +153,8 @@ private:
     // the program itself): keep the bounds and tell the hooks.
     void WindowMoved();
     void FocusMoved(const QWidget* focused);
+    // True when the window was maximised though it cannot be: it is put back.
+    bool RefuseMaximize();
     // A window manager that lets go of a hidden window moves it back to
     // its frame's place, so Qt's idea of where it is goes wrong: a hidden
     // form converts points by where it was last seen.

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -239,6 +240,31 @@ TEST(DefaultButton, FollowsTheButtonEnterPressesAndTabSkipsTheForm) {
     EXPECT_TRUE(no->Focused());
     QTest::keyClick(no->Peer(), Qt::Key_Tab);
     EXPECT_TRUE(check->Focused());
+}
+
+// A title bar that offers to maximise a window without a maximise box (as
+// Wayland's client-side one does) leaves it as it was; a sizeable window
+// maximises.
+TEST(MaximiseBox, OnlyAWindowWithOneCanBeMaximised) {
+    for (const auto style : {TFormBorderStyle::bsSingle, TFormBorderStyle::bsDialog,
+                             TFormBorderStyle::bsSizeable}) {
+        TForm form(nullptr);
+        form.SetBorderStyle(style);
+        form.SetBounds(0, 0, 240, 100);
+        std::vector<TWindowState> seen;
+        form.OnWindowStateChange = [&](TObject*) { seen.push_back(form.WindowState()); };
+        form.Show();
+        form.Peer()->setWindowState(Qt::WindowMaximized);
+        QCoreApplication::processEvents();
+        const bool sizeable = style == TFormBorderStyle::bsSizeable;
+        EXPECT_EQ(form.WindowState(), sizeable ? TWindowState::wsMaximized : TWindowState::wsNormal)
+            << static_cast<int>(style);
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), TWindowState::wsMaximized), sizeable ? 1 : 0)
+            << static_cast<int>(style);
+        if (!sizeable) {
+            EXPECT_EQ(form.Width(), 240);
+        }
+    }
 }
 
 } // namespace
