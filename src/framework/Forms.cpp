@@ -53,11 +53,13 @@ public:
         setFocusPolicy(Qt::ClickFocus);
         setAttribute(Qt::WA_KeyCompression, false);
         // The button Enter presses looks like the default button, wherever
-        // the focus goes.
+        // the focus goes; Tab and clicks move the focus too, and the active
+        // control follows it.
         focusWatch_ =
             connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
                 if ((old && old->window() == this) || (now && now->window() == this))
                     form_.MarkDefaultButton();
+                form_.FocusMoved(now);
             });
     }
 
@@ -146,9 +148,6 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
     auto peer = std::make_unique<FormWidget>(*this);
     client_ = new QWidget(peer.get()); // owned by the peer (Qt parent)
     AttachPeer(std::move(peer));
-    // Tab and clicks move the focus too; the active control follows it.
-    focusWatch_ = QObject::connect(qApp, &QApplication::focusChanged, Peer(),
-                                   [this](QWidget*, QWidget* now) { FocusMoved(now); });
     if (TApplication::Exists())
         Application().FormCreated(*this);
 }
@@ -166,13 +165,11 @@ void TForm::FocusMoved(const QWidget* focused) {
 }
 
 TForm::~TForm() {
-    // Controls going away move the focus; the form is no longer whole.
-    QObject::disconnect(focusWatch_);
+    // Controls going away move the focus; the form is no longer whole, and
+    // the active control may be gone already.
+    static_cast<FormWidget*>(Peer())->StopWatchingFocus();
     if (modalLoop_)
         modalLoop_->quit();
-    // The controls going next move the focus; the active control may be
-    // gone already.
-    static_cast<FormWidget*>(Peer())->StopWatchingFocus();
     DestroyComponents();
     if (!TApplication::Exists())
         return;

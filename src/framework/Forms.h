@@ -4,8 +4,6 @@
 #include "Text.h"
 #include "WindowHook.h"
 
-#include <QMetaObject>
-
 #include <functional>
 #include <string>
 
@@ -171,7 +169,6 @@ private:
     bool modal_ = false;
     bool shownOnce_ = false;
     bool sizing_ = false;
-    QMetaObject::Connection focusWatch_;
     TWinControl* activeControl_ = nullptr;
     // The control SetActiveControl named, which the focus does not change.
     TWinControl* designatedControl_ = nullptr;
