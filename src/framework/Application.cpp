@@ -6,14 +6,12 @@
 #include "Resources.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSessionManager>
 #include <QSocketNotifier>
-#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -28,23 +26,6 @@ namespace orv {
 namespace {
 
 TApplication* instance = nullptr;
-
-// How long after an activation a button press on the activated window still
-// counts as its cause, and how long the hooks wait to learn of it.
-constexpr int kActivationDelayMs = 60;
-constexpr std::int64_t kPressBeforeActivationMs = 150;
-// Long enough for the focus to pass from a closing dialog to the window
-// below it, short enough that a game pauses before the player looks back.
-constexpr int kDeactivationDelayMs = 250;
-
-std::int64_t NowMs() {
-    static QElapsedTimer clock = [] {
-        QElapsedTimer started;
-        started.start();
-        return started;
-    }();
-    return clock.elapsed();
-}
 
 // A signal handler may only write to a descriptor; the event loop reads the
 // other end and ends the program the ordinary way, so settings are saved.
@@ -114,7 +95,7 @@ TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr) {
     WatchTerminateSignals();
     placementSupported_ = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     WatchDisplay();
-    WatchActivation();
+    activation_ = std::make_unique<TActivationTracker>(*this);
     // The desktop's logout asks the main form the same question as its
     // close box.
     QObject::connect(qt_.get(), &QGuiApplication::commitDataRequest, [this](QSessionManager& s) {
@@ -127,7 +108,7 @@ TApplication::~TApplication() {
     SetShowHint(false);
     DestroyComponents();
     signalNotifier_.reset();
-    deactivation_.reset();
+    activation_.reset();
     controllers_.reset();
     sound_.reset();
     instance = nullptr;
@@ -173,13 +154,8 @@ void TApplication::FormCreated(TForm& form) {
 void TApplication::FormDestroyed(TForm& form) {
     if (mainForm_ == &form)
         mainForm_ = nullptr;
-    if (form.HandleAllocated() && lastPressWindow_ == form.Handle())
-        lastPressWindow_ = kNoWindow;
+    activation_->FormDestroyed(form);
     forms_.erase(std::remove(forms_.begin(), forms_.end(), &form), forms_.end());
-    if (activeForm_ == &form)
-        activeForm_ = nullptr;
-    if (losing_ == &form)
-        losing_ = nullptr;
     released_.erase(std::remove(released_.begin(), released_.end(), &form), released_.end());
 }
 
@@ -195,17 +171,23 @@ void TApplication::DestroyReleased() {
     // A dialog closed from the keyboard is released before the activation
     // that follows its loss is known: it waits for it, so that the hooks see
     // the dialog whole as the window that lost activation.
-    if (HoldsUnansweredLoss())
+    TForm* loser = activation_->UnansweredLoser();
+    if (loser && std::find(released_.begin(), released_.end(), loser) != released_.end())
         return;
-    while (!pendingActivations_.empty())
-        RaiseNextActivation();
+    activation_->RaisePending();
     while (!released_.empty())
         delete released_.back(); // its destructor takes it off the list
 }
 
-bool TApplication::HoldsUnansweredLoss() const {
-    return lossPending_ && losing_ &&
-           std::find(released_.begin(), released_.end(), losing_) != released_.end();
+void TApplication::ReleaseSoon() {
+    if (!released_.empty())
+        QMetaObject::invokeMethod(
+            qt_.get(), [this] { DestroyReleased(); }, Qt::QueuedConnection);
+}
+
+void TApplication::ReleaseNow() {
+    if (!released_.empty())
+        DestroyReleased();
 }
 
 void TApplication::WatchDisplay() {
@@ -222,42 +204,6 @@ void TApplication::WatchDisplay() {
                      });
 }
 
-void TApplication::WatchActivation() {
-    deactivation_ = std::make_unique<QTimer>();
-    deactivation_->setSingleShot(true);
-    deactivation_->setInterval(kDeactivationDelayMs);
-    QObject::connect(deactivation_.get(), &QTimer::timeout, [this] { SettleDeactivation(); });
-    active_ = QGuiApplication::applicationState() == Qt::ApplicationActive;
-    QObject::connect(
-        qt_.get(), &QGuiApplication::applicationStateChanged,
-        [this](Qt::ApplicationState state) { ActivationChanged(state == Qt::ApplicationActive); });
-}
-
-void TApplication::ActivationChanged(bool active) {
-    if (active) {
-        active_ = true;
-        deactivationPending_ = false;
-        deactivation_->stop();
-    } else if (active_) {
-        active_ = false;
-        deactivationPending_ = true;
-        deactivation_->start();
-    }
-}
-
-bool TApplication::DeactivationPending() const {
-    return deactivationPending_;
-}
-
-void TApplication::SettleDeactivation() {
-    if (!deactivationPending_)
-        return;
-    deactivationPending_ = false;
-    deactivation_->stop();
-    if (OnDeactivate)
-        OnDeactivate(this);
-}
-
 void TApplication::DisplayChanged() {
     if (OnDisplayChange)
         OnDisplayChange(this);
@@ -272,101 +218,13 @@ TForm* TApplication::FindWindow(THandle window) const {
     return nullptr;
 }
 
-void TApplication::FormActivated(TForm& form) {
-    const bool sameAgain = lossPending_ && losing_ == &form;
-    const THandle previous = TakePrevious(&form);
-    activeForm_ = &form;
-    if (!placementSupported_ || windowHooks_.Empty() || sameAgain) {
-        // The same form back within a moment: no change between windows.
-        ActivationSettled(form);
-        return;
-    }
-    QueueActivation(form.Handle(), previous);
-}
-
-void TApplication::FormDeactivated(TForm& form) {
-    WindowLost(&form);
-}
-
-// A message box of ours: the hooks see the loss of the form under it; the
-// form stays the active one.
-void TApplication::OtherWindowActivated() {
-    const THandle previous = TakePrevious(nullptr);
-    if (placementSupported_ && !windowHooks_.Empty() && previous != kNoWindow)
-        QueueActivation(kNoWindow, previous);
-}
-
-void TApplication::OtherWindowDeactivated() {
-    WindowLost(nullptr);
-}
-
-void TApplication::WindowLost(TForm* form) {
-    lossPending_ = true;
-    losing_ = form;
-    const std::uint64_t serial = ++lossSerial_;
-    QTimer::singleShot(kLeaveSettleMs, qt_.get(), [this, serial] {
-        if (lossPending_ && serial == lossSerial_)
-            ApplicationLeft();
-    });
-}
-
-// The window that lost activation to this one. Without a loss reported
-// first (a test, or the first activation), the active form.
-THandle TApplication::TakePrevious(const TForm* gaining) {
-    TForm* previous = lossPending_ ? losing_ : activeForm_;
-    const bool answered = lossPending_;
-    lossPending_ = false;
-    losing_ = nullptr;
-    if (answered && !released_.empty())
-        QMetaObject::invokeMethod(
-            qt_.get(), [this] { DestroyReleased(); }, Qt::QueuedConnection);
-    if (!previous || previous == gaining || !previous->HandleAllocated())
-        return kNoWindow;
-    return previous->Handle();
-}
-
-void TApplication::QueueActivation(THandle window, THandle previous) {
-    pendingActivations_.push_back({window, previous, NowMs(), cursor_ && cursor_->ButtonHeld()});
-    QTimer::singleShot(kActivationDelayMs, qt_.get(), [this] { RaiseNextActivation(); });
-}
-
-// No window of ours took the activation: the player is in another program.
-void TApplication::ApplicationLeft() {
-    lossPending_ = false;
-    losing_ = nullptr;
-    if (!released_.empty())
-        DestroyReleased();
-    if (activeForm_) {
-        activeForm_ = nullptr;
-        if (OnActiveFormChange)
-            OnActiveFormChange(this);
-    }
-}
-
-// A release may have raised it already.
-void TApplication::RaiseNextActivation() {
-    if (pendingActivations_.empty())
-        return;
-    const TPendingActivation next = pendingActivations_.front();
-    pendingActivations_.pop_front();
-    RaiseActivation(next);
-}
-
-// kNoWindow: a window of ours that is no form (a message box) took it.
-void TApplication::RaiseActivation(const TPendingActivation& activation) {
-    const THandle window = activation.Window;
-    if (window != kNoWindow && !FindWindow(window))
-        return;
-    const bool pressed = lastPressWindow_ == window && window != kNoWindow &&
-                         lastPressTime_ >= activation.When - kPressBeforeActivationMs;
-    windowHooks_.RaiseActivating(window, pressed || activation.ButtonHeld, activation.Previous);
-    if (TForm* form = FindWindow(window))
-        ActivationSettled(*form);
-}
-
 void TApplication::ActivationSettled(TForm& form) {
     if (const auto it = std::find(forms_.begin(), forms_.end(), &form); it != forms_.end())
         std::rotate(forms_.begin(), it, it + 1);
+    ActiveFormChanged();
+}
+
+void TApplication::ActiveFormChanged() {
     if (OnActiveFormChange)
         OnActiveFormChange(this);
 }
@@ -374,8 +232,7 @@ void TApplication::ActivationSettled(TForm& form) {
 void TApplication::MousePressedOn(const void* windowPeer) {
     for (TForm* form : forms_)
         if (form->HandleAllocated() && form->Peer() == windowPeer) {
-            lastPressWindow_ = form->Handle();
-            lastPressTime_ = NowMs();
+            activation_->MousePressedOn(form->Handle());
             return;
         }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ActivationTracker.h"
 #include "Component.h"
 #include "Cursor.h"
 #include "GameControllers.h"
@@ -13,7 +14,6 @@
 #include "Types.h"
 #include "WindowHook.h"
 
-#include <deque>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -22,7 +22,6 @@
 #include <vector>
 
 class QSocketNotifier;
-class QTimer;
 
 namespace orv {
 
@@ -66,11 +65,11 @@ public:
     // program; focus passing between the program's own windows does not
     // count. The platform's reports arrive through ActivationChanged.
     TNotifyEvent OnDeactivate;
-    void ActivationChanged(bool active);
+    void ActivationChanged(bool active) { activation_->ApplicationStateChanged(active); }
     // A loss of activation waits a moment, in case one of our windows takes
     // the focus next; tests settle it at once.
-    bool DeactivationPending() const;
-    void SettleDeactivation();
+    bool DeactivationPending() const { return activation_->DeactivationPending(); }
+    void SettleDeactivation() { activation_->SettleDeactivation(); }
 
     // Where tests answer modal forms: ShowModal calls it instead of waiting
     // for a person. Null in the program.
@@ -105,17 +104,15 @@ public:
 
     // The form that has the keyboard focus, if any of ours has. A message
     // box over it leaves it the active form.
-    TForm* ActiveForm() const { return activeForm_; }
+    TForm* ActiveForm() const { return activation_->ActiveForm(); }
     TNotifyEvent OnActiveFormChange;
-    // Reported by the program's windows: a form's, or (nullptr) another
-    // window of the program's own, such as a message box. A loss that no
-    // activation of ours follows within kLeaveSettleMs means the player
-    // went to another program.
-    void FormActivated(TForm& form);
-    void FormDeactivated(TForm& form);
-    void OtherWindowActivated();
-    void OtherWindowDeactivated();
-    static constexpr int kLeaveSettleMs = 400;
+    // Reported by the program's windows: a form's, or another window of the
+    // program's own, such as a message box. TActivationTracker tells what
+    // they mean.
+    void FormActivated(TForm& form) { activation_->FormActivated(form); }
+    void FormDeactivated(TForm& form) { activation_->FormDeactivated(form); }
+    void OtherWindowActivated() { activation_->OtherWindowActivated(); }
+    void OtherWindowDeactivated() { activation_->OtherWindowDeactivated(); }
 
     // Runs the event loop until Terminate.
     void Run();
@@ -183,52 +180,27 @@ private:
     void WatchTerminateSignals();
     // The primary screen's size changes, and a new primary screen.
     void WatchDisplay();
-    void WatchActivation();
 
-    // Activation reaches the hooks a moment late, so that the button press
-    // that caused it (it may arrive just after) is known by then. The hooks
-    // see the forms as they were before it: the open-forms order and the
-    // active-form change follow them.
-    // A button held at that moment (asked of the X server) makes it an
-    // activation by mouse too: a press on a title bar reaches no form.
-    struct TPendingActivation {
-        THandle Window = kNoWindow;
-        THandle Previous = kNoWindow;
-        std::int64_t When = 0;
-        bool ButtonHeld = false;
-    };
-    // Activation moves between the program's windows through a passing
-    // moment in which none of them is active (Qt's active window is then
-    // none). The window that lost it is kept until the next activation
-    // names it as the previous one, or until the player has left.
-    void WindowLost(TForm* form);
-    THandle TakePrevious(const TForm* gaining);
-    void QueueActivation(THandle window, THandle previous);
-    void ApplicationLeft();
-    void RaiseNextActivation();
-    void RaiseActivation(const TPendingActivation& activation);
+    // What the activation tracker asks of the application: an activation
+    // has reached the hooks (the open-forms order follows it), the active
+    // form changed, and a loss was answered (soon) or the player left (now),
+    // so that released forms may go.
+    friend class TActivationTracker;
     void ActivationSettled(TForm& form);
+    void ActiveFormChanged();
+    void ReleaseSoon();
+    void ReleaseNow();
     void MousePressedOn(const void* windowPeer);
     void WindowActivatedOn(const void* windowPeer);
     void WindowDeactivatedOn(const void* windowPeer);
     bool IsFormPeer(const void* windowPeer) const;
-    bool HoldsUnansweredLoss() const;
 
     TForm* mainForm_ = nullptr;
-    TForm* activeForm_ = nullptr;
-    // The last loss of activation that no activation has answered yet, and
-    // the form that lost it (none for a message box, or a form gone since).
-    bool lossPending_ = false;
-    TForm* losing_ = nullptr;
-    std::uint64_t lossSerial_ = 0;
     THandle nextHandle_ = 0x100;
     TWindowHookChain windowHooks_;
     bool placementSupported_ = true;
-    THandle lastPressWindow_ = kNoWindow;
-    std::int64_t lastPressTime_ = 0;
     std::vector<TForm*> released_;
     std::vector<TForm*> forms_;
-    std::deque<TPendingActivation> pendingActivations_;
     TModalHook modalHook_;
     std::optional<TSize> screenSize_;
     std::optional<double> screenScale_;
@@ -240,9 +212,7 @@ private:
     std::unique_ptr<ISleeper> sleeper_;
     std::unique_ptr<IGameControllers> controllers_;
     std::unique_ptr<QSocketNotifier> signalNotifier_;
-    std::unique_ptr<QTimer> deactivation_;
-    bool active_ = false;
-    bool deactivationPending_ = false;
+    std::unique_ptr<TActivationTracker> activation_;
 };
 
 // Runs a step whose failure must not stop its caller (an end-of-life step,
