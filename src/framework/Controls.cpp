@@ -125,8 +125,12 @@ bool TWinControl::Focused() const {
 
 void TControl::SetEnabled(bool enabled) {
     enabled_ = enabled;
+    EnabledChanged();
+}
+
+void TControl::EnabledChanged() {
     if (peer_)
-        peer_->setEnabled(enabled);
+        peer_->setEnabled(enabled_);
 }
 
 void TControl::DetachFromParent() {

@@ -99,9 +99,8 @@ void TNumScrollEdit::SetFontHeights() {
     numFontHeight_ = std::abs(numFont_.Height());
 }
 
-void TNumScrollEdit::SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    scrollBar_->SetEnabled(enabled);
+void TNumScrollEdit::EnabledChanged() {
+    scrollBar_->SetEnabled(Enabled());
     Invalidate();
 }
 
@@ -263,7 +262,7 @@ void TNumScrollEdit::PaintNumber() {
     canvas.Brush() = {clWindow, TBrushStyle::bsSolid};
     canvas.FillRect({a + 2, 2, a + numAreaWidth_ - 2, height - 2});
     canvas.Font() = Font();
-    canvas.Font().SetColor(enabled_ ? clWindowText : clGrayText);
+    canvas.Font().SetColor(Enabled() ? clWindowText : clGrayText);
     canvas.Brush().Style = TBrushStyle::bsClear;
     const std::string text = std::to_string(Position());
     // The box is laid out for half-width digits; when the widest number of
