@@ -20,7 +20,17 @@ protected:
 };
 
 namespace {
+
 constexpr const char* kControlProperty = "orvControl";
+
+// A container's client coordinates are those of the widget that holds its
+// children (below a form's menu bar).
+const QWidget* ClientWidget(const TControl& control) {
+    if (const auto* container = dynamic_cast<const TWinControl*>(&control))
+        return container->ClientPeer();
+    return control.Peer();
+}
+
 } // namespace
 
 void SetControlOfPeer(QWidget& peer, TControl* control) {
@@ -191,18 +201,6 @@ void TControl::ShowHintChanged() {
             child->ShowHintChanged();
         }
 }
-
-namespace {
-
-// A container's client coordinates are those of the widget that holds its
-// children (below a form's menu bar).
-const QWidget* ClientWidget(const TControl& control) {
-    if (const auto* container = dynamic_cast<const TWinControl*>(&control))
-        return container->ClientPeer();
-    return control.Peer();
-}
-
-} // namespace
 
 TPoint TControl::ClientToScreen(TPoint point) const {
     if (const auto origin = KeptClientOrigin())

@@ -164,10 +164,6 @@ private:
     std::vector<TControl*> controls_;
 };
 
-} // namespace orv
-
-namespace orv {
-
 // A graphic control whose drawing is left to its OnPaint handler.
 class TPaintBox : public TGraphicControl {
 public:
