@@ -5,6 +5,7 @@
 #include "components/media/ImageBox.h"
 #include "components/media/WavePlay.h"
 #include "components/settings/AutoIni.h"
+#include "framework/Creation.h"
 #include "framework/ImageList.h"
 #include "framework/StdCtrls.h"
 
@@ -64,7 +65,7 @@ void TGame::Setup(TCustomImageBox& fieldBox, TCustomImageBox& leftBox, TCustomIm
 
     titleBox_ = &titleBox;
     unitImages_ = &unitImages;
-    fieldBox.OnTimer = [this](TObject* sender) { Tick(sender); };
+    fieldBox.OnTimer = Bind(&TGame::Tick, this);
 
     hiScoreLabel_ = &hiScoreLabel;
     scoreLabel_ = &scoreLabel;
@@ -189,7 +190,7 @@ void TGame::SetState(TGameState state) {
     if (state == gsPlaying)
         fieldBox_->OnPainted = nullptr;
     else
-        fieldBox_->OnPainted = [this](TObject* sender) { PaintOverlay(sender); };
+        fieldBox_->OnPainted = Bind(&TGame::PaintOverlay, this);
     if (state == gsTitle)
         DrawTitle();
     fieldBox_->Invalidate();
