@@ -94,9 +94,9 @@ struct SpeedChoice {
     int milliseconds;
 };
 constexpr SpeedChoice kSpeeds[] = {
-    {&TMainForm::FastSpeedItem, 125},
-    {&TMainForm::NormalSpeedItem, 200},
-    {&TMainForm::SlowSpeedItem, 400},
+    {&TMainForm::FastSpeedItem, TGame::kFastSpeed},
+    {&TMainForm::NormalSpeedItem, TGame::kNormalSpeed},
+    {&TMainForm::SlowSpeedItem, TGame::kSlowSpeed},
 };
 enum : std::size_t { kFast, kNormal, kSlow };
 
@@ -202,7 +202,7 @@ void TMainForm::BeforeDestruction() {
     Application().OnMinimize = nullptr;
     Application().OnDeactivate = nullptr;
     if (Game) {
-        AutoIniFile->WriteInteger("Game", "HiScore", Game->HiScore());
+        AutoIniFile->WriteInteger(TGame::kIniSection, TGame::kHiScoreKey, Game->HiScore());
         Game->SaveSettings(*AutoIniFile);
     }
     game_.reset();
@@ -306,8 +306,8 @@ void TMainForm::CreateNonVisual() {
     WindowManager->SetHashSize(17);
     WindowManager->JumpCursor = true;
     WindowManager->Enabled = true;
-    WindowManager->CursorMoveStep = 20;
-    WindowManager->CursorMaxMoves = 10;
+    WindowManager->CursorMoveStep = TWindowManager::kDefaultCursorMoveStep;
+    WindowManager->CursorMaxMoves = TWindowManager::kDefaultCursorMaxMoves;
     WindowManager->SaveProperties = true;
     // After the window manager, which it finds among the components so far.
     SystemConfig1 = CreateComponent<TSystemConfig>(*this, "SystemConfig1");
@@ -450,9 +450,9 @@ void TMainForm::AutoIniFileIniLoaded(TObject*) {
         Application().MessageBox(Tr(GameTexts::WrongIniFile), Application().Title(), MB_OK);
         Application().Terminate();
     }
-    RepairInteger("Game", "HiScore", 0);
-    Game->SetHiScore(AutoIniFile->ReadInteger("Game", "HiScore", 0));
-    RepairInteger("Game", "Speed", 200, 1);
+    RepairInteger(TGame::kIniSection, TGame::kHiScoreKey, 0);
+    Game->SetHiScore(AutoIniFile->ReadInteger(TGame::kIniSection, TGame::kHiScoreKey, 0));
+    RepairInteger(TGame::kIniSection, TGame::kSpeedKey, TGame::kNormalSpeed, 1);
     Game->LoadSettings(*AutoIniFile);
     CheckSpeedItem(Game->GetSpeed());
 }

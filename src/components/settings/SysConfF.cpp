@@ -5,19 +5,13 @@
 #include "framework/Application.h"
 #include "framework/ComCtrls.h"
 #include "framework/Creation.h"
+#include "framework/Hints.h"
 #include "framework/StdCtrls.h"
 
 #include "components/windows/WManager.h"
 
 namespace orv {
 namespace {
-
-// The hint and cursor values the two "初期設定に戻す" buttons put back,
-// which are also what the application and the window manager start with.
-constexpr int kDefaultHintPause = 500;
-constexpr int kDefaultHintHidePause = 2500;
-constexpr int kDefaultCursorMoveStep = 20;
-constexpr int kDefaultCursorMaxMoves = 10;
 
 struct StoredEdit {
     const char* name;
@@ -193,10 +187,10 @@ void TSystemConfigForm::HintHidePauseNumScrollEditChange(TObject*) {
 void TSystemConfigForm::HelpInitButtonClick(TObject*) {
     Application().SetShowHint(true);
     ShowHintCheckBox->SetChecked(true);
-    Application().SetHintPause(kDefaultHintPause);
-    HintPauseNumScrollEdit->SetPosition(kDefaultHintPause);
-    Application().SetHintHidePause(kDefaultHintHidePause);
-    HintHidePauseNumScrollEdit->SetPosition(kDefaultHintHidePause);
+    Application().SetHintPause(THintManager::kDefaultHintPause);
+    HintPauseNumScrollEdit->SetPosition(THintManager::kDefaultHintPause);
+    Application().SetHintHidePause(THintManager::kDefaultHintHidePause);
+    HintHidePauseNumScrollEdit->SetPosition(THintManager::kDefaultHintHidePause);
 }
 
 void TSystemConfigForm::JumpCursorCheckBoxClick(TObject*) {
@@ -223,11 +217,11 @@ void TSystemConfigForm::MouseInitButtonClick(TObject*) {
         windowManager_->JumpCursor = true;
     JumpCursorCheckBox->SetChecked(true);
     if (windowManager_)
-        windowManager_->CursorMoveStep = kDefaultCursorMoveStep;
-    CursorMoveStepNumScrollEdit->SetPosition(kDefaultCursorMoveStep);
+        windowManager_->CursorMoveStep = TWindowManager::kDefaultCursorMoveStep;
+    CursorMoveStepNumScrollEdit->SetPosition(TWindowManager::kDefaultCursorMoveStep);
     if (windowManager_)
-        windowManager_->CursorMaxMoves = kDefaultCursorMaxMoves;
-    CursorMaxMovesNumScrollEdit->SetPosition(kDefaultCursorMaxMoves);
+        windowManager_->CursorMaxMoves = TWindowManager::kDefaultCursorMaxMoves;
+    CursorMaxMovesNumScrollEdit->SetPosition(TWindowManager::kDefaultCursorMaxMoves);
 }
 
 void TSystemConfigForm::CancelButtonClick(TObject*) {
