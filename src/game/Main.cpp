@@ -2,6 +2,7 @@
 
 #include "Commands.h"
 #include "GameTexts.h"
+#include "PlayerInput.h"
 #include "UGame.h"
 #include "components/ComponentTexts.h"
 #include "components/dialogs/ZeoDialog.h"
@@ -54,38 +55,6 @@ constexpr StoredLabel kLabelsBeforeBoxes[] = {
 constexpr StoredLabel kZeoLabels[] = {
     {&TMainForm::Zeo1Label, "Zeo1Label", {423, 96, 181, 24}, "STUDIO ZEO", kStoredZeoGreen},
     {&TMainForm::Zeo2Label, "Zeo2Label", {423, 120, 181, 24}, "PRESENTS", kStoredZeoGreen},
-};
-
-// The keys the window handles itself (Space and Esc are menu shortcuts);
-// the shift state does not matter.
-struct KeyCommand {
-    int key;
-    TGameCommand down;
-    TGameCommand up;
-};
-constexpr KeyCommand kKeyCommands[] = {
-    {'Z', gcFireOn, gcFireOff}, {VK_OEM_PERIOD, gcFireOn, gcFireOff},
-    {'X', gcTurn, gcNone},      {VK_OEM_COMMA, gcTurn, gcNone},
-    {'G', gcGiveUp, gcNone},
-};
-
-const KeyCommand* FindKeyCommand(int key) {
-    for (const KeyCommand& entry : kKeyCommands)
-        if (entry.key == key)
-            return &entry;
-    return nullptr;
-}
-
-// A game controller plays like the keys: Start is Space and Esc in one.
-struct ButtonCommand {
-    TControllerButton button;
-    TGameCommand down;
-    TGameCommand up;
-};
-constexpr ButtonCommand kButtonCommands[] = {
-    {cbSouth, gcFireOn, gcFireOff}, {cbRightTrigger, gcFireOn, gcFireOff},
-    {cbEast, gcTurn, gcNone},       {cbStart, gcStartPauseResume, gcNone},
-    {cbBack, gcGiveUp, gcNone},
 };
 
 // The speed menu's items and their tick periods in milliseconds.
@@ -377,9 +346,7 @@ void TMainForm::ControllerButton(TControllerButton button, bool down) {
     // dialog, which holds the game.
     if (dialogs_ > 0 || Application().ActiveForm() != this)
         return;
-    for (const ButtonCommand& entry : kButtonCommands)
-        if (entry.button == button)
-            RunGameCommand(down ? entry.down : entry.up);
+    RunGameCommand(ButtonCommand(button, down));
 }
 
 void TMainForm::FillUnitImageList() {
@@ -406,13 +373,11 @@ void TMainForm::SetLabelFonts() {
 }
 
 void TMainForm::FormKeyDown(TObject*, int& key, unsigned) {
-    if (const KeyCommand* entry = FindKeyCommand(key))
-        RunGameCommand(entry->down);
+    RunGameCommand(KeyCommand(key, true));
 }
 
 void TMainForm::FormKeyUp(TObject*, int& key, unsigned) {
-    if (const KeyCommand* entry = FindKeyCommand(key))
-        RunGameCommand(entry->up);
+    RunGameCommand(KeyCommand(key, false));
 }
 
 void TMainForm::StartItemClick(TObject*) {
