@@ -154,8 +154,8 @@ public:
 
     // Balloon hints for the whole program: the switch, the wait before a
     // hint shows and the time it stays, in milliseconds. On from the start,
-    // 500 and 2500; the switch goes off at the program's end, before the
-    // forms are destroyed.
+    // with the hint manager's default times; the switch goes off at the
+    // program's end, before the forms are destroyed.
     bool ShowHint() const { return hints_->ShowHint(); }
     void SetShowHint(bool show) { hints_->SetShowHint(show); }
     int HintPause() const { return hints_->HintPause(); }

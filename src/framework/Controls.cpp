@@ -20,7 +20,17 @@ protected:
 };
 
 namespace {
+
 constexpr const char* kControlProperty = "orvControl";
+
+// A container's client coordinates are those of the widget that holds its
+// children (below a form's menu bar).
+const QWidget* ClientWidget(const TControl& control) {
+    if (const auto* container = dynamic_cast<const TWinControl*>(&control))
+        return container->ClientPeer();
+    return control.Peer();
+}
+
 } // namespace
 
 void SetControlOfPeer(QWidget& peer, TControl* control) {
@@ -125,8 +135,12 @@ bool TWinControl::Focused() const {
 
 void TControl::SetEnabled(bool enabled) {
     enabled_ = enabled;
+    EnabledChanged();
+}
+
+void TControl::EnabledChanged() {
     if (peer_)
-        peer_->setEnabled(enabled);
+        peer_->setEnabled(enabled_);
 }
 
 void TControl::DetachFromParent() {
@@ -187,18 +201,6 @@ void TControl::ShowHintChanged() {
             child->ShowHintChanged();
         }
 }
-
-namespace {
-
-// A container's client coordinates are those of the widget that holds its
-// children (below a form's menu bar).
-const QWidget* ClientWidget(const TControl& control) {
-    if (const auto* container = dynamic_cast<const TWinControl*>(&control))
-        return container->ClientPeer();
-    return control.Peer();
-}
-
-} // namespace
 
 TPoint TControl::ClientToScreen(TPoint point) const {
     if (const auto origin = KeptClientOrigin())

@@ -99,6 +99,9 @@ protected:
     void SetBoundsFields(int left, int top, int width, int height);
     virtual void FontChanged();
     virtual void ColorChanged() { Invalidate(); }
+    // Shows the switch: by default the widget greys, and for a container
+    // every child with it.
+    virtual void EnabledChanged();
 
 private:
     friend class TWinControl;
@@ -160,10 +163,6 @@ protected:
 private:
     std::vector<TControl*> controls_;
 };
-
-} // namespace orv
-
-namespace orv {
 
 // A graphic control whose drawing is left to its OnPaint handler.
 class TPaintBox : public TGraphicControl {

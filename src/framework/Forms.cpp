@@ -43,6 +43,45 @@ int VirtualKeyOf(const QKeyEvent& event) {
     return VirtualKeyFromQt(event.key(), origin);
 }
 
+void MarkDefault(const TWinControl& container, const TButton* enterButton) {
+    for (TControl* control : container.Controls()) {
+        if (auto* button = dynamic_cast<TButton*>(control))
+            static_cast<QPushButton*>(button->Peer())->setDefault(button == enterButton);
+        if (auto* inner = dynamic_cast<TWinControl*>(control))
+            MarkDefault(*inner, enterButton);
+    }
+}
+
+// The first control a person can see and use whose caption underlines key.
+bool PressMnemonic(const TWinControl& container, const QWidget& window, int key) {
+    for (TControl* control : container.Controls()) {
+        if (!control->Enabled() || !control->Peer() || !control->Peer()->isVisibleTo(&window))
+            continue;
+        if (control->DialogChar(key))
+            return true;
+        if (auto* inner = dynamic_cast<TWinControl*>(control))
+            if (PressMnemonic(*inner, window, key))
+                return true;
+    }
+    return false;
+}
+
+bool IsMnemonicKey(int key, unsigned shift) {
+    const bool letterOrDigit = (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9');
+    return letterOrDigit && !(shift & ssCtrl);
+}
+
+TButton* FindCancelButton(const TWinControl& container) {
+    for (TControl* control : container.Controls()) {
+        if (auto* button = dynamic_cast<TButton*>(control); button && button->Cancel())
+            return button;
+        if (auto* inner = dynamic_cast<TWinControl*>(control))
+            if (TButton* found = FindCancelButton(*inner))
+                return found;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 class TForm::FormWidget : public QWidget {
@@ -419,19 +458,6 @@ TButton* TForm::EnterButton() const {
     return dynamic_cast<TButton*>(designatedControl_);
 }
 
-namespace {
-
-void MarkDefault(const TWinControl& container, const TButton* enterButton) {
-    for (TControl* control : container.Controls()) {
-        if (auto* button = dynamic_cast<TButton*>(control))
-            static_cast<QPushButton*>(button->Peer())->setDefault(button == enterButton);
-        if (auto* inner = dynamic_cast<TWinControl*>(control))
-            MarkDefault(*inner, enterButton);
-    }
-}
-
-} // namespace
-
 void TForm::MarkDefaultButton() {
     MarkDefault(*this, EnterButton());
 }
@@ -471,40 +497,6 @@ void TForm::FinishLoading() {
         throw;
     }
 }
-
-namespace {
-
-// The first control a person can see and use whose caption underlines key.
-bool PressMnemonic(const TWinControl& container, const QWidget& window, int key) {
-    for (TControl* control : container.Controls()) {
-        if (!control->Enabled() || !control->Peer() || !control->Peer()->isVisibleTo(&window))
-            continue;
-        if (control->DialogChar(key))
-            return true;
-        if (auto* inner = dynamic_cast<TWinControl*>(control))
-            if (PressMnemonic(*inner, window, key))
-                return true;
-    }
-    return false;
-}
-
-bool IsMnemonicKey(int key, unsigned shift) {
-    const bool letterOrDigit = (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9');
-    return letterOrDigit && !(shift & ssCtrl);
-}
-
-TButton* FindCancelButton(const TWinControl& container) {
-    for (TControl* control : container.Controls()) {
-        if (auto* button = dynamic_cast<TButton*>(control); button && button->Cancel())
-            return button;
-        if (auto* inner = dynamic_cast<TWinControl*>(control))
-            if (TButton* found = FindCancelButton(*inner))
-                return found;
-    }
-    return nullptr;
-}
-
-} // namespace
 
 void TForm::KeyDown(int& key, unsigned shift) {
     if (key == VK_RETURN) {

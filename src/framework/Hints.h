@@ -22,6 +22,10 @@ public:
     THintManager(const THintManager&) = delete;
     THintManager& operator=(const THintManager&) = delete;
 
+    // The times a program starts with, which the settings form puts back.
+    static constexpr int kDefaultHintPause = 500;
+    static constexpr int kDefaultHintHidePause = 2500;
+
     bool ShowHint() const { return showHint_; }
     void SetShowHint(bool show);
     int HintPause() const { return hintPause_; }
@@ -64,8 +68,8 @@ private:
 
     std::unique_ptr<Impl> impl_;
     bool showHint_ = true;
-    int hintPause_ = 500;
-    int hintHidePause_ = 2500;
+    int hintPause_ = kDefaultHintPause;
+    int hintHidePause_ = kDefaultHintHidePause;
     TStep pending_ = TStep::stNone;
     int pendingDelay_ = 0;
     TPoint mousePos_;

@@ -37,18 +37,6 @@ const char* EventOfBeep(unsigned type) {
     }
 }
 
-} // namespace
-
-std::string SoundEventId(const std::string& name) {
-    if (name == "Minimize")
-        return "window-minimized";
-    if (name == "RestoreUp")
-        return "window-unminimized";
-    return {};
-}
-
-namespace {
-
 QAudioFormat ToQtFormat(const TWaveInfo& info) {
     QAudioFormat format;
     format.setSampleRate(info.SampleRate);
@@ -216,6 +204,14 @@ private:
 };
 
 } // namespace
+
+std::string SoundEventId(const std::string& name) {
+    if (name == "Minimize")
+        return "window-minimized";
+    if (name == "RestoreUp")
+        return "window-unminimized";
+    return {};
+}
 
 std::unique_ptr<ISoundService> CreateQtSoundService() {
     return std::make_unique<TQtSoundService>();

@@ -2,6 +2,7 @@
 
 #include "Commands.h"
 #include "GameTexts.h"
+#include "PlayerInput.h"
 #include "UGame.h"
 #include "components/ComponentTexts.h"
 #include "components/dialogs/ZeoDialog.h"
@@ -15,6 +16,7 @@
 #include "components/windows/WManager.h"
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
+#include "framework/Creation.h"
 #include "framework/Exceptions.h"
 #include "framework/Keys.h"
 #include "framework/Menus.h"
@@ -28,14 +30,10 @@ namespace {
 constexpr TColor kStoredZeoGreen = RGB(0, 128, 0);
 constexpr int kSpeedGroup = 10;
 
-struct Bounds {
-    int left, top, width, height;
-};
-
 struct StoredLabel {
     TLabel* TMainForm::*field;
     const char* name;
-    Bounds bounds;
+    TBounds bounds;
     const char* caption;
     TColor color;
 };
@@ -59,114 +57,91 @@ constexpr StoredLabel kZeoLabels[] = {
     {&TMainForm::Zeo2Label, "Zeo2Label", {423, 120, 181, 24}, "PRESENTS", kStoredZeoGreen},
 };
 
-// The keys the window handles itself (Space and Esc are menu shortcuts);
-// the shift state does not matter.
-struct KeyCommand {
-    int key;
-    TGameCommand down;
-    TGameCommand up;
-};
-constexpr KeyCommand kKeyCommands[] = {
-    {'Z', gcFireOn, gcFireOff}, {VK_OEM_PERIOD, gcFireOn, gcFireOff},
-    {'X', gcTurn, gcNone},      {VK_OEM_COMMA, gcTurn, gcNone},
-    {'G', gcGiveUp, gcNone},
-};
-
-const KeyCommand* FindKeyCommand(int key) {
-    for (const KeyCommand& entry : kKeyCommands)
-        if (entry.key == key)
-            return &entry;
-    return nullptr;
-}
-
-// A game controller plays like the keys: Start is Space and Esc in one.
-struct ButtonCommand {
-    TControllerButton button;
-    TGameCommand down;
-    TGameCommand up;
-};
-constexpr ButtonCommand kButtonCommands[] = {
-    {cbSouth, gcFireOn, gcFireOff}, {cbRightTrigger, gcFireOn, gcFireOff},
-    {cbEast, gcTurn, gcNone},       {cbStart, gcStartPauseResume, gcNone},
-    {cbBack, gcGiveUp, gcNone},
-};
-
 // The speed menu's items and their tick periods in milliseconds.
 struct SpeedChoice {
     TMenuItem* TMainForm::*item;
     int milliseconds;
 };
 constexpr SpeedChoice kSpeeds[] = {
-    {&TMainForm::FastSpeedItem, 125},
-    {&TMainForm::NormalSpeedItem, 200},
-    {&TMainForm::SlowSpeedItem, 400},
+    {&TMainForm::FastSpeedItem, TGame::kFastSpeed},
+    {&TMainForm::NormalSpeedItem, TGame::kNormalSpeed},
+    {&TMainForm::SlowSpeedItem, TGame::kSlowSpeed},
 };
 enum : std::size_t { kFast, kNormal, kSlow };
 
 struct StoredImageBox {
-    Bounds bounds;
+    TBounds bounds;
     bool autoSizeOnBitmapChange;
     int interval;
 };
 
-TLabel* MakeLabel(TMainForm& form, const StoredLabel& stored) {
-    auto* label = new TLabel(&form);
-    label->SetName(stored.name);
-    label->SetParent(&form);
-    label->SetAutoSize(false);
-    const Bounds& b = stored.bounds;
-    label->SetBounds(b.left, b.top, b.width, b.height);
-    label->SetAlignment(TAlignment::taCenter);
-    label->SetTransparent(true);
-    TFont font = label->Font();
+// The menu items in creation order; the menu is put together afterwards.
+struct StoredItem {
+    TMenuItem* TMainForm::*field;
+    const char* name;
+    TText caption;
+    int shortCut;
+};
+constexpr StoredItem kItems[] = {
+    {&TMainForm::StartItem, "StartItem", GameTexts::StartItem, VK_SPACE},
+    {&TMainForm::PauseItem, "PauseItem", GameTexts::PauseItem, VK_ESCAPE},
+    {&TMainForm::SpeedItem, "SpeedItem", GameTexts::SpeedItem, 0},
+    {&TMainForm::FastSpeedItem, "FastSpeedItem", GameTexts::FastSpeedItem, 0},
+    {&TMainForm::NormalSpeedItem, "NormalSpeedItem", GameTexts::NormalSpeedItem, 0},
+    {&TMainForm::SlowSpeedItem, "SlowSpeedItem", GameTexts::SlowSpeedItem, 0},
+    {&TMainForm::ConfigItem, "ConfigItem", GameTexts::ConfigItem, 0},
+    {&TMainForm::ClearHiScoreItem, "ClearHiScoreItem", GameTexts::ClearHiScoreItem, 0},
+    {&TMainForm::N1, "N1", TText{"", "-"}, 0},
+    {&TMainForm::GameConfigItem, "GameConfigItem", GameTexts::GameConfigItem, 0},
+    {&TMainForm::SysConfigItem, "SysConfigItem", GameTexts::SysConfigItem, 0},
+    {&TMainForm::InfoItem, "InfoItem", GameTexts::InfoItem, 0},
+    {&TMainForm::AboutItem, "AboutItem", GameTexts::AboutItem, 0},
+    {&TMainForm::ManualItem, "ManualItem", GameTexts::ManualItem, VK_F1},
+    {&TMainForm::QuitItem, "QuitItem", GameTexts::QuitItem, 0},
+    {&TMainForm::TitleItem, "TitleItem", GameTexts::TitleItem, ShortCut('T', ssCtrl)},
+    {&TMainForm::TerminateItem, "TerminateItem", GameTexts::TerminateItem, ShortCut('Q', ssCtrl)},
+};
+
+struct StoredPlayer {
+    TWavePlayer* TMainForm::*field;
+    const char* name;
+    const char* resource;
+};
+constexpr StoredPlayer kPlayers[] = {
+    {&TMainForm::MyExplodeWavePlayer, "MyExplodeWavePlayer", "SND_MYSHIP_EXPLODE"},
+    {&TMainForm::EnemyExplodeWavePlayer, "EnemyExplodeWavePlayer", "SND_ENEMY_EXPLODE"},
+    {&TMainForm::LaserWavePlayer, "LaserWavePlayer", "SND_LASER"},
+};
+
+// A label's stored properties after its bounds.
+void SetStoredProperties(TLabel& label, const StoredLabel& stored) {
+    label.SetAutoSize(false);
+    label.SetAlignment(TAlignment::taCenter);
+    label.SetTransparent(true);
+    TFont font = label.Font();
     font.SetName("Small Fonts");
     font.SetColor(stored.color);
-    label->SetFont(font);
-    label->SetCaption(stored.caption);
-    return label;
+    label.SetFont(font);
+    label.SetCaption(stored.caption);
 }
 
-// Applies an image box's stored properties in their storage order.
-TImageBox* MakeImageBox(TComponent& owner, TWinControl& parent, const char* name,
-                        const StoredImageBox& stored, const TBitmap* picture = nullptr) {
-    auto* box = new TImageBox(&owner);
-    box->SetName(name);
-    box->SetParent(&parent);
-    const Bounds& b = stored.bounds;
-    box->SetBounds(b.left, b.top, b.width, b.height);
-    box->BitmapAssigned = picture != nullptr;
-    box->SetAutoSize(true);
-    box->SetAutoSizeOnBitmapChange(stored.autoSizeOnBitmapChange);
+// An image box's stored properties after its bounds, in their storage order.
+void SetStoredProperties(TImageBox& box, const StoredImageBox& stored,
+                         const TBitmap* picture = nullptr) {
+    box.BitmapAssigned = picture != nullptr;
+    box.SetAutoSize(true);
+    box.SetAutoSizeOnBitmapChange(stored.autoSizeOnBitmapChange);
     if (picture)
-        box->SetBitmap(picture);
-    box->SetBitmapWidth(b.width);
-    box->SetBitmapHeight(b.height);
-    box->SetXOffset(0);
-    box->SetYOffset(0);
-    box->SetBitmapNum(1);
-    box->SetTimerEnabled(false);
-    box->Animate = false;
-    box->SetInterval(stored.interval);
-    box->SetResolution(100);
-    return box;
-}
-
-TMenuItem* MakeItem(TMainForm& form, const char* name, const TText& caption, int shortCut = 0) {
-    auto* item = new TMenuItem(&form);
-    item->SetName(name);
-    item->SetCaption(Tr(caption));
-    if (shortCut)
-        item->SetShortCut(shortCut);
-    return item;
-}
-
-TWavePlayer* MakePlayer(TMainForm& form, const char* name, const char* resource) {
-    auto* player = new TWavePlayer(&form);
-    player->SetName(name);
-    player->SetEnabled(true);
-    player->Sync = false;
-    player->SetResourceName(resource);
-    return player;
+        box.SetBitmap(picture);
+    box.SetBitmapWidth(stored.bounds.Width);
+    box.SetBitmapHeight(stored.bounds.Height);
+    box.SetXOffset(0);
+    box.SetYOffset(0);
+    box.SetBitmapNum(1);
+    box.SetTimerEnabled(false);
+    box.Animate = false;
+    box.SetInterval(stored.interval);
+    box.SetResolution(100);
 }
 
 } // namespace
@@ -196,7 +171,7 @@ void TMainForm::BeforeDestruction() {
     Application().OnMinimize = nullptr;
     Application().OnDeactivate = nullptr;
     if (Game) {
-        AutoIniFile->WriteInteger("Game", "HiScore", Game->HiScore());
+        AutoIniFile->WriteInteger(TGame::kIniSection, TGame::kHiScoreKey, Game->HiScore());
         Game->SaveSettings(*AutoIniFile);
     }
     game_.reset();
@@ -204,51 +179,46 @@ void TMainForm::BeforeDestruction() {
 }
 
 void TMainForm::CreateLabels() {
-    for (const StoredLabel& stored : kLabelsBeforeBoxes)
-        this->*stored.field = MakeLabel(*this, stored);
+    for (const StoredLabel& stored : kLabelsBeforeBoxes) {
+        this->*stored.field = CreateControl<TLabel>(*this, *this, stored.name, stored.bounds);
+        SetStoredProperties(*(this->*stored.field), stored);
+    }
 }
 
 void TMainForm::CreateImageBoxes() {
     TBitmap title;
     title.LoadFromFile(ResourcePath(TResourceType::rtForm, "MainForm.TitleImageBox"));
-    TitleImageBox =
-        MakeImageBox(*this, *this, "TitleImageBox", {{420, 8, 180, 80}, true, 100}, &title);
-    LeftImageBox = MakeImageBox(*this, *this, "LeftImageBox", {{440, 384, 144, 16}, false, 100});
-    for (const StoredLabel& stored : kZeoLabels)
-        this->*stored.field = MakeLabel(*this, stored);
-    ImageBox1 = MakeImageBox(*this, *this, "ImageBox1", {{416, 384, 1, 1}, true, 100});
-    GameFrame = new TTezFrame(this);
-    GameFrame->SetName("GameFrame");
-    GameFrame->SetParent(this);
-    GameFrame->SetBounds(0, 0, 416, 422);
+    const StoredImageBox titleBox{{420, 8, 180, 80}, true, 100};
+    TitleImageBox = CreateControl<TImageBox>(*this, *this, "TitleImageBox", titleBox.bounds);
+    SetStoredProperties(*TitleImageBox, titleBox, &title);
+    const StoredImageBox leftBox{{440, 384, 144, 16}, false, 100};
+    LeftImageBox = CreateControl<TImageBox>(*this, *this, "LeftImageBox", leftBox.bounds);
+    SetStoredProperties(*LeftImageBox, leftBox);
+    for (const StoredLabel& stored : kZeoLabels) {
+        this->*stored.field = CreateControl<TLabel>(*this, *this, stored.name, stored.bounds);
+        SetStoredProperties(*(this->*stored.field), stored);
+    }
+    const StoredImageBox box1{{416, 384, 1, 1}, true, 100};
+    ImageBox1 = CreateControl<TImageBox>(*this, *this, "ImageBox1", box1.bounds);
+    SetStoredProperties(*ImageBox1, box1);
+    GameFrame = CreateControl<TTezFrame>(*this, *this, "GameFrame", {0, 0, 416, 422});
     GameFrame->SetTitle(kProgramName);
     GameFrame->SetClientWidth(400);
     GameFrame->SetClientHeight(400);
-    GameImageBox =
-        MakeImageBox(*this, *GameFrame, "GameImageBox", {{8, 14, 400, 400}, false, 1000});
+    const StoredImageBox gameBox{{8, 14, 400, 400}, false, 1000};
+    GameImageBox = CreateControl<TImageBox>(*this, *GameFrame, "GameImageBox", gameBox.bounds);
+    SetStoredProperties(*GameImageBox, gameBox);
 }
 
 void TMainForm::CreateMenu() {
-    MainMenu1 = new TMainMenu(this);
-    MainMenu1->SetName("MainMenu1");
-    StartItem = MakeItem(*this, "StartItem", GameTexts::StartItem, VK_SPACE);
-    PauseItem = MakeItem(*this, "PauseItem", GameTexts::PauseItem, VK_ESCAPE);
-    SpeedItem = MakeItem(*this, "SpeedItem", GameTexts::SpeedItem);
-    FastSpeedItem = MakeItem(*this, "FastSpeedItem", GameTexts::FastSpeedItem);
-    NormalSpeedItem = MakeItem(*this, "NormalSpeedItem", GameTexts::NormalSpeedItem);
-    SlowSpeedItem = MakeItem(*this, "SlowSpeedItem", GameTexts::SlowSpeedItem);
-    ConfigItem = MakeItem(*this, "ConfigItem", GameTexts::ConfigItem);
-    ClearHiScoreItem = MakeItem(*this, "ClearHiScoreItem", GameTexts::ClearHiScoreItem);
-    N1 = MakeItem(*this, "N1", TText{"", "-"});
-    GameConfigItem = MakeItem(*this, "GameConfigItem", GameTexts::GameConfigItem);
-    SysConfigItem = MakeItem(*this, "SysConfigItem", GameTexts::SysConfigItem);
-    InfoItem = MakeItem(*this, "InfoItem", GameTexts::InfoItem);
-    AboutItem = MakeItem(*this, "AboutItem", GameTexts::AboutItem);
-    ManualItem = MakeItem(*this, "ManualItem", GameTexts::ManualItem, VK_F1);
-    QuitItem = MakeItem(*this, "QuitItem", GameTexts::QuitItem);
-    TitleItem = MakeItem(*this, "TitleItem", GameTexts::TitleItem, ShortCut('T', ssCtrl));
-    TerminateItem =
-        MakeItem(*this, "TerminateItem", GameTexts::TerminateItem, ShortCut('Q', ssCtrl));
+    MainMenu1 = CreateComponent<TMainMenu>(*this, "MainMenu1");
+    for (const StoredItem& stored : kItems) {
+        TMenuItem* item = CreateComponent<TMenuItem>(*this, stored.name);
+        item->SetCaption(Tr(stored.caption));
+        if (stored.shortCut)
+            item->SetShortCut(stored.shortCut);
+        this->*stored.field = item;
+    }
     for (TMenuItem* speed : {FastSpeedItem, NormalSpeedItem, SlowSpeedItem}) {
         speed->SetRadioItem(true);
         speed->SetGroupIndex(kSpeedGroup);
@@ -267,13 +237,11 @@ void TMainForm::CreateMenu() {
 }
 
 void TMainForm::CreateDialogs() {
-    YesNoDialog = new TYesNoDialog(this);
-    YesNoDialog->SetName("YesNoDialog");
+    YesNoDialog = CreateComponent<TYesNoDialog>(*this, "YesNoDialog");
     YesNoDialog->FormLeft = 200;
     YesNoDialog->FormTop = 200;
     YesNoDialog->PositionEnabled = false;
-    AboutDialog = new TAboutDialog(this);
-    AboutDialog->SetName("AboutDialog");
+    AboutDialog = CreateComponent<TAboutDialog>(*this, "AboutDialog");
     AboutDialog->BeepEnabled = false;
     AboutDialog->ButtonShowHint = true;
     AboutDialog->BeepType = btInformation;
@@ -295,50 +263,51 @@ void TMainForm::CreateDialogs() {
 }
 
 void TMainForm::CreateNonVisual() {
-    AutoIniFile = new TAutoIniFile(this);
-    AutoIniFile->SetName("AutoIniFile");
+    AutoIniFile = CreateComponent<TAutoIniFile>(*this, "AutoIniFile");
     AutoIniFile->SetIniName("");
     AutoIniFile->SetBakName("");
     AutoIniFile->SetOrgName("ORIGINAL");
     AutoIniFile->SetComment(kProgramName);
     AutoIniFile->SetWriteEnabled(true);
-    AnimateForm1 = new TAnimateForm(this);
-    AnimateForm1->SetName("AnimateForm1");
-    WindowManager = new TWindowManager(this);
-    WindowManager->SetName("WindowManager");
+    AnimateForm1 = CreateComponent<TAnimateForm>(*this, "AnimateForm1");
+    WindowManager = CreateComponent<TWindowManager>(*this, "WindowManager");
     WindowManager->SetEntryMax(17);
     WindowManager->SetHashSize(17);
     WindowManager->JumpCursor = true;
     WindowManager->Enabled = true;
-    WindowManager->CursorMoveStep = 20;
-    WindowManager->CursorMaxMoves = 10;
+    WindowManager->CursorMoveStep = TWindowManager::kDefaultCursorMoveStep;
+    WindowManager->CursorMaxMoves = TWindowManager::kDefaultCursorMaxMoves;
     WindowManager->SaveProperties = true;
     // After the window manager, which it finds among the components so far.
-    SystemConfig1 = new TSystemConfig(this);
-    SystemConfig1->SetName("SystemConfig1");
-    MyExplodeWavePlayer = MakePlayer(*this, "MyExplodeWavePlayer", "SND_MYSHIP_EXPLODE");
-    EnemyExplodeWavePlayer = MakePlayer(*this, "EnemyExplodeWavePlayer", "SND_ENEMY_EXPLODE");
-    LaserWavePlayer = MakePlayer(*this, "LaserWavePlayer", "SND_LASER");
+    SystemConfig1 = CreateComponent<TSystemConfig>(*this, "SystemConfig1");
+    for (const StoredPlayer& stored : kPlayers) {
+        TWavePlayer* player = CreateComponent<TWavePlayer>(*this, stored.name);
+        player->SetEnabled(true);
+        player->Sync = false;
+        player->SetResourceName(stored.resource);
+        this->*stored.field = player;
+    }
 }
 
 void TMainForm::WireHandlers() {
-    OnKeyDown = [this](TObject* s, int& key, unsigned shift) { FormKeyDown(s, key, shift); };
-    OnKeyUp = [this](TObject* s, int& key, unsigned shift) { FormKeyUp(s, key, shift); };
-    StartItem->OnClick = [this](TObject* s) { StartItemClick(s); };
-    PauseItem->OnClick = [this](TObject* s) { PauseItemClick(s); };
-    FastSpeedItem->OnClick = [this](TObject* s) { FastSpeedItemClick(s); };
-    NormalSpeedItem->OnClick = [this](TObject* s) { NormalSpeedItemClick(s); };
-    SlowSpeedItem->OnClick = [this](TObject* s) { SlowSpeedItemClick(s); };
-    ManualItem->OnClick = [this](TObject* s) { ManualItemClick(s); };
-    TitleItem->OnClick = [this](TObject* s) { TitleItemClick(s); };
-    ClearHiScoreItem->OnClick = [this](TObject* s) { ClearHiScoreItemClick(s); };
-    GameConfigItem->OnClick = [this](TObject* s) { GameConfigItemClick(s); };
-    SysConfigItem->OnClick = [this](TObject* s) { SysConfigItemClick(s); };
-    AboutItem->OnClick = [this](TObject* s) { AboutItemClick(s); };
-    TerminateItem->OnClick = [this](TObject* s) { TerminateItemClick(s); };
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
-    AutoIniFile->OnIniLoaded = [this](TObject* s) { AutoIniFileIniLoaded(s); };
-    AutoIniFile->OnIniSaving = [this](TObject* s) { AutoIniFileIniSaving(s); };
+    using Form = TMainForm;
+    OnKeyDown = Bind(&Form::FormKeyDown, this);
+    OnKeyUp = Bind(&Form::FormKeyUp, this);
+    StartItem->OnClick = Bind(&Form::StartItemClick, this);
+    PauseItem->OnClick = Bind(&Form::PauseItemClick, this);
+    FastSpeedItem->OnClick = Bind(&Form::FastSpeedItemClick, this);
+    NormalSpeedItem->OnClick = Bind(&Form::NormalSpeedItemClick, this);
+    SlowSpeedItem->OnClick = Bind(&Form::SlowSpeedItemClick, this);
+    ManualItem->OnClick = Bind(&Form::ManualItemClick, this);
+    TitleItem->OnClick = Bind(&Form::TitleItemClick, this);
+    ClearHiScoreItem->OnClick = Bind(&Form::ClearHiScoreItemClick, this);
+    GameConfigItem->OnClick = Bind(&Form::GameConfigItemClick, this);
+    SysConfigItem->OnClick = Bind(&Form::SysConfigItemClick, this);
+    AboutItem->OnClick = Bind(&Form::AboutItemClick, this);
+    TerminateItem->OnClick = Bind(&Form::TerminateItemClick, this);
+    OnCloseQuery = Bind(&Form::FormCloseQuery, this);
+    AutoIniFile->OnIniLoaded = Bind(&Form::AutoIniFileIniLoaded, this);
+    AutoIniFile->OnIniSaving = Bind(&Form::AutoIniFileIniSaving, this);
 }
 
 void TMainForm::Loaded() {
@@ -377,9 +346,7 @@ void TMainForm::ControllerButton(TControllerButton button, bool down) {
     // dialog, which holds the game.
     if (dialogs_ > 0 || Application().ActiveForm() != this)
         return;
-    for (const ButtonCommand& entry : kButtonCommands)
-        if (entry.button == button)
-            RunGameCommand(down ? entry.down : entry.up);
+    RunGameCommand(ButtonCommand(button, down));
 }
 
 void TMainForm::FillUnitImageList() {
@@ -406,13 +373,11 @@ void TMainForm::SetLabelFonts() {
 }
 
 void TMainForm::FormKeyDown(TObject*, int& key, unsigned) {
-    if (const KeyCommand* entry = FindKeyCommand(key))
-        RunGameCommand(entry->down);
+    RunGameCommand(KeyCommand(key, true));
 }
 
 void TMainForm::FormKeyUp(TObject*, int& key, unsigned) {
-    if (const KeyCommand* entry = FindKeyCommand(key))
-        RunGameCommand(entry->up);
+    RunGameCommand(KeyCommand(key, false));
 }
 
 void TMainForm::StartItemClick(TObject*) {
@@ -450,9 +415,9 @@ void TMainForm::AutoIniFileIniLoaded(TObject*) {
         Application().MessageBox(Tr(GameTexts::WrongIniFile), Application().Title(), MB_OK);
         Application().Terminate();
     }
-    RepairInteger("Game", "HiScore", 0);
-    Game->SetHiScore(AutoIniFile->ReadInteger("Game", "HiScore", 0));
-    RepairInteger("Game", "Speed", 200, 1);
+    RepairInteger(TGame::kIniSection, TGame::kHiScoreKey, 0);
+    Game->SetHiScore(AutoIniFile->ReadInteger(TGame::kIniSection, TGame::kHiScoreKey, 0));
+    RepairInteger(TGame::kIniSection, TGame::kSpeedKey, TGame::kNormalSpeed, 1);
     Game->LoadSettings(*AutoIniFile);
     CheckSpeedItem(Game->GetSpeed());
 }

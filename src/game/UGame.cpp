@@ -5,6 +5,7 @@
 #include "components/media/ImageBox.h"
 #include "components/media/WavePlay.h"
 #include "components/settings/AutoIni.h"
+#include "framework/Creation.h"
 #include "framework/ImageList.h"
 #include "framework/StdCtrls.h"
 
@@ -16,11 +17,9 @@ TGame* Game = nullptr;
 
 namespace {
 
-constexpr int kDefaultSpeed = 200;
 constexpr int kTitleTop = 64;
 constexpr int kIconStep = 20;
 constexpr int kKillsPerLevel = 2;
-constexpr const char* kSection = "Game";
 
 void SetFontFace(TFont& font) {
     font.SetName("Small Fonts");
@@ -64,7 +63,7 @@ void TGame::Setup(TCustomImageBox& fieldBox, TCustomImageBox& leftBox, TCustomIm
 
     titleBox_ = &titleBox;
     unitImages_ = &unitImages;
-    fieldBox.OnTimer = [this](TObject* sender) { Tick(sender); };
+    fieldBox.OnTimer = Bind(&TGame::Tick, this);
 
     hiScoreLabel_ = &hiScoreLabel;
     scoreLabel_ = &scoreLabel;
@@ -82,21 +81,21 @@ void TGame::Setup(TCustomImageBox& fieldBox, TCustomImageBox& leftBox, TCustomIm
 
     SetShipsLeft(0);
     SetLevel(0);
-    SetSpeed(kDefaultSpeed);
+    SetSpeed(kNormalSpeed);
     random_.SeedFromClock();
 }
 
 void TGame::LoadSettings(const TAutoIniFile& ini) {
-    SetSpeed(ini.ReadInteger(kSection, "Speed", kDefaultSpeed));
-    const bool sound = ini.ReadBool(kSection, "Sound", true);
-    const bool laserSound = ini.ReadBool(kSection, "LaserSound", true);
+    SetSpeed(ini.ReadInteger(kIniSection, kSpeedKey, kNormalSpeed));
+    const bool sound = ini.ReadBool(kIniSection, kSoundKey, true);
+    const bool laserSound = ini.ReadBool(kIniSection, kLaserSoundKey, true);
     SetSound(sound, laserSound);
 }
 
 void TGame::SaveSettings(TAutoIniFile& ini) const {
-    ini.WriteInteger(kSection, "Speed", GetSpeed());
-    ini.WriteBool(kSection, "Sound", sound_);
-    ini.WriteBool(kSection, "LaserSound", laserSound_);
+    ini.WriteInteger(kIniSection, kSpeedKey, GetSpeed());
+    ini.WriteBool(kIniSection, kSoundKey, sound_);
+    ini.WriteBool(kIniSection, kLaserSoundKey, laserSound_);
 }
 
 // Runs on every delivered tick, whatever the state: the timer only runs
@@ -189,7 +188,7 @@ void TGame::SetState(TGameState state) {
     if (state == gsPlaying)
         fieldBox_->OnPainted = nullptr;
     else
-        fieldBox_->OnPainted = [this](TObject* sender) { PaintOverlay(sender); };
+        fieldBox_->OnPainted = Bind(&TGame::PaintOverlay, this);
     if (state == gsTitle)
         DrawTitle();
     fieldBox_->Invalidate();

@@ -31,6 +31,17 @@ std::string FormatNumber(int value);
 class TGame : public TObject {
 public:
     static constexpr int kMaxScore = 999999;
+    // The speed menu's tick periods in milliseconds; a game starts at the
+    // normal one.
+    static constexpr int kFastSpeed = 125;
+    static constexpr int kNormalSpeed = 200;
+    static constexpr int kSlowSpeed = 400;
+    // Where the settings file keeps the game's settings and the high score.
+    static constexpr const char* kIniSection = "Game";
+    static constexpr const char* kHiScoreKey = "HiScore";
+    static constexpr const char* kSpeedKey = "Speed";
+    static constexpr const char* kSoundKey = "Sound";
+    static constexpr const char* kLaserSoundKey = "LaserSound";
 
     TGame();
     ~TGame() override;

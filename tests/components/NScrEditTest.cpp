@@ -281,5 +281,17 @@ TEST_F(NumScrollEdit, DisabledGreysTheNumberAndStopsTheScrollBarOnly) {
     EXPECT_TRUE(edit->ScrollBar().Enabled());
 }
 
+TEST_F(NumScrollEdit, OneSwitchWhicheverTypeHoldsTheControl) {
+    TControl& control = *edit;
+    control.SetEnabled(false);
+    EXPECT_FALSE(edit->Enabled());
+    EXPECT_FALSE(edit->ScrollBar().Enabled());
+    // The captions keep their look: the panel's widget stays enabled.
+    EXPECT_TRUE(edit->ItemLabel().Peer()->isEnabled());
+    edit->SetEnabled(true);
+    EXPECT_TRUE(control.Enabled());
+    EXPECT_TRUE(edit->ScrollBar().Enabled());
+}
+
 } // namespace
 } // namespace orv

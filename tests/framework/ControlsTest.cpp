@@ -151,12 +151,6 @@ TEST(Label, AFixedLabelShorterThanItsFontKeepsEveryGlyphWhole) {
     }
 }
 
-} // namespace
-} // namespace orv
-
-namespace orv {
-namespace {
-
 // A group box on a page whose colour is not the window colour: its caption
 // must stand on the page, with no box of another colour behind it.
 TEST(GroupBox, TheCaptionStandsOnWhatLiesBehindTheBox) {
@@ -179,12 +173,6 @@ TEST(GroupBox, TheCaptionStandsOnWhatLiesBehindTheBox) {
     EXPECT_EQ(QColor(image.pixel(8 + 170, 8 + 6)), QColor(128, 128, 128));
 }
 
-} // namespace
-} // namespace orv
-
-namespace orv {
-namespace {
-
 // The toolkit's standard buttons follow the language asked for, and asking
 // for English afterwards takes the Japanese texts away again.
 TEST(ToolkitTranslation, FollowsTheLanguageAskedForLast) {
@@ -197,12 +185,6 @@ TEST(ToolkitTranslation, FollowsTheLanguageAskedForLast) {
     EXPECT_FALSE(LoadToolkitTranslation("xx"));
     EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
 }
-
-} // namespace
-} // namespace orv
-
-namespace orv {
-namespace {
 
 // The button Enter presses looks like the default button as the focus moves,
 // and Tab and Shift+Tab go round the controls without stopping on the form.

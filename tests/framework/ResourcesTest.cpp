@@ -124,12 +124,6 @@ TEST(Wave, CutsAnOverlongDataChunkAndRefusesNonPcm) {
     EXPECT_FALSE(ParseWave(std::vector<std::uint8_t>(44, 0)).has_value());
 }
 
-} // namespace
-} // namespace orv
-
-namespace orv {
-namespace {
-
 // Paints on an image of a given scale, as a control's canvas paints on a
 // scaled screen.
 class ScaledCanvas : public TCanvas {

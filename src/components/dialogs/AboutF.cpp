@@ -1,45 +1,15 @@
 #include "AboutF.h"
 #include "components/ComponentTexts.h"
 
+#include "framework/Creation.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Picture.h"
 #include "framework/StdCtrls.h"
 
 #include <cmath>
+#include <tuple>
 
 namespace orv {
-namespace {
-
-TLabel* MakeLabel(TAboutForm& form, const char* name, int top) {
-    auto* label = new TLabel(&form);
-    label->SetName(name);
-    label->SetParent(&form);
-    label->SetAutoSize(false);
-    label->SetBounds(64, top, 160, 15);
-    label->SetAlignment(TAlignment::taCenter);
-    label->SetCaption(name);
-    return label;
-}
-
-TPanel* MakePanel(TAboutForm& form, const char* name, int top) {
-    auto* panel = new TPanel(&form);
-    panel->SetName(name);
-    panel->SetParent(&form);
-    panel->SetBounds(8, top, 40, 40);
-    panel->SetBevelOuter(TBevelCut::bvRaised);
-    panel->SetBevelWidth(2);
-    return panel;
-}
-
-TPaintBox* MakePaintBox(TAboutForm& form, TPanel& panel, const char* name) {
-    auto* box = new TPaintBox(&form);
-    box->SetName(name);
-    box->SetParent(&panel);
-    box->SetBounds(2, 2, 36, 36);
-    return box;
-}
-
-} // namespace
 
 TAboutForm::TAboutForm(TComponent* owner) : TForm(owner) {
     SetName("AboutForm");
@@ -49,29 +19,38 @@ TAboutForm::TAboutForm(TComponent* owner) : TForm(owner) {
     SetBounds(0, 0, 232 + kBorderWidth, 169 + kBorderHeight);
     SetHint(Tr(ComponentTexts::AboutHint));
     SetShowHint(true);
-    Name1Label = MakeLabel(*this, "Name1Label", 12);
-    Name2Label = MakeLabel(*this, "Name2Label", 32);
-    Name3Label = MakeLabel(*this, "Name3Label", 52);
-    VersionLabel = MakeLabel(*this, "VersionLabel", 72);
-    MakerLabel = MakeLabel(*this, "MakerLabel", 96);
-    YearLabel = MakeLabel(*this, "YearLabel", 116);
-    OKButton = new TButton(this);
-    OKButton->SetName("OKButton");
-    OKButton->SetParent(this);
-    OKButton->SetBounds(94, 140, 56, 25);
+    // Each label shows its own name until the dialog puts its text in.
+    for (auto [field, name, top] : {std::tuple{&TAboutForm::Name1Label, "Name1Label", 12},
+                                    {&TAboutForm::Name2Label, "Name2Label", 32},
+                                    {&TAboutForm::Name3Label, "Name3Label", 52},
+                                    {&TAboutForm::VersionLabel, "VersionLabel", 72},
+                                    {&TAboutForm::MakerLabel, "MakerLabel", 96},
+                                    {&TAboutForm::YearLabel, "YearLabel", 116}}) {
+        TLabel* label = CreateControl<TLabel>(*this, *this, name, {64, top, 160, 15});
+        label->SetAutoSize(false);
+        label->SetAlignment(TAlignment::taCenter);
+        label->SetCaption(name);
+        this->*field = label;
+    }
+    OKButton = CreateControl<TButton>(*this, *this, "OKButton", {94, 140, 56, 25});
     OKButton->SetCaption(Tr(ComponentTexts::AboutOk));
     OKButton->SetHint(Tr(ComponentTexts::AboutOkHint));
     OKButton->SetShowHint(true);
     OKButton->SetCancel(true);
-    OKButton->OnClick = [this](TObject* sender) { OKButtonClick(sender); };
-    ProgramPanel = MakePanel(*this, "ProgramPanel", 10);
-    ProgramPaintBox = MakePaintBox(*this, *ProgramPanel, "ProgramPaintBox");
-    ProgramPaintBox->OnPaint = [this](TObject* sender) { ProgramPaintBoxPaint(sender); };
-    MakerPanel = MakePanel(*this, "MakerPanel", 92);
-    MakerPaintBox = MakePaintBox(*this, *MakerPanel, "MakerPaintBox");
-    MakerPaintBox->OnPaint = [this](TObject* sender) { MakerPaintBoxPaint(sender); };
+    OKButton->OnClick = Bind(&TAboutForm::OKButtonClick, this);
+    ProgramPanel = CreateControl<TPanel>(*this, *this, "ProgramPanel", {8, 10, 40, 40});
+    ProgramPanel->SetBevelOuter(TBevelCut::bvRaised);
+    ProgramPanel->SetBevelWidth(2);
+    ProgramPaintBox =
+        CreateControl<TPaintBox>(*this, *ProgramPanel, "ProgramPaintBox", {2, 2, 36, 36});
+    ProgramPaintBox->OnPaint = Bind(&TAboutForm::ProgramPaintBoxPaint, this);
+    MakerPanel = CreateControl<TPanel>(*this, *this, "MakerPanel", {8, 92, 40, 40});
+    MakerPanel->SetBevelOuter(TBevelCut::bvRaised);
+    MakerPanel->SetBevelWidth(2);
+    MakerPaintBox = CreateControl<TPaintBox>(*this, *MakerPanel, "MakerPaintBox", {2, 2, 36, 36});
+    MakerPaintBox->OnPaint = Bind(&TAboutForm::MakerPaintBoxPaint, this);
     SetActiveControl(OKButton);
-    OnResize = [this](TObject* sender) { FormResize(sender); };
+    OnResize = Bind(&TAboutForm::FormResize, this);
     FinishLoading();
 }
 

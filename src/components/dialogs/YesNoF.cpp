@@ -1,6 +1,7 @@
 #include "YesNoF.h"
 #include "components/ComponentTexts.h"
 
+#include "framework/Creation.h"
 #include "framework/StdCtrls.h"
 
 #include <cmath>
@@ -10,18 +11,6 @@ namespace {
 
 constexpr int kButtonGap = 16;
 
-TButton* MakeButton(TYesNoForm& form, const char* name, int left, const TText& caption,
-                    int modalResult) {
-    auto* button = new TButton(&form);
-    button->SetName(name);
-    button->SetParent(&form);
-    button->SetBounds(left, 42, 64, 25);
-    button->SetCaption(Tr(caption));
-    button->SetModalResult(modalResult);
-    button->SetShowHint(true);
-    return button;
-}
-
 } // namespace
 
 TYesNoForm::TYesNoForm(TComponent* owner) : TForm(owner) {
@@ -29,16 +18,19 @@ TYesNoForm::TYesNoForm(TComponent* owner) : TForm(owner) {
     SetBorderStyle(TFormBorderStyle::bsDialog);
     SetCaption(ComponentTexts::Confirm);
     SetBounds(312, 585, 232 + kBorderWidth, 73 + kBorderHeight);
-    MessageLabel = new TLabel(this);
-    MessageLabel->SetName("MessageLabel");
-    MessageLabel->SetParent(this);
+    MessageLabel = CreateControl<TLabel>(*this, *this, "MessageLabel", {0, 12, 232, 15});
     MessageLabel->SetAutoSize(false);
-    MessageLabel->SetBounds(0, 12, 232, 15);
     MessageLabel->SetAlignment(TAlignment::taCenter);
     MessageLabel->SetCaption(Tr(ComponentTexts::ExecuteQuestion));
-    YesButton = MakeButton(*this, "YesButton", 48, ComponentTexts::Yes, mrYes);
-    NoButton = MakeButton(*this, "NoButton", 128, ComponentTexts::No, mrNo);
-    OnResize = [this](TObject* sender) { FormResize(sender); };
+    YesButton = CreateControl<TButton>(*this, *this, "YesButton", {48, 42, 64, 25});
+    YesButton->SetCaption(Tr(ComponentTexts::Yes));
+    YesButton->SetModalResult(mrYes);
+    YesButton->SetShowHint(true);
+    NoButton = CreateControl<TButton>(*this, *this, "NoButton", {128, 42, 64, 25});
+    NoButton->SetCaption(Tr(ComponentTexts::No));
+    NoButton->SetModalResult(mrNo);
+    NoButton->SetShowHint(true);
+    OnResize = Bind(&TYesNoForm::FormResize, this);
     FinishLoading();
 }
 

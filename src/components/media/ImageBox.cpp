@@ -246,10 +246,8 @@ void TCustomImageBox::Paint() {
         OnPainted(this);
 }
 
-} // namespace orv
-
-namespace orv {
 bool TCustomImageBox::TimerRunning() const {
     return timer_ && timer_->Running();
 }
+
 } // namespace orv

@@ -1,15 +1,15 @@
 #include "TezFrame.h"
 
+#include "framework/Creation.h"
+
 namespace orv {
 
 TTezFrame::TTezFrame(TComponent* owner) : TCustomPanel(owner) {
     SetBounds(Left(), Top(), kDefaultWidth, kDefaultHeight);
-    outerBevel_ = new TBevel(this);
-    innerBevel_ = new TBevel(this);
-    titleLabel_ = new TLabel(this);
-    outerBevel_->SetParent(this);
-    innerBevel_->SetParent(this);
-    titleLabel_->SetParent(this);
+    // Placed once the frame knows its client size.
+    outerBevel_ = CreateControl<TBevel>(*this, *this, "", {});
+    innerBevel_ = CreateControl<TBevel>(*this, *this, "", {});
+    titleLabel_ = CreateControl<TLabel>(*this, *this, "", {});
     SetBevelWidth(2);
     SetBevelOuter(TBevelCut::bvRaised);
     SetClientWidth(Width() - kExtraWidth);

@@ -2,37 +2,10 @@
 #include "components/ComponentTexts.h"
 
 #include "framework/ComCtrls.h"
+#include "framework/Creation.h"
 #include "framework/StdCtrls.h"
 
 namespace orv {
-namespace {
-
-TButton* MakeButton(TGameConfigForm& form, TWinControl& parent, const char* name, int left,
-                    const TText& caption, int modalResult, const TText& hint) {
-    auto* button = new TButton(&form);
-    button->SetName(name);
-    button->SetParent(&parent);
-    button->SetBounds(left, 160, 75, 25);
-    button->SetCaption(Tr(caption));
-    button->SetModalResult(modalResult);
-    button->SetHint(Tr(hint));
-    button->SetShowHint(true);
-    return button;
-}
-
-TCheckBox* MakeCheckBox(TGameConfigForm& form, TWinControl& parent, const char* name, int left,
-                        int top, int width, const TText& caption, const TText& hint) {
-    auto* box = new TCheckBox(&form);
-    box->SetName(name);
-    box->SetParent(&parent);
-    box->SetBounds(left, top, width, 17);
-    box->SetCaption(Tr(caption));
-    box->SetHint(Tr(hint));
-    box->SetShowHint(true);
-    return box;
-}
-
-} // namespace
 
 TGameConfigForm::TGameConfigForm(TComponent* owner) : TForm(owner) {
     SetName("GameConfigForm");
@@ -40,32 +13,39 @@ TGameConfigForm::TGameConfigForm(TComponent* owner) : TForm(owner) {
     SetCaption(ComponentTexts::GameConfigCaption);
     SetPosition(TPosition::poMainFormCenter);
     SetBounds(0, 0, 353 + kBorderWidth, 231 + kBorderHeight);
-    GamePageControl = new TPageControl(this);
-    GamePageControl->SetName("GamePageControl");
-    GamePageControl->SetParent(this);
-    GamePageControl->SetBounds(8, 8, 337, 217);
-    SoundTabSheet = new TTabSheet(this);
-    SoundTabSheet->SetName("SoundTabSheet");
+    GamePageControl =
+        CreateControl<TPageControl>(*this, *this, "GamePageControl", {8, 8, 337, 217});
+    SoundTabSheet = CreateComponent<TTabSheet>(*this, "SoundTabSheet");
     SoundTabSheet->SetCaption(Tr(ComponentTexts::SoundTab));
     SoundTabSheet->SetPageControl(GamePageControl);
-    SetButton = MakeButton(*this, *SoundTabSheet, "SetButton", 152, ComponentTexts::Set, mrOk,
-                           ComponentTexts::SetHint);
-    CancelButton = MakeButton(*this, *SoundTabSheet, "CancelButton", 240, ComponentTexts::Cancel,
-                              mrCancel, ComponentTexts::CancelHint);
+    SetButton = CreateControl<TButton>(*this, *SoundTabSheet, "SetButton", {152, 160, 75, 25});
+    SetButton->SetCaption(Tr(ComponentTexts::Set));
+    SetButton->SetModalResult(mrOk);
+    SetButton->SetHint(Tr(ComponentTexts::SetHint));
+    SetButton->SetShowHint(true);
+    CancelButton =
+        CreateControl<TButton>(*this, *SoundTabSheet, "CancelButton", {240, 160, 75, 25});
+    CancelButton->SetCaption(Tr(ComponentTexts::Cancel));
+    CancelButton->SetModalResult(mrCancel);
+    CancelButton->SetHint(Tr(ComponentTexts::CancelHint));
+    CancelButton->SetShowHint(true);
     CancelButton->SetCancel(true);
-    EffectSoundGroupBox = new TGroupBox(this);
-    EffectSoundGroupBox->SetName("EffectSoundGroupBox");
-    EffectSoundGroupBox->SetParent(SoundTabSheet);
-    EffectSoundGroupBox->SetBounds(16, 8, 289, 105);
+    EffectSoundGroupBox =
+        CreateControl<TGroupBox>(*this, *SoundTabSheet, "EffectSoundGroupBox", {16, 8, 289, 105});
     EffectSoundGroupBox->SetCaption(Tr(ComponentTexts::EffectSound));
     EffectSoundGroupBox->SetHint(Tr(ComponentTexts::EffectSoundHint));
     EffectSoundGroupBox->SetShowHint(true);
-    SoundCheckBox = MakeCheckBox(*this, *EffectSoundGroupBox, "SoundCheckBox", 16, 16, 265,
-                                 ComponentTexts::EffectSoundOn, ComponentTexts::EffectSoundOnHint);
-    SoundCheckBox->OnClick = [this](TObject* sender) { SoundCheckBoxClick(sender); };
-    LaserSoundCheckBox =
-        MakeCheckBox(*this, *EffectSoundGroupBox, "LaserSoundCheckBox", 32, 40, 249,
-                     ComponentTexts::LaserSound, ComponentTexts::LaserSoundHint);
+    SoundCheckBox =
+        CreateControl<TCheckBox>(*this, *EffectSoundGroupBox, "SoundCheckBox", {16, 16, 265, 17});
+    SoundCheckBox->SetCaption(Tr(ComponentTexts::EffectSoundOn));
+    SoundCheckBox->SetHint(Tr(ComponentTexts::EffectSoundOnHint));
+    SoundCheckBox->SetShowHint(true);
+    SoundCheckBox->OnClick = Bind(&TGameConfigForm::SoundCheckBoxClick, this);
+    LaserSoundCheckBox = CreateControl<TCheckBox>(*this, *EffectSoundGroupBox, "LaserSoundCheckBox",
+                                                  {32, 40, 249, 17});
+    LaserSoundCheckBox->SetCaption(Tr(ComponentTexts::LaserSound));
+    LaserSoundCheckBox->SetHint(Tr(ComponentTexts::LaserSoundHint));
+    LaserSoundCheckBox->SetShowHint(true);
     GamePageControl->SetActivePage(SoundTabSheet);
     FinishLoading();
 }

@@ -4,19 +4,14 @@
 #include "components/widgets/NScrEdit.h"
 #include "framework/Application.h"
 #include "framework/ComCtrls.h"
+#include "framework/Creation.h"
+#include "framework/Hints.h"
 #include "framework/StdCtrls.h"
 
 #include "components/windows/WManager.h"
 
 namespace orv {
 namespace {
-
-// The hint and cursor values the two "初期設定に戻す" buttons put back,
-// which are also what the application and the window manager start with.
-constexpr int kDefaultHintPause = 500;
-constexpr int kDefaultHintHidePause = 2500;
-constexpr int kDefaultCursorMoveStep = 20;
-constexpr int kDefaultCursorMaxMoves = 10;
 
 struct StoredEdit {
     const char* name;
@@ -41,20 +36,11 @@ constexpr StoredEdit kCursorMaxMovesEdit{
     "CursorMaxMovesNumScrollEdit",     72, ComponentTexts::CursorMaxMoves, 88, 113, 1, 100, 10,
     ComponentTexts::CursorMaxMovesHint};
 
-template <typename Control>
-Control* Make(TForm& form, TWinControl& parent, const char* name, int left, int top, int width,
-              int height) {
-    auto* control = new Control(&form);
-    control->SetName(name);
-    control->SetParent(&parent);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
-
-// Sets a number field's stored properties in their storage order; its width
-// comes from its parts when it is loaded.
-TNumScrollEdit* MakeEdit(TForm& form, TWinControl& parent, const StoredEdit& stored, int width) {
-    auto* edit = Make<TNumScrollEdit>(form, parent, stored.name, 8, stored.top, width, 20);
+// A number field with its stored properties set in their storage order; its
+// width comes from its parts when it is loaded.
+TNumScrollEdit* CreateEdit(TForm& form, TWinControl& parent, const StoredEdit& stored, int width) {
+    auto* edit =
+        CreateControl<TNumScrollEdit>(form, parent, stored.name, {8, stored.top, width, 20});
     edit->SetHint(Tr(stored.hint));
     edit->SetNumAreaWidth(40);
     edit->SetScrollBarWidth(stored.scrollBarWidth);
@@ -72,31 +58,6 @@ TNumScrollEdit* MakeEdit(TForm& form, TWinControl& parent, const StoredEdit& sto
     return edit;
 }
 
-TGroupBox* MakeGroupBox(TForm& form, TWinControl& parent, const char* name, int width,
-                        const TText& caption, const TText& hint) {
-    auto* box = Make<TGroupBox>(form, parent, name, 8, 16, width, 137);
-    box->SetCaption(Tr(caption));
-    box->SetHint(Tr(hint));
-    return box;
-}
-
-TCheckBox* MakeCheckBox(TForm& form, TWinControl& parent, const char* name, int width,
-                        const TText& caption, const TText& hint) {
-    auto* box = Make<TCheckBox>(form, parent, name, 12, 24, width, 17);
-    box->SetCaption(Tr(caption));
-    box->SetChecked(true);
-    box->SetHint(Tr(hint));
-    return box;
-}
-
-TButton* MakeButton(TForm& form, TWinControl& parent, const char* name, int left, int top,
-                    int width, const TText& caption, const TText& hint) {
-    auto* button = Make<TButton>(form, parent, name, left, top, width, 25);
-    button->SetCaption(Tr(caption));
-    button->SetHint(Tr(hint));
-    return button;
-}
-
 } // namespace
 
 TSystemConfigForm::TSystemConfigForm(TComponent* owner) : TForm(owner) {
@@ -105,7 +66,8 @@ TSystemConfigForm::TSystemConfigForm(TComponent* owner) : TForm(owner) {
     SetCaption(ComponentTexts::SystemConfigCaption);
     SetPosition(TPosition::poMainFormCenter);
     SetBounds(0, 0, 433 + kBorderWidth, 314 + kBorderHeight);
-    ConfigPageControl = Make<TPageControl>(*this, *this, "ConfigPageControl", 8, 8, 420, 297);
+    ConfigPageControl =
+        CreateControl<TPageControl>(*this, *this, "ConfigPageControl", {8, 8, 420, 297});
     ConfigPageControl->SetShowHint(true);
     CreateHelpPage();
     CreateMousePage();
@@ -116,62 +78,70 @@ TSystemConfigForm::TSystemConfigForm(TComponent* owner) : TForm(owner) {
 }
 
 void TSystemConfigForm::CreateHelpPage() {
-    HelpTabSheet = new TTabSheet(this);
-    HelpTabSheet->SetName("HelpTabSheet");
+    HelpTabSheet = CreateComponent<TTabSheet>(*this, "HelpTabSheet");
     HelpTabSheet->SetCaption(Tr(ComponentTexts::HelpTab));
     HelpTabSheet->SetPageControl(ConfigPageControl);
-    HelpGroupBox = MakeGroupBox(*this, *HelpTabSheet, "HelpGroupBox", 337,
-                                ComponentTexts::BalloonHelp, ComponentTexts::BalloonHelpHint);
-    ShowHintCheckBox = MakeCheckBox(*this, *HelpGroupBox, "ShowHintCheckBox", 81,
-                                    ComponentTexts::ShowHint, ComponentTexts::ShowHintHint);
-    HintPauseNumScrollEdit = MakeEdit(*this, *HelpGroupBox, kHintPauseEdit, 312);
-    HintHidePauseNumScrollEdit = MakeEdit(*this, *HelpGroupBox, kHintHidePauseEdit, 312);
-    HelpInitButton = MakeButton(*this, *HelpGroupBox, "HelpInitButton", 200, 104, 105,
-                                ComponentTexts::Defaults, ComponentTexts::DefaultsHint);
+    HelpGroupBox =
+        CreateControl<TGroupBox>(*this, *HelpTabSheet, "HelpGroupBox", {8, 16, 337, 137});
+    HelpGroupBox->SetCaption(Tr(ComponentTexts::BalloonHelp));
+    HelpGroupBox->SetHint(Tr(ComponentTexts::BalloonHelpHint));
+    ShowHintCheckBox =
+        CreateControl<TCheckBox>(*this, *HelpGroupBox, "ShowHintCheckBox", {12, 24, 81, 17});
+    ShowHintCheckBox->SetCaption(Tr(ComponentTexts::ShowHint));
+    ShowHintCheckBox->SetChecked(true);
+    ShowHintCheckBox->SetHint(Tr(ComponentTexts::ShowHintHint));
+    HintPauseNumScrollEdit = CreateEdit(*this, *HelpGroupBox, kHintPauseEdit, 312);
+    HintHidePauseNumScrollEdit = CreateEdit(*this, *HelpGroupBox, kHintHidePauseEdit, 312);
+    HelpInitButton =
+        CreateControl<TButton>(*this, *HelpGroupBox, "HelpInitButton", {200, 104, 105, 25});
+    HelpInitButton->SetCaption(Tr(ComponentTexts::Defaults));
+    HelpInitButton->SetHint(Tr(ComponentTexts::DefaultsHint));
 }
 
 void TSystemConfigForm::CreateMousePage() {
-    MouseTabSheet = new TTabSheet(this);
-    MouseTabSheet->SetName("MouseTabSheet");
+    MouseTabSheet = CreateComponent<TTabSheet>(*this, "MouseTabSheet");
     MouseTabSheet->SetCaption(Tr(ComponentTexts::MouseTab));
     MouseTabSheet->SetPageControl(ConfigPageControl);
-    JumpCursorGroupBox = MakeGroupBox(*this, *MouseTabSheet, "JumpCursorGroupBox", 297,
-                                      ComponentTexts::JumpCursor, ComponentTexts::JumpCursorHint);
-    JumpCursorCheckBox =
-        MakeCheckBox(*this, *JumpCursorGroupBox, "JumpCursorCheckBox", 105,
-                     ComponentTexts::JumpCursorOn, ComponentTexts::JumpCursorOnHint);
-    CursorMoveStepNumScrollEdit = MakeEdit(*this, *JumpCursorGroupBox, kCursorMoveStepEdit, 273);
-    CursorMaxMovesNumScrollEdit = MakeEdit(*this, *JumpCursorGroupBox, kCursorMaxMovesEdit, 273);
-    MouseInitButton = MakeButton(*this, *JumpCursorGroupBox, "MouseInitButton", 168, 104, 105,
-                                 ComponentTexts::Defaults, ComponentTexts::DefaultsHint);
+    JumpCursorGroupBox =
+        CreateControl<TGroupBox>(*this, *MouseTabSheet, "JumpCursorGroupBox", {8, 16, 297, 137});
+    JumpCursorGroupBox->SetCaption(Tr(ComponentTexts::JumpCursor));
+    JumpCursorGroupBox->SetHint(Tr(ComponentTexts::JumpCursorHint));
+    JumpCursorCheckBox = CreateControl<TCheckBox>(*this, *JumpCursorGroupBox, "JumpCursorCheckBox",
+                                                  {12, 24, 105, 17});
+    JumpCursorCheckBox->SetCaption(Tr(ComponentTexts::JumpCursorOn));
+    JumpCursorCheckBox->SetChecked(true);
+    JumpCursorCheckBox->SetHint(Tr(ComponentTexts::JumpCursorOnHint));
+    CursorMoveStepNumScrollEdit = CreateEdit(*this, *JumpCursorGroupBox, kCursorMoveStepEdit, 273);
+    CursorMaxMovesNumScrollEdit = CreateEdit(*this, *JumpCursorGroupBox, kCursorMaxMovesEdit, 273);
+    MouseInitButton =
+        CreateControl<TButton>(*this, *JumpCursorGroupBox, "MouseInitButton", {168, 104, 105, 25});
+    MouseInitButton->SetCaption(Tr(ComponentTexts::Defaults));
+    MouseInitButton->SetHint(Tr(ComponentTexts::DefaultsHint));
 }
 
 void TSystemConfigForm::CreateButtons() {
-    SetButton = MakeButton(*this, *this, "SetButton", 248, 272, 75, ComponentTexts::Set,
-                           ComponentTexts::SetHint);
+    SetButton = CreateControl<TButton>(*this, *this, "SetButton", {248, 272, 75, 25});
+    SetButton->SetCaption(Tr(ComponentTexts::Set));
+    SetButton->SetHint(Tr(ComponentTexts::SetHint));
     SetButton->SetModalResult(mrOk);
-    CancelButton = MakeButton(*this, *this, "CancelButton", 336, 272, 75, ComponentTexts::Cancel,
-                              ComponentTexts::CancelHint);
+    CancelButton = CreateControl<TButton>(*this, *this, "CancelButton", {336, 272, 75, 25});
+    CancelButton->SetCaption(Tr(ComponentTexts::Cancel));
+    CancelButton->SetHint(Tr(ComponentTexts::CancelHint));
     CancelButton->SetModalResult(mrCancel);
     CancelButton->SetCancel(true);
 }
 
 void TSystemConfigForm::WireHandlers() {
-    ShowHintCheckBox->OnClick = [this](TObject* s) { ShowHintCheckBoxClick(s); };
-    HintPauseNumScrollEdit->OnChange = [this](TObject* s) { HintPauseNumScrollEditChange(s); };
-    HintHidePauseNumScrollEdit->OnChange = [this](TObject* s) {
-        HintHidePauseNumScrollEditChange(s);
-    };
-    HelpInitButton->OnClick = [this](TObject* s) { HelpInitButtonClick(s); };
-    JumpCursorCheckBox->OnClick = [this](TObject* s) { JumpCursorCheckBoxClick(s); };
-    CursorMoveStepNumScrollEdit->OnChange = [this](TObject* s) {
-        CursorMoveStepNumScrollEditChange(s);
-    };
-    CursorMaxMovesNumScrollEdit->OnChange = [this](TObject* s) {
-        CursorMaxMovesNumScrollEditChange(s);
-    };
-    MouseInitButton->OnClick = [this](TObject* s) { MouseInitButtonClick(s); };
-    CancelButton->OnClick = [this](TObject* s) { CancelButtonClick(s); };
+    using Form = TSystemConfigForm;
+    ShowHintCheckBox->OnClick = Bind(&Form::ShowHintCheckBoxClick, this);
+    HintPauseNumScrollEdit->OnChange = Bind(&Form::HintPauseNumScrollEditChange, this);
+    HintHidePauseNumScrollEdit->OnChange = Bind(&Form::HintHidePauseNumScrollEditChange, this);
+    HelpInitButton->OnClick = Bind(&Form::HelpInitButtonClick, this);
+    JumpCursorCheckBox->OnClick = Bind(&Form::JumpCursorCheckBoxClick, this);
+    CursorMoveStepNumScrollEdit->OnChange = Bind(&Form::CursorMoveStepNumScrollEditChange, this);
+    CursorMaxMovesNumScrollEdit->OnChange = Bind(&Form::CursorMaxMovesNumScrollEditChange, this);
+    MouseInitButton->OnClick = Bind(&Form::MouseInitButtonClick, this);
+    CancelButton->OnClick = Bind(&Form::CancelButtonClick, this);
 }
 
 void TSystemConfigForm::Loaded() {
@@ -217,10 +187,10 @@ void TSystemConfigForm::HintHidePauseNumScrollEditChange(TObject*) {
 void TSystemConfigForm::HelpInitButtonClick(TObject*) {
     Application().SetShowHint(true);
     ShowHintCheckBox->SetChecked(true);
-    Application().SetHintPause(kDefaultHintPause);
-    HintPauseNumScrollEdit->SetPosition(kDefaultHintPause);
-    Application().SetHintHidePause(kDefaultHintHidePause);
-    HintHidePauseNumScrollEdit->SetPosition(kDefaultHintHidePause);
+    Application().SetHintPause(THintManager::kDefaultHintPause);
+    HintPauseNumScrollEdit->SetPosition(THintManager::kDefaultHintPause);
+    Application().SetHintHidePause(THintManager::kDefaultHintHidePause);
+    HintHidePauseNumScrollEdit->SetPosition(THintManager::kDefaultHintHidePause);
 }
 
 void TSystemConfigForm::JumpCursorCheckBoxClick(TObject*) {
@@ -247,11 +217,11 @@ void TSystemConfigForm::MouseInitButtonClick(TObject*) {
         windowManager_->JumpCursor = true;
     JumpCursorCheckBox->SetChecked(true);
     if (windowManager_)
-        windowManager_->CursorMoveStep = kDefaultCursorMoveStep;
-    CursorMoveStepNumScrollEdit->SetPosition(kDefaultCursorMoveStep);
+        windowManager_->CursorMoveStep = TWindowManager::kDefaultCursorMoveStep;
+    CursorMoveStepNumScrollEdit->SetPosition(TWindowManager::kDefaultCursorMoveStep);
     if (windowManager_)
-        windowManager_->CursorMaxMoves = kDefaultCursorMaxMoves;
-    CursorMaxMovesNumScrollEdit->SetPosition(kDefaultCursorMaxMoves);
+        windowManager_->CursorMaxMoves = TWindowManager::kDefaultCursorMaxMoves;
+    CursorMaxMovesNumScrollEdit->SetPosition(TWindowManager::kDefaultCursorMaxMoves);
 }
 
 void TSystemConfigForm::CancelButtonClick(TObject*) {

@@ -1,5 +1,6 @@
 #include "NScrEdit.h"
 
+#include "framework/Creation.h"
 #include "framework/Forms.h"
 #include "framework/Keys.h"
 #include "framework/StdCtrls.h"
@@ -13,14 +14,6 @@ namespace {
 
 constexpr int kHeight = 20;
 constexpr int kFirstScrollBarWidth = 120;
-
-TLabel* MakeLabel(TNumScrollEdit& edit, bool autoSize, const std::string& caption) {
-    auto* label = new TLabel(&edit);
-    label->SetParent(&edit);
-    label->SetAutoSize(autoSize);
-    label->SetCaption(caption);
-    return label;
-}
 
 // Draws a path of horizontal and vertical lines, each without its end
 // point, the way a pen moving from point to point draws it. Filled one pixel
@@ -54,19 +47,17 @@ TForm* EnclosingForm(const TControl& control) {
 TNumScrollEdit::TNumScrollEdit(TComponent* owner) : TCustomPanel(owner) {
     SetBevelOuter(TBevelCut::bvNone);
     SetParentColor(true);
-    itemLabel_ = MakeLabel(*this, false, "");
-    itemLabel_->SetBounds(4, 0, 0, itemLabel_->Height());
-    decLabel_ = MakeLabel(*this, true, "-");
-    decLabel_->SetTop(4);
-    scrollBar_ = new TScrollBar(this);
-    scrollBar_->SetParent(this);
-    scrollBar_->SetBounds(0, 0, kFirstScrollBarWidth, kHeight);
-    scrollBar_->OnChange = [this](TObject* sender) { ScrollBarChange(sender); };
-    scrollBar_->OnKeyDown = [this](TObject* s, int& key, unsigned shift) {
-        ScrollBarKeyDown(s, key, shift);
-    };
-    incLabel_ = MakeLabel(*this, true, "+");
-    incLabel_->SetTop(4);
+    // The parts have no names; the captions size themselves, the item's
+    // keeps the width the form gives it.
+    itemLabel_ = CreateControl<TLabel>(*this, *this, "", {4, 0, 0, 0});
+    itemLabel_->SetAutoSize(false);
+    decLabel_ = CreateControl<TLabel>(*this, *this, "", {0, 4, 0, 0});
+    decLabel_->SetCaption("-");
+    scrollBar_ = CreateControl<TScrollBar>(*this, *this, "", {0, 0, kFirstScrollBarWidth, kHeight});
+    scrollBar_->OnChange = Bind(&TNumScrollEdit::ScrollBarChange, this);
+    scrollBar_->OnKeyDown = Bind(&TNumScrollEdit::ScrollBarKeyDown, this);
+    incLabel_ = CreateControl<TLabel>(*this, *this, "", {0, 4, 0, 0});
+    incLabel_->SetCaption("+");
     // The parts show no hints of their own: the control's hint covers them.
     for (TControl* part :
          std::initializer_list<TControl*>{itemLabel_, decLabel_, scrollBar_, incLabel_}) {
@@ -99,9 +90,8 @@ void TNumScrollEdit::SetFontHeights() {
     numFontHeight_ = std::abs(numFont_.Height());
 }
 
-void TNumScrollEdit::SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    scrollBar_->SetEnabled(enabled);
+void TNumScrollEdit::EnabledChanged() {
+    scrollBar_->SetEnabled(Enabled());
     Invalidate();
 }
 
@@ -263,7 +253,7 @@ void TNumScrollEdit::PaintNumber() {
     canvas.Brush() = {clWindow, TBrushStyle::bsSolid};
     canvas.FillRect({a + 2, 2, a + numAreaWidth_ - 2, height - 2});
     canvas.Font() = Font();
-    canvas.Font().SetColor(enabled_ ? clWindowText : clGrayText);
+    canvas.Font().SetColor(Enabled() ? clWindowText : clGrayText);
     canvas.Brush().Style = TBrushStyle::bsClear;
     const std::string text = std::to_string(Position());
     // The box is laid out for half-width digits; when the widest number of

@@ -23,10 +23,6 @@ public:
     // The width is worked out from the parts once loading is done.
     void Loaded() override;
 
-    // The control's own switch, apart from the base control's: the scroll
-    // bar follows it and the number turns grey; the captions stay as they are.
-    bool Enabled() const { return enabled_; }
-    void SetEnabled(bool enabled);
     int NumAreaWidth() const { return numAreaWidth_; }
     void SetNumAreaWidth(int width);
     int ScrollBarWidth() const { return scrollBarWidth_; }
@@ -69,6 +65,9 @@ protected:
     void Paint() override;
     // The scroll bar takes up every change of the control's width.
     void Resize() override;
+    // Disabled, the scroll bar stops and the number turns grey; the captions
+    // stay as they are.
+    void EnabledChanged() override;
 
 private:
     void PaintNumber();
@@ -82,7 +81,6 @@ private:
     TLabel* decLabel_ = nullptr;
     TScrollBar* scrollBar_ = nullptr;
     TLabel* incLabel_ = nullptr;
-    bool enabled_ = true;
     int numAreaWidth_ = 40;
     int scrollBarWidth_ = 0;
     TFont numFont_;

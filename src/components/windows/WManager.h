@@ -73,8 +73,11 @@ public:
 
     bool JumpCursor = true;
     bool Enabled = true;
-    int CursorMoveStep = 20;
-    int CursorMaxMoves = 10;
+    // What the settings form's defaults button puts back, too.
+    static constexpr int kDefaultCursorMoveStep = 20;
+    static constexpr int kDefaultCursorMaxMoves = 10;
+    int CursorMoveStep = kDefaultCursorMoveStep;
+    int CursorMaxMoves = kDefaultCursorMaxMoves;
     bool SaveProperties = false;
 
     // The remembered windows, numbered from 1.
