@@ -259,8 +259,7 @@ void TApplication::SettleDeactivation() {
 }
 
 void TApplication::DisplayChanged() {
-    if (OnDisplayChange)
-        OnDisplayChange(this);
+    OnDisplayChange(this);
 }
 
 TForm* TApplication::FindWindow(THandle window) const {
@@ -338,8 +337,7 @@ void TApplication::ApplicationLeft() {
         DestroyReleased();
     if (activeForm_) {
         activeForm_ = nullptr;
-        if (OnActiveFormChange)
-            OnActiveFormChange(this);
+        OnActiveFormChange(this);
     }
 }
 
@@ -367,8 +365,7 @@ void TApplication::RaiseActivation(const TPendingActivation& activation) {
 void TApplication::ActivationSettled(TForm& form) {
     if (const auto it = std::find(forms_.begin(), forms_.end(), &form); it != forms_.end())
         std::rotate(forms_.begin(), it, it + 1);
-    if (OnActiveFormChange)
-        OnActiveFormChange(this);
+    OnActiveFormChange(this);
 }
 
 void TApplication::MousePressedOn(const void* windowPeer) {

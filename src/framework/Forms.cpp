@@ -86,7 +86,7 @@ protected:
     }
 
     void changeEvent(QEvent* event) override {
-        if (event->type() == QEvent::WindowStateChange && form_.OnWindowStateChange)
+        if (event->type() == QEvent::WindowStateChange)
             form_.OnWindowStateChange(&form_);
         QWidget::changeEvent(event);
     }

@@ -43,7 +43,7 @@ TEST(AnimateForm, SoundsAndNotifiesOncePerMinimiseAndRestore) {
     TForm main(nullptr);
     main.SetCaption("ORBIT RAVEN");
     int formHandlerCalls = 0;
-    main.OnWindowStateChange = [&](TObject*) { ++formHandlerCalls; };
+    main.OnWindowStateChange.Add([&](TObject*) { ++formHandlerCalls; });
     auto* animate = new TAnimateForm(&main);
     int minimizes = 0;
     Application().OnMinimize = [&](TObject* sender) {

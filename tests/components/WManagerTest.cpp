@@ -2,6 +2,7 @@
 #include "Fakes.h"
 #include "components/ComponentTexts.h"
 #include "components/settings/AutoIni.h"
+#include "components/windows/WinPos.h"
 #include "framework/Application.h"
 #include "framework/Forms.h"
 #include "framework/StdCtrls.h"
@@ -36,7 +37,7 @@ protected:
         Application().WindowHooks().RaiseCreating(window, params);
         return params;
     }
-    std::string Pos(int e) { return wm->FormatPos(wm->Entry(e)); }
+    std::string Pos(int e) { return FormatPos(wm->Entry(e)); }
 
     test::FakeServices fakes;
     std::unique_ptr<TWindowManager> wm = std::make_unique<TWindowManager>(nullptr);
@@ -84,9 +85,9 @@ TEST_F(WindowManagerTest, PosValuesReadAndWriteBackExactly) {
     for (const Case& c : cases) {
         TWindowEntry entry;
         entry.JumpPoint = {0, 0};
-        const auto result = TWindowManager::ReadPos(c.pos, entry);
-        EXPECT_EQ(wm->FormatPos(entry), c.written ? c.written : c.pos) << c.pos;
-        EXPECT_EQ(result == TWindowManager::TPosRead::prStopSection,
+        const auto result = ReadPos(c.pos, entry);
+        EXPECT_EQ(FormatPos(entry), c.written ? c.written : c.pos) << c.pos;
+        EXPECT_EQ(result == TPosRead::prStopSection,
                   std::string(c.pos) == "YNNY+5" || std::string(c.pos) == "YNNYNY(-65536,0)")
             << c.pos;
     }
