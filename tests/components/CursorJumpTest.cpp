@@ -221,7 +221,7 @@ TEST_F(CursorJumpTest, FocusedControlTargetSurvivesARestart) {
     }
     EXPECT_EQ(pos, "YNNYYY(1)");
 
-    wm.reset(); // chained handlers are given back last-in first-out
+    wm.reset(); // the program ends; the next run has a manager of its own
     wm = std::make_unique<TWindowManager>(nullptr);
     ASSERT_EQ(ReadPos(pos, wm->Entry(wm->FindOrAddEntry("設定"))), TPosRead::prOk);
     auto dialog = MakeDialog();

@@ -76,6 +76,20 @@ TEST(AnimateForm, SoundsAndNotifiesOncePerMinimiseAndRestore) {
     Application().OnMinimize = nullptr;
 }
 
+// Two on the main form, the first made going first: the second still hears
+// of the window's state.
+TEST(AnimateForm, TheFirstGoingFirstLeavesTheSecondInPlace) {
+    test::FakeServices fakes;
+    test::DeliverPosted();
+    TForm main(nullptr);
+    auto* first = new TAnimateForm(&main);
+    new TAnimateForm(&main);
+    delete first;
+    main.Show();
+    main.SetWindowState(TWindowState::wsMinimized);
+    EXPECT_EQ(fakes.sound.events, (std::vector<std::string>{"Minimize"}));
+}
+
 TEST(AnimateForm, DesktopSoundNamesOfTheSystemEvents) {
     EXPECT_EQ(SoundEventId("Minimize"), "window-minimized");
     EXPECT_EQ(SoundEventId("RestoreUp"), "window-unminimized");

@@ -1,4 +1,5 @@
 #include "components/windows/WManager.h"
+#include "EventLoop.h"
 #include "Fakes.h"
 #include "components/ComponentTexts.h"
 #include "components/settings/AutoIni.h"
@@ -274,6 +275,26 @@ TEST_F(WindowManagerTest, TheTableKeepsEveryWindowAndLetsGoOfFormsWithoutOne) {
     new TButton(ghost.get());
     Application().WindowHooks().RaiseActivating(90, false, kNoWindow);
     EXPECT_EQ(wm->Entry(e).Form, nullptr);
+}
+
+// Two managers, the first made going first: the second still hears of
+// display and activation changes, and nothing of the first is left to call.
+TEST_F(WindowManagerTest, AManagerGoingFirstLeavesTheOthersHandlersInPlace) {
+    auto second = std::make_unique<TWindowManager>(nullptr);
+    wm->Loaded();
+    second->Loaded();
+    wm.reset();
+    UseScreen(800, 600);
+    EXPECT_EQ(second->ScreenWidth(), 800);
+    TForm form(nullptr);
+    form.SetCaption("second's");
+    form.Handle();
+    const int e = second->FindOrAddEntry("second's");
+    Application().FormActivated(form);
+    EXPECT_TRUE(test::RunEventsUntil([&] { return second->Entry(e).Form == &form; }));
+    second.reset();
+    EXPECT_TRUE(Application().OnDisplayChange.Empty());
+    EXPECT_TRUE(Application().OnActiveFormChange.Empty());
 }
 
 // The width that picks a place is counted in the device's pixels; places
