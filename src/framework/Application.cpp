@@ -205,8 +205,7 @@ void TApplication::WatchDisplay() {
 }
 
 void TApplication::DisplayChanged() {
-    if (OnDisplayChange)
-        OnDisplayChange(this);
+    OnDisplayChange(this);
 }
 
 TForm* TApplication::FindWindow(THandle window) const {
@@ -225,8 +224,7 @@ void TApplication::ActivationSettled(TForm& form) {
 }
 
 void TApplication::ActiveFormChanged() {
-    if (OnActiveFormChange)
-        OnActiveFormChange(this);
+    OnActiveFormChange(this);
 }
 
 void TApplication::MousePressedOn(const void* windowPeer) {

@@ -3,6 +3,7 @@
 #include "ActivationTracker.h"
 #include "Component.h"
 #include "Cursor.h"
+#include "Event.h"
 #include "GameControllers.h"
 #include "Hints.h"
 #include "Language.h"
@@ -87,7 +88,7 @@ public:
     int ScreenDeviceWidth() const;
     void SetScreenScaleOverride(std::optional<double> scale) { screenScale_ = scale; }
     void DisplayChanged();
-    TNotifyEvent OnDisplayChange;
+    TNotifyEvents OnDisplayChange;
 
     // The program's top-level windows. The application's own window owns
     // them all; each form has a handle from its first showing on.
@@ -105,7 +106,7 @@ public:
     // The form that has the keyboard focus, if any of ours has. A message
     // box over it leaves it the active form.
     TForm* ActiveForm() const { return activation_->ActiveForm(); }
-    TNotifyEvent OnActiveFormChange;
+    TNotifyEvents OnActiveFormChange;
     // Reported by the program's windows: a form's, or another window of the
     // program's own, such as a message box. TActivationTracker tells what
     // they mean.

@@ -131,7 +131,7 @@ protected:
             QWidget::changeEvent(event);
             return;
         }
-        if (event->type() == QEvent::WindowStateChange && form_.OnWindowStateChange)
+        if (event->type() == QEvent::WindowStateChange)
             form_.OnWindowStateChange(&form_);
         QWidget::changeEvent(event);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Controls.h"
+#include "Event.h"
 #include "Text.h"
 #include "WindowHook.h"
 
@@ -122,7 +123,7 @@ public:
     TNotifyEvent OnResize;
     // The window was minimised, maximised or restored, whoever asked for it:
     // the title bar, the task bar, the window manager or the program.
-    TNotifyEvent OnWindowStateChange;
+    TNotifyEvents OnWindowStateChange;
 
     QWidget* ClientPeer() const override { return client_; }
 

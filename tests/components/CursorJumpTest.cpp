@@ -1,6 +1,7 @@
 #include "EventLoop.h"
 #include "Fakes.h"
 #include "components/windows/WManager.h"
+#include "components/windows/WinPos.h"
 #include "framework/Application.h"
 #include "framework/Forms.h"
 #include "framework/MessageWindow.h"
@@ -208,8 +209,7 @@ TEST_F(CursorJumpTest, FocusedControlTargetSurvivesARestart) {
     std::string pos;
     {
         auto dialog = MakeDialog();
-        ASSERT_EQ(TWindowManager::ReadPos("YNNYYY(0)", EntryOf(*dialog)),
-                  TWindowManager::TPosRead::prOk);
+        ASSERT_EQ(ReadPos("YNNYYY(0)", EntryOf(*dialog)), TPosRead::prOk);
         CursorAt(main->ClientToScreen({1, 1}));
         Activate(*dialog, false, main.get());
         ASSERT_FALSE(fakes.cursor.moves.empty());
@@ -217,14 +217,13 @@ TEST_F(CursorJumpTest, FocusedControlTargetSurvivesARestart) {
             << "index 0 is no windowed control: the dialog's own focus stays";
         dialog->SetActiveControl(Button(*dialog, 1));
         Activate(*main, false, dialog.get());
-        pos = wm->FormatPos(EntryOf(*dialog));
+        pos = FormatPos(EntryOf(*dialog));
     }
     EXPECT_EQ(pos, "YNNYYY(1)");
 
-    wm.reset(); // chained handlers are given back last-in first-out
+    wm.reset(); // the program ends; the next run has a manager of its own
     wm = std::make_unique<TWindowManager>(nullptr);
-    ASSERT_EQ(TWindowManager::ReadPos(pos, wm->Entry(wm->FindOrAddEntry("設定"))),
-              TWindowManager::TPosRead::prOk);
+    ASSERT_EQ(ReadPos(pos, wm->Entry(wm->FindOrAddEntry("設定"))), TPosRead::prOk);
     auto dialog = MakeDialog();
     CursorAt(main->ClientToScreen({1, 1}));
     Activate(*dialog, false, main.get());

@@ -43,7 +43,7 @@ TEST(AnimateForm, SoundsAndNotifiesOncePerMinimiseAndRestore) {
     TForm main(nullptr);
     main.SetCaption("ORBIT RAVEN");
     int formHandlerCalls = 0;
-    main.OnWindowStateChange = [&](TObject*) { ++formHandlerCalls; };
+    main.OnWindowStateChange.Add([&](TObject*) { ++formHandlerCalls; });
     auto* animate = new TAnimateForm(&main);
     int minimizes = 0;
     Application().OnMinimize = [&](TObject* sender) {
@@ -74,6 +74,20 @@ TEST(AnimateForm, SoundsAndNotifiesOncePerMinimiseAndRestore) {
     EXPECT_EQ(fakes.sound.events.size(), 3u) << "still filtering after destruction";
     EXPECT_EQ(formHandlerCalls, 6) << "the form's own handler was not given back";
     Application().OnMinimize = nullptr;
+}
+
+// Two on the main form, the first made going first: the second still hears
+// of the window's state.
+TEST(AnimateForm, TheFirstGoingFirstLeavesTheSecondInPlace) {
+    test::FakeServices fakes;
+    test::DeliverPosted();
+    TForm main(nullptr);
+    auto* first = new TAnimateForm(&main);
+    new TAnimateForm(&main);
+    delete first;
+    main.Show();
+    main.SetWindowState(TWindowState::wsMinimized);
+    EXPECT_EQ(fakes.sound.events, (std::vector<std::string>{"Minimize"}));
 }
 
 TEST(AnimateForm, DesktopSoundNamesOfTheSystemEvents) {

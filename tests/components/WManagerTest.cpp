@@ -1,7 +1,9 @@
 #include "components/windows/WManager.h"
+#include "EventLoop.h"
 #include "Fakes.h"
 #include "components/ComponentTexts.h"
 #include "components/settings/AutoIni.h"
+#include "components/windows/WinPos.h"
 #include "framework/Application.h"
 #include "framework/Forms.h"
 #include "framework/StdCtrls.h"
@@ -36,7 +38,7 @@ protected:
         Application().WindowHooks().RaiseCreating(window, params);
         return params;
     }
-    std::string Pos(int e) { return wm->FormatPos(wm->Entry(e)); }
+    std::string Pos(int e) { return FormatPos(wm->Entry(e)); }
 
     test::FakeServices fakes;
     std::unique_ptr<TWindowManager> wm = std::make_unique<TWindowManager>(nullptr);
@@ -84,9 +86,9 @@ TEST_F(WindowManagerTest, PosValuesReadAndWriteBackExactly) {
     for (const Case& c : cases) {
         TWindowEntry entry;
         entry.JumpPoint = {0, 0};
-        const auto result = TWindowManager::ReadPos(c.pos, entry);
-        EXPECT_EQ(wm->FormatPos(entry), c.written ? c.written : c.pos) << c.pos;
-        EXPECT_EQ(result == TWindowManager::TPosRead::prStopSection,
+        const auto result = ReadPos(c.pos, entry);
+        EXPECT_EQ(FormatPos(entry), c.written ? c.written : c.pos) << c.pos;
+        EXPECT_EQ(result == TPosRead::prStopSection,
                   std::string(c.pos) == "YNNY+5" || std::string(c.pos) == "YNNYNY(-65536,0)")
             << c.pos;
     }
@@ -273,6 +275,26 @@ TEST_F(WindowManagerTest, TheTableKeepsEveryWindowAndLetsGoOfFormsWithoutOne) {
     new TButton(ghost.get());
     Application().WindowHooks().RaiseActivating(90, false, kNoWindow);
     EXPECT_EQ(wm->Entry(e).Form, nullptr);
+}
+
+// Two managers, the first made going first: the second still hears of
+// display and activation changes, and nothing of the first is left to call.
+TEST_F(WindowManagerTest, AManagerGoingFirstLeavesTheOthersHandlersInPlace) {
+    auto second = std::make_unique<TWindowManager>(nullptr);
+    wm->Loaded();
+    second->Loaded();
+    wm.reset();
+    UseScreen(800, 600);
+    EXPECT_EQ(second->ScreenWidth(), 800);
+    TForm form(nullptr);
+    form.SetCaption("second's");
+    form.Handle();
+    const int e = second->FindOrAddEntry("second's");
+    Application().FormActivated(form);
+    EXPECT_TRUE(test::RunEventsUntil([&] { return second->Entry(e).Form == &form; }));
+    second.reset();
+    EXPECT_TRUE(Application().OnDisplayChange.Empty());
+    EXPECT_TRUE(Application().OnActiveFormChange.Empty());
 }
 
 // The width that picks a place is counted in the device's pixels; places

@@ -219,7 +219,7 @@ private:
 
 TEST(Form, HooksSeeAnActivationFirstAndAReleasedFormWhole) {
     int changes = 0;
-    Application().OnActiveFormChange = [&](TObject*) { ++changes; };
+    const TEventToken counting = Application().OnActiveFormChange.Add([&](TObject*) { ++changes; });
     ActivationProbe probe(changes);
     auto* a = new TForm(nullptr);
     TForm b(nullptr);
@@ -239,7 +239,7 @@ TEST(Form, HooksSeeAnActivationFirstAndAReleasedFormWhole) {
     EXPECT_EQ(probe.seen[1].changes, 1);
     EXPECT_EQ(Application().Forms().front(), &b);
     EXPECT_EQ(changes, 2);
-    Application().OnActiveFormChange = nullptr;
+    Application().OnActiveFormChange.Remove(counting);
 }
 
 // Records who took activation from whom, and how.
@@ -264,7 +264,7 @@ TEST(Form, ActivationNamesTheWindowThatLostItAcrossADialogAndAMessageBox) {
     test::FakeServices fakes;
     ActivationLog log;
     int changes = 0;
-    Application().OnActiveFormChange = [&](TObject*) { ++changes; };
+    const TEventToken counting = Application().OnActiveFormChange.Add([&](TObject*) { ++changes; });
     TForm main(nullptr);
     main.SetCaption("main");
     auto* dialog = new TForm(nullptr);
@@ -308,7 +308,7 @@ TEST(Form, ActivationNamesTheWindowThatLostItAcrossADialogAndAMessageBox) {
     EXPECT_EQ(log.seen, (std::vector<std::string>{mainId + " keys none", dialogId + " keys main",
                                                   mainId + " keys dialog", "0 keys main",
                                                   mainId + " mouse none", mainId + " keys none"}));
-    Application().OnActiveFormChange = nullptr;
+    Application().OnActiveFormChange.Remove(counting);
 }
 
 // Tab and clicks move the focus; the form's active control follows it.

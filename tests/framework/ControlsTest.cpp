@@ -235,7 +235,7 @@ TEST(MaximiseBox, OnlyAWindowWithOneCanBeMaximised) {
         form.SetBorderStyle(style);
         form.SetBounds(0, 0, 240, 100);
         std::vector<TWindowState> seen;
-        form.OnWindowStateChange = [&](TObject*) { seen.push_back(form.WindowState()); };
+        form.OnWindowStateChange.Add([&](TObject*) { seen.push_back(form.WindowState()); });
         form.Show();
         // As a title bar asks: of the window, not of the widget.
         form.Peer()->windowHandle()->setWindowStates(Qt::WindowMaximized);

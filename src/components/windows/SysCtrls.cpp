@@ -25,15 +25,11 @@ TAnimateForm::TAnimateForm(TComponent* owner) : TComponent(owner), form_(&OwnerF
     // (the window manager) see no creation of it.
     form_->Handle();
     minimized_ = form_->WindowState() == TWindowState::wsMinimized;
-    previous_ = std::move(form_->OnWindowStateChange);
-    form_->OnWindowStateChange = [this](TObject* sender) { FormWindowStateChange(sender); };
+    windowStateChange_ =
+        form_->OnWindowStateChange.Subscribe([this](TObject*) { FormWindowStateChange(); });
 }
 
-TAnimateForm::~TAnimateForm() {
-    form_->OnWindowStateChange = std::move(previous_);
-}
-
-void TAnimateForm::FormWindowStateChange(TObject* sender) {
+void TAnimateForm::FormWindowStateChange() {
     const bool minimized = form_->WindowState() == TWindowState::wsMinimized;
     // The desktop may report a state more than once; only a change counts.
     if (minimized != minimized_) {
@@ -43,8 +39,6 @@ void TAnimateForm::FormWindowStateChange(TObject* sender) {
         else
             Restored();
     }
-    if (previous_)
-        previous_(sender);
 }
 
 void TAnimateForm::Minimized() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/Component.h"
+#include "framework/Event.h"
 #include "framework/Exceptions.h"
 
 namespace orv {
@@ -21,18 +22,17 @@ class TAnimateForm : public TComponent {
 public:
     // The owner must be the main form: the first form the program creates.
     explicit TAnimateForm(TComponent* owner);
-    ~TAnimateForm() override;
 
 private:
-    // Sits in front of the form's own window-state handler, which it calls
-    // afterwards.
-    void FormWindowStateChange(TObject* sender);
+    // Added after the form's own window-state handlers, so it runs before
+    // them.
+    void FormWindowStateChange();
     void Minimized();
     void Restored();
 
     TForm* form_ = nullptr;
-    TNotifyEvent previous_;
     bool minimized_ = false;
+    TEventSubscription windowStateChange_;
 };
 
 } // namespace orv

@@ -1,5 +1,5 @@
 #include "WManager.h"
-#include "WinPlace.h"
+#include "CursorGlide.h"
 #include "components/ComponentTexts.h"
 
 #include "components/settings/AutoIni.h"
@@ -7,20 +7,11 @@
 #include "framework/Forms.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
-#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 
 namespace orv {
 namespace {
 
-constexpr int kClassicWidths[] = {640, 800, 1024, 1152, 1280, 1600};
-// Other widths a screen can have: the main window does not fit below the
-// smallest classic width, and X11 screens end at 32767 pixels.
-constexpr int kLeastOtherWidth = 640;
-constexpr int kMostOtherWidth = 32767;
 constexpr const char* kFormsSection = "Forms";
 constexpr const char* kPropertiesSection = "WindowManager";
 // More slots than any program has windows; a bigger table would only cost
@@ -29,53 +20,17 @@ constexpr int kMaxHashSize = 65536;
 // The smallest window a stored size may make: the frame and one pixel inside.
 constexpr TSize kMinWindow{TForm::kBorderWidth + 1, TForm::kBorderHeight + 1};
 
-const char* YesNo(bool value) {
-    return value ? "Y" : "N";
-}
-
-// X11 coordinates and sizes fit in 16 bits: a number of a Pos value beyond
-// that is no place on any screen, and would overflow the arithmetic that
-// puts a window back or glides the cursor to it.
-constexpr int kMostPosNumber = 65535;
-
-// Cuts a signed decimal integer within +-kMostPosNumber and its delimiter off
-// the front of text; text and value are left alone when there is none.
-bool TakeNumber(std::string_view& text, char delimiter, int& value) {
-    const std::size_t at = text.find(delimiter);
-    if (at == std::string_view::npos)
-        return false;
-    std::string_view digits = text.substr(0, at);
-    if (digits.size() > 1 && digits.front() == '+' && digits[1] != '-')
-        digits.remove_prefix(1);
-    int parsed = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), parsed);
-    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() ||
-        parsed < -kMostPosNumber || parsed > kMostPosNumber)
-        return false;
-    value = parsed;
-    text.remove_prefix(at + 1);
-    return true;
-}
-
-void CutFront(std::string_view& text, std::size_t count) {
-    text.remove_prefix(std::min(count, text.size()));
-}
-
-bool LetterAt(std::string_view text, std::size_t index) {
-    return index < text.size() && text[index] == 'Y';
-}
-
 // Left and top edges inside, right and bottom edges outside.
 bool InClientArea(const TForm& form, TPoint p) {
     return p.X >= 0 && p.Y >= 0 && p.X < form.ClientWidth() && p.Y < form.ClientHeight();
 }
 
-std::string FormatRect(int key, const TPlacement& p, bool withSize) {
-    std::string text =
-        std::to_string(key) + "(" + std::to_string(p.Left) + "," + std::to_string(p.Top) + ")";
-    if (withSize)
-        text += std::to_string(p.Width) + "x" + std::to_string(p.Height);
-    return text + ";";
+TWindowBounds BoundsOf(const TForm& form) {
+    return {form.Left(), form.Top(), form.Width(), form.Height()};
+}
+
+void SetBoundsOf(TForm& form, const TWindowBounds& b) {
+    form.SetBounds(b.Left, b.Top, b.Width, b.Height);
 }
 
 } // namespace
@@ -84,21 +39,13 @@ TWindowManager::TWindowManager(TComponent* owner) : TComponent(owner) {
     screenWidth_ = Application().ScreenDeviceWidth();
     currentResolution_ = ResolutionOf(screenWidth_);
     Application().WindowHooks().Install(*this);
-    previousDisplayChange_ = Application().OnDisplayChange;
-    Application().OnDisplayChange = [this](TObject* sender) {
-        DisplayChange();
-        if (previousDisplayChange_)
-            previousDisplayChange_(sender);
-    };
+    displayChange_ = Application().OnDisplayChange.Subscribe([this](TObject*) { DisplayChange(); });
 }
 
 TWindowManager::~TWindowManager() {
     Application().WindowHooks().Remove(*this);
-    if (IsLoaded())
-        Application().OnActiveFormChange = previousActiveFormChange_;
     if (iniFile_)
         iniFile_->UnregisterClient(this);
-    Application().OnDisplayChange = previousDisplayChange_;
 }
 
 void TWindowManager::Loaded() {
@@ -108,12 +55,8 @@ void TWindowManager::Loaded() {
         iniFile_->RegisterClient(
             this, [this](TAutoIniFile& ini) { LoadPlacements(ini); },
             [this](TAutoIniFile& ini) { SavePlacements(ini); });
-    previousActiveFormChange_ = Application().OnActiveFormChange;
-    Application().OnActiveFormChange = [this](TObject* sender) {
-        ActiveFormChange();
-        if (previousActiveFormChange_)
-            previousActiveFormChange_(sender);
-    };
+    activeFormChange_ =
+        Application().OnActiveFormChange.Subscribe([this](TObject*) { ActiveFormChange(); });
 }
 
 // ---- Properties ------------------------------------------------------------
@@ -153,13 +96,6 @@ void TWindowManager::Rehash(std::size_t size) {
         if (TWindowEntry& entry = Entry(slot.Entry); entry.HashSlot == static_cast<int>(s))
             entry.HashSlot = now;
     }
-}
-
-int TWindowManager::ResolutionOf(int screenWidth) {
-    for (int r = 1; r <= 6; ++r)
-        if (kClassicWidths[r - 1] == screenWidth)
-            return r;
-    return 0;
 }
 
 // ---- Entries and the hash table ----------------------------------------------
@@ -235,43 +171,16 @@ int TWindowManager::CurrentKey() const {
     return screenWidth_ > 6 ? screenWidth_ : 0;
 }
 
-// Classic resolutions have a fixed rectangle each; other widths share a short
-// list, where storing makes a width the most recent and drops the oldest.
-TPlacement* TWindowManager::PlacementFor(TWindowEntry& entry, int r, bool create) {
-    if (r >= 1 && r <= 6)
-        return &entry.Placements[static_cast<std::size_t>(r - 1)];
-    if (r < kLeastOtherWidth || r > kMostOtherWidth || ResolutionOf(r) != 0)
-        return nullptr;
-    auto& others = entry.OtherWidths;
-    auto found = std::find_if(others.begin(), others.end(),
-                              [r](const TWidthPlacement& p) { return p.ScreenWidth == r; });
-    if (!create)
-        return found == others.end() ? nullptr : &found->Placement;
-    TWidthPlacement kept{r, {}};
-    if (found != others.end()) {
-        kept = *found;
-        others.erase(found);
-    } else if (others.size() >= TWindowEntry::kMaxOtherWidths) {
-        others.erase(others.begin());
-    }
-    others.push_back(kept);
-    return &others.back().Placement;
-}
-
 // A stored size no window can have (a hand-edited file) is not given; the
 // window keeps the size it has.
-bool TWindowManager::GetPlacement(int e, int r, int& left, int& top, int& width, int& height) {
+std::optional<TWindowBounds> TWindowManager::GetPlacement(int e, int r, TSize current) {
     TWindowEntry& entry = Entry(e);
     const TPlacement* p = PlacementFor(entry, r, false);
     if (!p || !p->Stored)
-        return false;
-    left = p->Left;
-    top = p->Top;
-    if (entry.SaveSize && UsableSize(p->Width, p->Height, kMinWindow)) {
-        width = p->Width;
-        height = p->Height;
-    }
-    return true;
+        return std::nullopt;
+    if (entry.SaveSize && UsableSize(p->Width, p->Height, kMinWindow))
+        current = {p->Width, p->Height};
+    return TWindowBounds{p->Left, p->Top, current.cx, current.cy};
 }
 
 void TWindowManager::StorePlacement(int e, int r, int left, int top, int width, int height) {
@@ -289,37 +198,48 @@ void TWindowManager::StorePlacement(int e, int r, int left, int top, int width, 
 }
 
 // Only a window wholly off an edge is pulled back.
-void TWindowManager::ClampToScreen(int& left, int& top, int width, int height) const {
-    ClampOntoScreen(left, top, width, height, Application().ScreenSize());
+void TWindowManager::ClampToScreen(TWindowBounds& bounds) const {
+    ClampOntoScreen(bounds, Application().ScreenSize());
 }
 
-// Where nothing is stored for this screen yet, the designed place may lie
-// partly off a small (or scaled) screen: the window is moved wholly onto it.
-// A stored place is the player's and is only pulled back when wholly off.
-void TWindowManager::PlaceOnScreen(bool stored, int& left, int& top, int width, int height) const {
-    if (stored)
-        ClampToScreen(left, top, width, height);
-    else
-        FitOntoScreen(left, top, width, height, Application().ScreenSize());
+// Where window e goes when it is made with the designed bounds. Where
+// nothing is stored for this screen yet, the designed place may lie partly
+// off a small (or scaled) screen: the window is moved wholly onto it. A
+// stored place is the player's and is only pulled back when wholly off.
+TWindowBounds TWindowManager::PlaceOnScreen(int e, TWindowBounds designed) {
+    const TSize size{designed.Width, designed.Height};
+    if (const auto stored = e > 0 ? GetPlacement(e, CurrentKey(), size) : std::nullopt) {
+        TWindowBounds placed = *stored;
+        ClampToScreen(placed);
+        return placed;
+    }
+    FitOntoScreen(designed, Application().ScreenSize());
+    return designed;
+}
+
+void TWindowManager::ForEachAttachedForm(const std::function<void(int e, TForm& form)>& fn) {
+    for (int e = 1; e <= Count(); ++e) {
+        const int slot = Entry(e).HashSlot;
+        if (slot < 0)
+            continue;
+        if (TForm* form = Application().FindWindow(hash_[static_cast<std::size_t>(slot)].Window))
+            fn(e, *form);
+    }
 }
 
 void TWindowManager::RelayoutAll() {
     screenWidth_ = Application().ScreenDeviceWidth();
     currentResolution_ = ResolutionOf(screenWidth_);
-    for (int e = 1; e <= Count(); ++e) {
-        const int slot = Entry(e).HashSlot;
-        if (slot < 0)
-            continue;
-        TForm* form = Application().FindWindow(hash_[static_cast<std::size_t>(slot)].Window);
-        if (!form)
-            continue;
-        int left = form->Left(), top = form->Top(), width = form->Width(), height = form->Height();
-        ClampToScreen(left, top, width, height);
+    ForEachAttachedForm([this](int e, TForm& form) {
+        TWindowBounds bounds = BoundsOf(form);
+        ClampToScreen(bounds);
         // A stored place wholly off this screen would hide the window.
-        if (GetPlacement(e, CurrentKey(), left, top, width, height))
-            ClampToScreen(left, top, width, height);
-        form->SetBounds(left, top, width, height);
-    }
+        if (const auto stored = GetPlacement(e, CurrentKey(), {bounds.Width, bounds.Height})) {
+            bounds = *stored;
+            ClampToScreen(bounds);
+        }
+        SetBoundsOf(form, bounds);
+    });
 }
 
 // ---- Window events -----------------------------------------------------------
@@ -328,9 +248,12 @@ void TWindowManager::WindowCreating(THandle window, TCreateParams& params) {
     if (!Enabled || params.Owner != Application().Handle())
         return;
     const int e = AttachWindow(window, params.Caption);
-    const bool stored = e > 0 && GetPlacement(e, CurrentKey(), params.Left, params.Top,
-                                              params.Width, params.Height);
-    PlaceOnScreen(stored, params.Left, params.Top, params.Width, params.Height);
+    const TWindowBounds placed =
+        PlaceOnScreen(e, {params.Left, params.Top, params.Width, params.Height});
+    params.Left = placed.Left;
+    params.Top = placed.Top;
+    params.Width = placed.Width;
+    params.Height = placed.Height;
 }
 
 void TWindowManager::WindowDestroying(THandle window) {
@@ -429,7 +352,10 @@ void TWindowManager::JumpToTarget(int e, THandle window) {
         return;
     // The screen is brought up to date before the cursor crosses it.
     RepaintAttached();
-    GlideCursorTo(*target);
+    // Blocks the window thread for at most kMostGlideMoves waits; ticks
+    // posted meanwhile queue up and are delivered afterwards.
+    GlideCursor(Application().Cursor(), Application().Sleeper(), *target, CursorMoveStep,
+                CursorMaxMoves);
 }
 
 // The centre of the form's focused control. A control that cannot take the
@@ -482,42 +408,7 @@ bool TWindowManager::FindEntryForm(TWindowEntry& entry) {
 }
 
 void TWindowManager::RepaintAttached() {
-    for (int e = 1; e <= Count(); ++e) {
-        const int slot = Entry(e).HashSlot;
-        if (slot < 0)
-            continue;
-        if (TForm* form = Application().FindWindow(hash_[static_cast<std::size_t>(slot)].Window))
-            form->Repaint();
-    }
-}
-
-std::vector<TPoint> TWindowManager::GlidePoints(TPoint start, TPoint target, int step,
-                                                int maxMoves) {
-    const int dx = target.X - start.X;
-    const int dy = target.Y - start.Y;
-    const int distance = std::abs(dy) < std::abs(dx) ? std::abs(dx) : std::abs(dy);
-    // A step of 0 or less (a hand-edited file) makes it a direct jump.
-    int n = step > 0 ? static_cast<int>(std::trunc(static_cast<double>(distance) / step)) : 0;
-    n = std::min({n, maxMoves, kMostGlideMoves});
-    std::vector<TPoint> points;
-    for (int i = 1; i <= n; ++i) {
-        const auto part = [i, n](int delta) {
-            return static_cast<int>(std::trunc(static_cast<double>(std::int64_t{i} * delta) / n));
-        };
-        points.push_back({start.X + part(dx), start.Y + part(dy)});
-    }
-    return points;
-}
-
-// Blocks the window thread for at most CursorMaxMoves (100 at most) waits; ticks posted
-// meanwhile queue up and are delivered afterwards.
-void TWindowManager::GlideCursorTo(TPoint target) const {
-    ICursor& cursor = Application().Cursor();
-    for (const TPoint p : GlidePoints(cursor.Pos(), target, CursorMoveStep, CursorMaxMoves)) {
-        cursor.SetPos(p);
-        Application().Sleeper().Sleep(kGlideWaitMs);
-    }
-    cursor.SetPos(target);
+    ForEachAttachedForm([](int, TForm& form) { form.Repaint(); });
 }
 
 // ---- The settings file -------------------------------------------------------
@@ -560,12 +451,9 @@ void TWindowManager::AttachOwnerForm() {
         return;
     }
     const int e = AttachWindow(form->Handle(), form->Caption());
-    int left = form->Left(), top = form->Top(), width = form->Width(), height = form->Height();
-    const bool stored = e > 0 && GetPlacement(e, CurrentKey(), left, top, width, height);
     // A place stored off the screen (a hand-edited file, a monitor gone)
     // would leave the window out of sight.
-    PlaceOnScreen(stored, left, top, width, height);
-    form->SetBounds(left, top, width, height);
+    SetBoundsOf(*form, PlaceOnScreen(e, BoundsOf(*form)));
 }
 
 void TWindowManager::SavePlacements(TAutoIniFile& ini) {
@@ -587,68 +475,6 @@ void TWindowManager::SavePlacements(TAutoIniFile& ini) {
         ini.WriteInteger(kPropertiesSection, "CursorMaxMoves", CursorMaxMoves);
     }
     iniFile_ = nullptr;
-}
-
-std::string TWindowManager::FormatPos(const TWindowEntry& entry) {
-    std::string text = std::string(YesNo(entry.ReservedFlag1)) + YesNo(entry.SaveSize) +
-                       YesNo(entry.ReservedFlag2);
-    if (!entry.JumpEnabled) {
-        text += "N";
-    } else {
-        text += std::string("Y") + YesNo(entry.JumpToControl) + YesNo(entry.TrackTarget);
-        text += entry.JumpToControl ? "(" + std::to_string(entry.ControlIndex) + ")"
-                                    : "(" + std::to_string(entry.JumpPoint.X) + "," +
-                                          std::to_string(entry.JumpPoint.Y) + ")";
-    }
-    for (int r = 1; r <= 6; ++r)
-        if (const TPlacement& p = entry.Placements[static_cast<std::size_t>(r - 1)]; p.Stored)
-            text += FormatRect(r, p, entry.SaveSize);
-    for (const TWidthPlacement& other : entry.OtherWidths)
-        if (other.Placement.Stored)
-            text += FormatRect(other.ScreenWidth, other.Placement, entry.SaveSize);
-    return text;
-}
-
-// Reads a Pos value into entry. What was read before a failure stays.
-TWindowManager::TPosRead TWindowManager::ReadPos(std::string_view text, TWindowEntry& e) {
-    e.ReservedFlag1 = LetterAt(text, 0);
-    e.SaveSize = LetterAt(text, 1);
-    e.ReservedFlag2 = LetterAt(text, 2);
-    CutFront(text, 3);
-    if (LetterAt(text, 0)) {
-        e.JumpEnabled = true;
-        e.JumpToControl = LetterAt(text, 1);
-        e.TrackTarget = LetterAt(text, 2);
-        CutFront(text, 3);
-        if (text.empty() || text.front() != '(')
-            return TPosRead::prStopSection;
-        CutFront(text, 1);
-        if (e.JumpToControl) {
-            if (!TakeNumber(text, ')', e.ControlIndex))
-                return TPosRead::prStopSection;
-        } else if (!TakeNumber(text, ',', e.JumpPoint.X) || !TakeNumber(text, ')', e.JumpPoint.Y)) {
-            return TPosRead::prStopSection;
-        }
-    } else {
-        e.JumpEnabled = false;
-        CutFront(text, 1);
-    }
-    while (!text.empty()) {
-        int r = 0;
-        if (!TakeNumber(text, '(', r))
-            return TPosRead::prNextPair;
-        TPlacement unkept;
-        TPlacement* kept = PlacementFor(e, r, true);
-        TPlacement& p = kept ? *kept : unkept;
-        p.Stored = true;
-        if (!TakeNumber(text, ',', p.Left) || !TakeNumber(text, ')', p.Top))
-            return TPosRead::prNextPair;
-        if (!e.SaveSize)
-            CutFront(text, 1);
-        else if (!TakeNumber(text, 'x', p.Width) || !TakeNumber(text, ';', p.Height))
-            return TPosRead::prNextPair;
-    }
-    return TPosRead::prOk;
 }
 
 } // namespace orv

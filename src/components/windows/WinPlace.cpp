@@ -34,14 +34,14 @@ bool UsableSize(int width, int height, TSize minimum) {
            height <= kMaxWindowExtent;
 }
 
-void ClampOntoScreen(int& left, int& top, int width, int height, TSize screen) {
-    left = Clamped(left, width, screen.cx);
-    top = Clamped(top, height, screen.cy);
+void ClampOntoScreen(TWindowBounds& bounds, TSize screen) {
+    bounds.Left = Clamped(bounds.Left, bounds.Width, screen.cx);
+    bounds.Top = Clamped(bounds.Top, bounds.Height, screen.cy);
 }
 
-void FitOntoScreen(int& left, int& top, int width, int height, TSize screen) {
-    left = Fitted(left, width, screen.cx);
-    top = Fitted(top, height, screen.cy);
+void FitOntoScreen(TWindowBounds& bounds, TSize screen) {
+    bounds.Left = Fitted(bounds.Left, bounds.Width, screen.cx);
+    bounds.Top = Fitted(bounds.Top, bounds.Height, screen.cy);
 }
 
 } // namespace orv
