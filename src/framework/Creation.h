@@ -1,20 +1,13 @@
 #pragma once
 
 #include "Controls.h"
+#include "Types.h"
 
 #include <string>
 #include <type_traits>
 #include <utility>
 
 namespace orv {
-
-// A control's place in its parent, as forms store it.
-struct TBounds {
-    int Left = 0;
-    int Top = 0;
-    int Width = 0;
-    int Height = 0;
-};
 
 // A new component owned by owner, which destroys it. The owner's list keeps
 // the creation order, which the window manager and the settings forms walk,

@@ -50,6 +50,17 @@ struct TSize {
 };
 
 // Right and bottom are exclusive, as everywhere in the drawing calls.
+// A place and size, as forms store their controls' and windows are placed.
+// Unlike a TRect it has no right and bottom edge, whose sums a stored place
+// could make overflow.
+struct TBounds {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    friend bool operator==(const TBounds&, const TBounds&) = default;
+};
+
 struct TRect {
     int Left = 0;
     int Top = 0;

@@ -25,11 +25,11 @@ bool InClientArea(const TForm& form, TPoint p) {
     return p.X >= 0 && p.Y >= 0 && p.X < form.ClientWidth() && p.Y < form.ClientHeight();
 }
 
-TWindowBounds BoundsOf(const TForm& form) {
+TBounds BoundsOf(const TForm& form) {
     return {form.Left(), form.Top(), form.Width(), form.Height()};
 }
 
-void SetBoundsOf(TForm& form, const TWindowBounds& b) {
+void SetBoundsOf(TForm& form, const TBounds& b) {
     form.SetBounds(b.Left, b.Top, b.Width, b.Height);
 }
 
@@ -173,14 +173,14 @@ int TWindowManager::CurrentKey() const {
 
 // A stored size no window can have (a hand-edited file) is not given; the
 // window keeps the size it has.
-std::optional<TWindowBounds> TWindowManager::GetPlacement(int e, int r, TSize current) {
+std::optional<TBounds> TWindowManager::GetPlacement(int e, int r, TSize current) {
     TWindowEntry& entry = Entry(e);
     const TPlacement* p = PlacementFor(entry, r, false);
     if (!p || !p->Stored)
         return std::nullopt;
     if (entry.SaveSize && UsableSize(p->Width, p->Height, kMinWindow))
         current = {p->Width, p->Height};
-    return TWindowBounds{p->Left, p->Top, current.cx, current.cy};
+    return TBounds{p->Left, p->Top, current.cx, current.cy};
 }
 
 void TWindowManager::StorePlacement(int e, int r, int left, int top, int width, int height) {
@@ -198,7 +198,7 @@ void TWindowManager::StorePlacement(int e, int r, int left, int top, int width, 
 }
 
 // Only a window wholly off an edge is pulled back.
-void TWindowManager::ClampToScreen(TWindowBounds& bounds) const {
+void TWindowManager::ClampToScreen(TBounds& bounds) const {
     ClampOntoScreen(bounds, Application().ScreenSize());
 }
 
@@ -206,10 +206,10 @@ void TWindowManager::ClampToScreen(TWindowBounds& bounds) const {
 // nothing is stored for this screen yet, the designed place may lie partly
 // off a small (or scaled) screen: the window is moved wholly onto it. A
 // stored place is the player's and is only pulled back when wholly off.
-TWindowBounds TWindowManager::PlaceOnScreen(int e, TWindowBounds designed) {
+TBounds TWindowManager::PlaceOnScreen(int e, TBounds designed) {
     const TSize size{designed.Width, designed.Height};
     if (const auto stored = e > 0 ? GetPlacement(e, CurrentKey(), size) : std::nullopt) {
-        TWindowBounds placed = *stored;
+        TBounds placed = *stored;
         ClampToScreen(placed);
         return placed;
     }
@@ -231,7 +231,7 @@ void TWindowManager::RelayoutAll() {
     screenWidth_ = Application().ScreenDeviceWidth();
     currentResolution_ = ResolutionOf(screenWidth_);
     ForEachAttachedForm([this](int e, TForm& form) {
-        TWindowBounds bounds = BoundsOf(form);
+        TBounds bounds = BoundsOf(form);
         ClampToScreen(bounds);
         // A stored place wholly off this screen would hide the window.
         if (const auto stored = GetPlacement(e, CurrentKey(), {bounds.Width, bounds.Height})) {
@@ -248,7 +248,7 @@ void TWindowManager::WindowCreating(THandle window, TCreateParams& params) {
     if (!Enabled || params.Owner != Application().Handle())
         return;
     const int e = AttachWindow(window, params.Caption);
-    const TWindowBounds placed =
+    const TBounds placed =
         PlaceOnScreen(e, {params.Left, params.Top, params.Width, params.Height});
     params.Left = placed.Left;
     params.Top = placed.Top;

@@ -64,7 +64,7 @@ public:
     // pixels; 0 and the six classic widths have no rectangle.
     // The place stored for r, if any, with the stored size where that is
     // kept and usable, else with the current size.
-    std::optional<TWindowBounds> GetPlacement(int e, int r, TSize current);
+    std::optional<TBounds> GetPlacement(int e, int r, TSize current);
     void StorePlacement(int e, int r, int left, int top, int width, int height);
     void RelayoutAll();
 
@@ -87,8 +87,8 @@ private:
     void DisplayChange();
     // The key of the current screen for GetPlacement and StorePlacement.
     int CurrentKey() const;
-    void ClampToScreen(TWindowBounds& bounds) const;
-    TWindowBounds PlaceOnScreen(int e, TWindowBounds designed);
+    void ClampToScreen(TBounds& bounds) const;
+    TBounds PlaceOnScreen(int e, TBounds designed);
     // Each entry whose window is open and one of the program's forms.
     void ForEachAttachedForm(const std::function<void(int e, TForm& form)>& fn);
     void ReadProperties(TAutoIniFile& ini);

@@ -34,12 +34,12 @@ bool UsableSize(int width, int height, TSize minimum) {
            height <= kMaxWindowExtent;
 }
 
-void ClampOntoScreen(TWindowBounds& bounds, TSize screen) {
+void ClampOntoScreen(TBounds& bounds, TSize screen) {
     bounds.Left = Clamped(bounds.Left, bounds.Width, screen.cx);
     bounds.Top = Clamped(bounds.Top, bounds.Height, screen.cy);
 }
 
-void FitOntoScreen(TWindowBounds& bounds, TSize screen) {
+void FitOntoScreen(TBounds& bounds, TSize screen) {
     bounds.Left = Fitted(bounds.Left, bounds.Width, screen.cx);
     bounds.Top = Fitted(bounds.Top, bounds.Height, screen.cy);
 }

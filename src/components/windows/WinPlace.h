@@ -7,16 +7,6 @@ namespace orv {
 // The arithmetic of window places. Stored places come from a file a person
 // may edit, so every sum is taken in 64 bits and every result fits an int.
 
-// A window's place and size. Unlike a TRect it has no right and bottom
-// edge, whose sums a stored place could make overflow.
-struct TWindowBounds {
-    int Left = 0;
-    int Top = 0;
-    int Width = 0;
-    int Height = 0;
-    friend bool operator==(const TWindowBounds&, const TWindowBounds&) = default;
-};
-
 // X11 keeps window sizes and coordinates in 16 bits: no screen shows more.
 constexpr int kMaxWindowExtent = 32767;
 
@@ -26,10 +16,10 @@ bool UsableSize(int width, int height, TSize minimum);
 
 // Pulls back a window that is wholly off an edge of the screen; one that is
 // only partly off stays where it is.
-void ClampOntoScreen(TWindowBounds& bounds, TSize screen);
+void ClampOntoScreen(TBounds& bounds, TSize screen);
 
 // Moves a window so that it lies wholly on the screen where it can; one
 // larger than the screen keeps its top-left corner on it.
-void FitOntoScreen(TWindowBounds& bounds, TSize screen);
+void FitOntoScreen(TBounds& bounds, TSize screen);
 
 } // namespace orv
