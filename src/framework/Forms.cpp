@@ -18,20 +18,6 @@
 namespace orv {
 namespace {
 
-// The control of container's tree whose widget is peer.
-TWinControl* ControlWithPeer(const TWinControl& container, const QWidget* peer) {
-    for (TControl* control : container.Controls()) {
-        auto* inner = dynamic_cast<TWinControl*>(control);
-        if (!inner)
-            continue;
-        if (inner->Peer() == peer)
-            return inner;
-        if (TWinControl* found = ControlWithPeer(*inner, peer))
-            return found;
-    }
-    return nullptr;
-}
-
 int VirtualKeyOf(const QKeyEvent& event) {
     TKeyOrigin origin;
     origin.keypad = event.modifiers() & Qt::KeypadModifier;
@@ -197,7 +183,7 @@ void TForm::FocusMoved(const QWidget* focused) {
     if (!focused || focused->window() != Peer())
         return;
     for (const QWidget* w = focused; w && w != Peer(); w = w->parentWidget())
-        if (TWinControl* control = ControlWithPeer(*this, w)) {
+        if (auto* control = dynamic_cast<TWinControl*>(ControlOfPeer(w))) {
             activeControl_ = control;
             return;
         }

@@ -125,29 +125,49 @@ int TLabel::TextTop(TCanvas& canvas) const {
 
 namespace {
 
-// Enter presses the focused button, as on every desktop's dialogs; other keys
-// go on to the form.
-class ButtonPeer : public QPushButton {
+// A Qt button or box whose caption is shortened to what its text area
+// holds, again whenever its size or font changes.
+template <class Base> class FittedTextPeer : public Base {
 public:
-    explicit ButtonPeer(TButton& button) : button_(button) {
-        setFocusPolicy(Qt::StrongFocus);
-        connect(this, &QPushButton::clicked, [this] { button_.Click(); });
-    }
-
     void SetFullText(const QString& text) {
         full_ = text;
         Fit();
     }
 
 protected:
+    // The width left for the caption.
+    virtual int TextArea() const = 0;
+
     void resizeEvent(QResizeEvent* event) override {
-        QPushButton::resizeEvent(event);
+        Base::resizeEvent(event);
         Fit();
     }
     void changeEvent(QEvent* event) override {
-        QPushButton::changeEvent(event);
+        Base::changeEvent(event);
         if (event->type() == QEvent::FontChange)
             Fit();
+    }
+
+private:
+    void Fit() { this->setText(FitWidgetText(full_, *this, TextArea())); }
+
+    QString full_;
+};
+
+// Enter presses the focused button, as on every desktop's dialogs; other keys
+// go on to the form.
+class ButtonPeer : public FittedTextPeer<QPushButton> {
+public:
+    explicit ButtonPeer(TButton& button) : button_(button) {
+        setFocusPolicy(Qt::StrongFocus);
+        connect(this, &QPushButton::clicked, [this] { button_.Click(); });
+    }
+
+protected:
+    int TextArea() const override {
+        const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+        const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, this);
+        return width() - 2 * frame - margin;
     }
 
     void keyPressEvent(QKeyEvent* event) override {
@@ -163,42 +183,16 @@ protected:
     }
 
 private:
-    void Fit() {
-        const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-        const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, this);
-        setText(FitWidgetText(full_, *this, width() - 2 * frame - margin));
-    }
-
     TButton& button_;
-    QString full_;
 };
 
-class CheckBoxPeer : public QCheckBox {
-public:
-    void SetFullText(const QString& text) {
-        full_ = text;
-        Fit();
-    }
-
+class CheckBoxPeer : public FittedTextPeer<QCheckBox> {
 protected:
-    void resizeEvent(QResizeEvent* event) override {
-        QCheckBox::resizeEvent(event);
-        Fit();
-    }
-    void changeEvent(QEvent* event) override {
-        QCheckBox::changeEvent(event);
-        if (event->type() == QEvent::FontChange)
-            Fit();
-    }
-
-private:
-    void Fit() {
+    int TextArea() const override {
         const int indicator = style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this);
         const int spacing = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, this);
-        setText(FitWidgetText(full_, *this, width() - indicator - spacing));
+        return width() - indicator - spacing;
     }
-
-    QString full_;
 };
 
 TForm* FormOf(TControl& control) {
