@@ -140,6 +140,15 @@ bool TApplication::Exists() {
     return instance != nullptr;
 }
 
+bool TApplication::HasGraphicalSession(const std::function<const char*(const char*)>& environment) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = environment(name);
+        if (value && *value)
+            return true;
+    }
+    return false;
+}
+
 std::string TApplication::ExeDir() const {
     const auto slash = exeName_.find_last_of('/');
     return slash == std::string::npos ? std::string("./") : exeName_.substr(0, slash + 1);

@@ -41,6 +41,10 @@ public:
 
     static TApplication& Instance();
     static bool Exists();
+    // Whether a display can be there to connect to, asked of the environment
+    // before an application object exists: an X11 or Wayland session, or a
+    // platform chosen on purpose (offscreen, for instance).
+    static bool HasGraphicalSession(const std::function<const char*(const char*)>& environment);
 
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& title) { title_ = title; }

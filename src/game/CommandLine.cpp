@@ -140,13 +140,4 @@ TStartDecision DecideStart(TCommandLine& commandLine, const std::vector<std::str
     return {true, 0, "", ""};
 }
 
-bool HasGraphicalSession(const std::function<const char*(const char*)>& environment) {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char* value = environment(name);
-        if (value && *value)
-            return true;
-    }
-    return false;
-}
-
 } // namespace orv

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <iterator>
 #include <map>
 #include <string>
@@ -8,8 +7,8 @@
 
 namespace orv {
 
-// The program's command line, read before anything of Qt exists, so that
-// --help and --version work in a terminal without a display.
+// The program's command line, read before the application object exists, so
+// that --help and --version work in a terminal without a display.
 struct TCommandLineOption {
     const char* Name = "";   // long name, without the leading "--"
     char Short = 0;          // one-letter name, or 0
@@ -72,9 +71,5 @@ struct TStartDecision {
 
 TStartDecision DecideStart(TCommandLine& commandLine, const std::vector<std::string>& arguments,
                            bool hasGraphicalSession);
-
-// Whether a display can be there to connect to: an X11 or Wayland session,
-// or a Qt platform chosen on purpose (offscreen, for instance).
-bool HasGraphicalSession(const std::function<const char*(const char*)>& environment);
 
 } // namespace orv

@@ -67,7 +67,6 @@ constexpr SpeedChoice kSpeeds[] = {
     {&TMainForm::NormalSpeedItem, TGame::kNormalSpeed},
     {&TMainForm::SlowSpeedItem, TGame::kSlowSpeed},
 };
-enum : std::size_t { kFast, kNormal, kSlow };
 
 struct StoredImageBox {
     TBounds bounds;
@@ -389,20 +388,20 @@ void TMainForm::PauseItemClick(TObject*) {
 }
 
 void TMainForm::FastSpeedItemClick(TObject*) {
-    ChooseSpeed(kFast);
+    ChooseSpeed(TGame::kFastSpeed);
 }
 
 void TMainForm::NormalSpeedItemClick(TObject*) {
-    ChooseSpeed(kNormal);
+    ChooseSpeed(TGame::kNormalSpeed);
 }
 
 void TMainForm::SlowSpeedItemClick(TObject*) {
-    ChooseSpeed(kSlow);
+    ChooseSpeed(TGame::kSlowSpeed);
 }
 
-void TMainForm::ChooseSpeed(std::size_t choice) {
-    (this->*kSpeeds[choice].item)->SetChecked(true);
-    Game->SetSpeed(kSpeeds[choice].milliseconds);
+void TMainForm::ChooseSpeed(int milliseconds) {
+    CheckSpeedItem(milliseconds);
+    Game->SetSpeed(milliseconds);
 }
 
 void TMainForm::TitleItemClick(TObject*) {

@@ -124,8 +124,8 @@ private:
     // player leaves the program.
     void WatchPlayer();
     void ControllerButton(TControllerButton button, bool down);
-    // One of the speed menu's choices: checks its item and sets its period.
-    void ChooseSpeed(std::size_t choice);
+    // One of the speed menu's periods: checks its item and sets it.
+    void ChooseSpeed(int milliseconds);
     // Runs a dialog with the game held: fire off, a running game paused
     // for the dialog and resumed after it.
     template <typename Dialog> auto Guarded(Dialog dialog);

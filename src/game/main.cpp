@@ -8,10 +8,11 @@
 #include <cstdlib>
 
 int main(int argc, char** argv) {
-    // Before Qt: without a display it would abort instead of saying so.
+    // Before the application object: without a display it would abort
+    // instead of saying so.
     orv::TCommandLine commandLine("orbit-raven", orv::TMainForm::kVersion);
     const auto start = orv::DecideStart(commandLine, {argv + 1, argv + argc},
-                                        orv::HasGraphicalSession(std::getenv));
+                                        orv::TApplication::HasGraphicalSession(std::getenv));
     std::fputs(start.Out.c_str(), stdout);
     std::fputs(start.Err.c_str(), stderr);
     if (!start.StartGame)

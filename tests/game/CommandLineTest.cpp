@@ -1,3 +1,4 @@
+#include "framework/Application.h"
 #include "game/CommandLine.h"
 
 #include <gtest/gtest.h>
@@ -105,7 +106,7 @@ TEST(CommandLine, GraphicalSessionFromTheEnvironment) {
             const auto found = variables.find(name);
             return found == variables.end() ? nullptr : found->second.c_str();
         };
-        EXPECT_EQ(HasGraphicalSession(lookup), expected) << testing::PrintToString(variables);
+        EXPECT_EQ(TApplication::HasGraphicalSession(lookup), expected) << testing::PrintToString(variables);
     }
 }
 

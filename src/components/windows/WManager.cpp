@@ -1,4 +1,5 @@
 #include "WManager.h"
+#include "WinPlace.h"
 #include "CursorGlide.h"
 #include "components/ComponentTexts.h"
 
@@ -231,13 +232,10 @@ void TWindowManager::RelayoutAll() {
     screenWidth_ = Application().ScreenDeviceWidth();
     currentResolution_ = ResolutionOf(screenWidth_);
     ForEachAttachedForm([this](int e, TForm& form) {
-        TBounds bounds = BoundsOf(form);
+        // A place wholly off this screen, stored or not, would hide the window.
+        TBounds bounds = GetPlacement(e, CurrentKey(), {form.Width(), form.Height()})
+                             .value_or(BoundsOf(form));
         ClampToScreen(bounds);
-        // A stored place wholly off this screen would hide the window.
-        if (const auto stored = GetPlacement(e, CurrentKey(), {bounds.Width, bounds.Height})) {
-            bounds = *stored;
-            ClampToScreen(bounds);
-        }
         SetBoundsOf(form, bounds);
     });
 }
@@ -346,7 +344,7 @@ void TWindowManager::JumpToTarget(int e, THandle window) {
     if (!entry.JumpEnabled)
         return;
     const std::optional<TPoint> target =
-        entry.JumpToControl ? ControlTarget(entry) : PointTarget(entry, window);
+        entry.JumpToControl ? ControlTarget(e) : PointTarget(entry, window);
     // A held button (a title bar being dragged) would drag with the cursor.
     if (!target || Application().Cursor().ButtonHeld())
         return;
@@ -360,8 +358,9 @@ void TWindowManager::JumpToTarget(int e, THandle window) {
 
 // The centre of the form's focused control. A control that cannot take the
 // focus (hidden or disabled) is no target.
-std::optional<TPoint> TWindowManager::ControlTarget(TWindowEntry& entry) {
-    if (!entry.Form && !FindEntryForm(entry))
+std::optional<TPoint> TWindowManager::ControlTarget(int e) {
+    TWindowEntry& entry = Entry(e);
+    if (!entry.Form && !FindEntryForm(e))
         return std::nullopt;
     const TWinControl* control = entry.Form->ActiveControl();
     if (!control || !control->Parent() || !control->CanFocus())
@@ -384,8 +383,8 @@ std::optional<TPoint> TWindowManager::PointTarget(const TWindowEntry& entry, THa
 // and gives it the remembered focused control. False when there is no such
 // form or the remembered control cannot take the focus. Only a form whose
 // window is attached to the entry is taken: its destruction lets go of it.
-bool TWindowManager::FindEntryForm(TWindowEntry& entry) {
-    const int e = static_cast<int>(&entry - entries_.data()) + 1;
+bool TWindowManager::FindEntryForm(int e) {
+    TWindowEntry& entry = Entry(e);
     const std::vector<TForm*>& forms = Application().Forms();
     for (std::size_t i = forms.size(); i-- > 1;) {
         TForm* form = forms[i];

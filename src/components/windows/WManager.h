@@ -1,6 +1,5 @@
 #pragma once
 
-#include "WinPlace.h"
 #include "WinPos.h"
 #include "framework/Component.h"
 #include "framework/Event.h"
@@ -94,9 +93,9 @@ private:
     void ReadProperties(TAutoIniFile& ini);
     void AttachOwnerForm();
     int EntryOf(THandle window) const;
-    std::optional<TPoint> ControlTarget(TWindowEntry& entry);
+    std::optional<TPoint> ControlTarget(int e);
     std::optional<TPoint> PointTarget(const TWindowEntry& entry, THandle window) const;
-    bool FindEntryForm(TWindowEntry& entry);
+    bool FindEntryForm(int e);
     void RepaintAttached();
     void Rehash(std::size_t size);
 

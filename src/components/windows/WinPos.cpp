@@ -1,4 +1,5 @@
 #include "WinPos.h"
+#include "WinPlace.h"
 
 #include <algorithm>
 #include <charconv>
@@ -8,9 +9,9 @@ namespace {
 
 constexpr int kClassicWidths[] = {640, 800, 1024, 1152, 1280, 1600};
 // Other widths a screen can have: the main window does not fit below the
-// smallest classic width, and X11 screens end at 32767 pixels.
+// smallest classic width, and no screen is wider than a window can be.
 constexpr int kLeastOtherWidth = 640;
-constexpr int kMostOtherWidth = 32767;
+constexpr int kMostOtherWidth = kMaxWindowExtent;
 
 // X11 coordinates and sizes fit in 16 bits: a number of a Pos value beyond
 // that is no place on any screen, and would overflow the arithmetic that
