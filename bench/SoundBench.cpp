@@ -10,9 +10,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QStandardPaths>
 #include <QTimer>
 

@@ -112,10 +112,7 @@ Program::~Program() {
 }
 
 bool Program::WaitForWindow() {
-    window_ =
-        RunTool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^ORBIT RAVEN$"}, 15000)
-            .split('\n')
-            .value(0);
+    window_ = VisibleWindowNamed("ORBIT RAVEN", 15000);
     if (window_.isEmpty())
         return false;
     RunTool("xdotool", {"windowactivate", "--sync", window_});
@@ -231,11 +228,7 @@ QRect FieldRect(const Program& p, int x, int y, int w, int h) {
 }
 
 QRect WindowRect(const QString& title, int timeoutMs) {
-    const QString window =
-        RunTool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^" + title + "$"},
-                timeoutMs)
-            .split('\n')
-            .value(0);
+    const QString window = VisibleWindowNamed(title, timeoutMs);
     if (window.isEmpty())
         return {};
     QRect rect;

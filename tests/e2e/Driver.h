@@ -30,7 +30,7 @@ QString StartOwnXServer(QProcess& xvfb);
 // A visible window by its title as the window manager shows it
 // (_NET_WM_NAME): a program started under a locale the machine lacks writes
 // the legacy name in Latin-1, which xdotool's own name search would miss.
-QString VisibleWindowNamed(const QString& title, int timeoutMs);
+QString VisibleWindowNamed(const QString& title, int timeoutMs = 10000);
 
 // The program started from a fresh copy of its folder.
 class Program {

@@ -192,10 +192,7 @@ TEST(WholeProgram, AnotherProgramTakingTheFocusPausesButADialogDoesNot) {
 
     QProcess other;
     other.start("xmessage", {"-title", "OTHER", "another program"});
-    const QString otherWindow =
-        RunTool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^OTHER$"}, 10000)
-            .split('\n')
-            .value(0);
+    const QString otherWindow = VisibleWindowNamed("OTHER");
     ASSERT_FALSE(otherWindow.isEmpty()) << "xmessage showed no window";
     RunTool("xdotool", {"windowactivate", "--sync", otherWindow});
     Wait(800);

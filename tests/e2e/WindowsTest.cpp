@@ -45,10 +45,7 @@ TEST(WholeProgram, KeyboardClosedDialogBringsTheCursorBack) {
         MouseTo(point);
         Wait(300);
         program.Key("ctrl+q");
-        const QString dialog =
-            RunTool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^確認$"}, 10000)
-                .split('\n')
-                .value(0);
+        const QString dialog = VisibleWindowNamed("確認");
         ASSERT_FALSE(dialog.isEmpty()) << "Ctrl+Q asked nothing";
         Wait(300);
         const QPoint away(2000, 1200);
@@ -127,10 +124,7 @@ TEST(WholeProgram, TheCursorJumpFollowsActivationBetweenWindowsAndPrograms) {
     // Another program's window, then a press on our title bar held a while.
     QProcess other;
     other.start("xmessage", {"-geometry", "+2000+100", "elsewhere"});
-    const QString otherWindow =
-        RunTool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^xmessage$"}, 10000)
-            .split('\n')
-            .value(0);
+    const QString otherWindow = VisibleWindowNamed("xmessage");
     ASSERT_FALSE(otherWindow.isEmpty()) << "xmessage showed no window";
     RunTool("xdotool", {"windowactivate", "--sync", otherWindow});
     Wait(1000);
@@ -223,10 +217,7 @@ TEST(WholeProgram, ABrokenFormsSectionNeverStopsTheProgram) {
                     "[WindowManager]\r\nCursorMoveStep=\r\nCursorMaxMoves=-x\r\n");
     // Two messages name the bad numbers; Enter answers each.
     for (int box = 0; box < 2; ++box) {
-        const QString shown =
-            RunTool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^ORBIT RAVEN$"})
-                .split('\n')
-                .value(0);
+        const QString shown = VisibleWindowNamed("ORBIT RAVEN");
         ASSERT_FALSE(shown.isEmpty()) << "no message about the bad numbers";
         RunTool("xdotool", {"windowactivate", "--sync", shown});
         RunTool("xdotool", {"key", "--clearmodifiers", "Return"});

@@ -1,5 +1,5 @@
-#include "framework/Application.h"
 #include "game/CommandLine.h"
+#include "framework/Application.h"
 
 #include <gtest/gtest.h>
 
@@ -106,7 +106,8 @@ TEST(CommandLine, GraphicalSessionFromTheEnvironment) {
             const auto found = variables.find(name);
             return found == variables.end() ? nullptr : found->second.c_str();
         };
-        EXPECT_EQ(TApplication::HasGraphicalSession(lookup), expected) << testing::PrintToString(variables);
+        EXPECT_EQ(TApplication::HasGraphicalSession(lookup), expected)
+            << testing::PrintToString(variables);
     }
 }
 

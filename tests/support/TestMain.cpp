@@ -18,6 +18,17 @@ Fake& InstallFake(void (TApplication::*install)(std::unique_ptr<Base>)) {
     (Application().*install)(std::move(fake));
     return installed;
 }
+
+// No test ever shows a real box, plays through the speakers, moves the
+// cursor, sleeps or opens a game controller.
+void InstallIdleFakes(TApplication& app) {
+    app.SetMessageBoxService(std::make_unique<FakeMessageBox>());
+    app.SetSoundService(std::make_unique<FakeSound>());
+    app.SetShell(std::make_unique<FakeShell>());
+    app.SetCursorService(std::make_unique<FakeCursor>());
+    app.SetSleeper(std::make_unique<FakeSleeper>());
+    app.SetControllerService(std::make_unique<FakeControllers>());
+}
 } // namespace
 
 FakeServices::FakeServices()
@@ -31,12 +42,7 @@ FakeServices::FakeServices()
 }
 
 FakeServices::~FakeServices() {
-    Application().SetMessageBoxService(std::make_unique<FakeMessageBox>());
-    Application().SetSoundService(std::make_unique<FakeSound>());
-    Application().SetShell(std::make_unique<FakeShell>());
-    Application().SetCursorService(std::make_unique<FakeCursor>());
-    Application().SetSleeper(std::make_unique<FakeSleeper>());
-    Application().SetControllerService(std::make_unique<FakeControllers>());
+    InstallIdleFakes(Application());
 }
 
 } // namespace orv::test
@@ -46,13 +52,6 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     orv::TApplication app(argc, argv);
     app.SetTitle("ORBIT RAVEN");
-    // No test ever shows a real box, plays through the speakers, moves the
-    // cursor, sleeps or opens a game controller.
-    app.SetMessageBoxService(std::make_unique<orv::test::FakeMessageBox>());
-    app.SetSoundService(std::make_unique<orv::test::FakeSound>());
-    app.SetShell(std::make_unique<orv::test::FakeShell>());
-    app.SetCursorService(std::make_unique<orv::test::FakeCursor>());
-    app.SetSleeper(std::make_unique<orv::test::FakeSleeper>());
-    app.SetControllerService(std::make_unique<orv::test::FakeControllers>());
+    orv::test::InstallIdleFakes(app);
     return RUN_ALL_TESTS();
 }

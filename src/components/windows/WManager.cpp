@@ -1,6 +1,6 @@
 #include "WManager.h"
-#include "WinPlace.h"
 #include "CursorGlide.h"
+#include "WinPlace.h"
 #include "components/ComponentTexts.h"
 
 #include "components/settings/AutoIni.h"
@@ -233,8 +233,8 @@ void TWindowManager::RelayoutAll() {
     currentResolution_ = ResolutionOf(screenWidth_);
     ForEachAttachedForm([this](int e, TForm& form) {
         // A place wholly off this screen, stored or not, would hide the window.
-        TBounds bounds = GetPlacement(e, CurrentKey(), {form.Width(), form.Height()})
-                             .value_or(BoundsOf(form));
+        TBounds bounds =
+            GetPlacement(e, CurrentKey(), {form.Width(), form.Height()}).value_or(BoundsOf(form));
         ClampToScreen(bounds);
         SetBoundsOf(form, bounds);
     });
@@ -246,8 +246,7 @@ void TWindowManager::WindowCreating(THandle window, TCreateParams& params) {
     if (!Enabled || params.Owner != Application().Handle())
         return;
     const int e = AttachWindow(window, params.Caption);
-    const TBounds placed =
-        PlaceOnScreen(e, {params.Left, params.Top, params.Width, params.Height});
+    const TBounds placed = PlaceOnScreen(e, {params.Left, params.Top, params.Width, params.Height});
     params.Left = placed.Left;
     params.Top = placed.Top;
     params.Width = placed.Width;
