@@ -128,7 +128,7 @@ void Program::Key(const QString& key) {
 }
 
 QImage Program::Grab() const {
-    return QGuiApplication::primaryScreen()->grabWindow(0, x_, y_, width_, height_).toImage();
+    return GrabScreen({x_, y_, width_, height_});
 }
 
 void Program::ClickCloseButton() {

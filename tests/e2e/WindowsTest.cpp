@@ -29,6 +29,11 @@
 namespace orv::e2e {
 namespace {
 
+// A program point covers scale × scale screen pixels.
+bool Near(QPoint a, QPoint b, int scale) {
+    return std::abs(a.x() - b.x()) < scale && std::abs(a.y() - b.y()) < scale;
+}
+
 // Leave the main window for a dialog by keyboard with the cursor in it, move
 // the cursor away, close the dialog by keyboard: the cursor comes back, and
 // its point is remembered in the settings file. On a doubled scale too, where
@@ -54,10 +59,8 @@ TEST(WholeProgram, KeyboardClosedDialogBringsTheCursorBack) {
         RunTool("xdotool", {"windowactivate", "--sync", dialog});
         RunTool("xdotool", {"key", "--clearmodifiers", "Escape"});
         Wait(1000);
-        // A program point covers scale × scale screen pixels.
         const QPoint back = MouseLocation();
-        EXPECT_TRUE(std::abs(back.x() - point.x()) < scale &&
-                    std::abs(back.y() - point.y()) < scale)
+        EXPECT_TRUE(Near(back, point, scale))
             << "the cursor did not come back to " << point.x() << "," << point.y() << " but to "
             << back.x() << "," << back.y();
         ASSERT_TRUE(program.Running());
@@ -70,10 +73,6 @@ TEST(WholeProgram, KeyboardClosedDialogBringsTheCursorBack) {
         EXPECT_NE(file.indexOf("F0000Name=ORBIT RAVEN\r\nF0000Pos=YNNYNY(200,150)"), -1)
             << file.toStdString();
     }
-}
-
-bool Near(QPoint a, QPoint b, int scale) {
-    return std::abs(a.x() - b.x()) < scale && std::abs(a.y() - b.y()) < scale;
 }
 
 QString Describe(QPoint p) {
