@@ -279,13 +279,13 @@ std::string ReadSource(const std::string& path) {
 
 // How the manual and the manual page write a menu shortcut.
 std::string ShortCutName(int shortCut) {
-    constexpr int kCtrl = 16384;
-    if (shortCut == 32)
+    constexpr int kCtrl = ShortCut(0, ssCtrl);
+    if (shortCut == VK_SPACE)
         return "Space";
-    if (shortCut == 27)
+    if (shortCut == VK_ESCAPE)
         return "Esc";
-    if (shortCut >= 112 && shortCut <= 123)
-        return "F" + std::to_string(shortCut - 111);
+    if (shortCut >= VK_F1 && shortCut < VK_F1 + 12)
+        return "F" + std::to_string(shortCut - VK_F1 + 1);
     if (shortCut > kCtrl && shortCut - kCtrl >= 'A' && shortCut - kCtrl <= 'Z')
         return std::string("Ctrl+") + static_cast<char>(shortCut - kCtrl);
     return "<shortcut " + std::to_string(shortCut) + ">";
