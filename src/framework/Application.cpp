@@ -93,7 +93,9 @@ TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr) {
     controllers_ = CreateSdlGameControllers();
     RegisterFontSubstitutions();
     WatchTerminateSignals();
-    placementSupported_ = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    placementSupported_ = !wayland;
+    ownTitleBars_ = wayland;
     WatchDisplay();
     activation_ = std::make_unique<TActivationTracker>(*this);
     // The desktop's logout asks the main form the same question as its

@@ -106,6 +106,12 @@ public:
     // raised and nothing is placed.
     bool WindowPlacementSupported() const { return placementSupported_; }
     void SetWindowPlacementSupported(bool supported) { placementSupported_ = supported; }
+    // Whether the program draws its windows' title bars itself, so that each
+    // offers only the buttons its window has: by default under Wayland,
+    // where Qt's own title bar always offers to maximise. Holds for forms
+    // given a border style and message boxes shown after it is set.
+    bool OwnTitleBars() const { return ownTitleBars_; }
+    void SetOwnTitleBars(bool own) { ownTitleBars_ = own; }
 
     // The form that has the keyboard focus, if any of ours has. A message
     // box over it leaves it the active form.
@@ -204,6 +210,7 @@ private:
     THandle nextHandle_ = 0x100;
     TWindowHookChain windowHooks_;
     bool placementSupported_ = true;
+    bool ownTitleBars_ = false;
     std::vector<TForm*> released_;
     std::vector<TForm*> forms_;
     TModalHook modalHook_;

@@ -5,6 +5,7 @@
 #include "Menus.h"
 #include "Peers.h"
 #include "StdCtrls.h"
+#include "TitleBar.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -234,7 +235,8 @@ void TForm::WindowMoved() {
     // While the program sizes the window itself, its widget passes through
     // sizes that are not the form's.
     const int width = sizing_ ? Width() : Peer()->width() + kBorderWidth;
-    const int height = sizing_ ? Height() : Peer()->height() - BarHeight() + NonClientHeight();
+    const int height =
+        sizing_ ? Height() : Peer()->height() - TitleHeight() - BarHeight() + NonClientHeight();
     const bool resized = width != Width() || height != Height();
     // Where a program cannot know its place (Wayland), the position stays.
     const bool placed = RaisesWindowEvents();
@@ -301,7 +303,7 @@ void TForm::SetMenu(TMainMenu* menu) {
 // The client area keeps its size; the window grows by whatever height the
 // desktop's menu bar really has.
 void TForm::PlaceClient() {
-    const int barHeight = BarHeight();
+    const int barHeight = TitleHeight() + BarHeight();
     const int width = std::max(0, ClientWidth());
     const int height = std::max(0, ClientHeight());
     LayOutClient();
@@ -318,25 +320,49 @@ int TForm::BarHeight() const {
     return menu_ ? menuBar_->sizeHint().height() : 0;
 }
 
+int TForm::TitleHeight() const {
+    return titleBar_ && !titleBar_->isHidden() ? titleBar_->sizeHint().height() : 0;
+}
+
 void TForm::LayOutClient() {
+    const int titleHeight = TitleHeight();
     const int barHeight = BarHeight();
     const int width = std::max(0, ClientWidth());
+    if (titleHeight)
+        titleBar_->setGeometry(0, 0, width, titleHeight);
     if (menuBar_)
-        menuBar_->setGeometry(0, 0, width, barHeight);
-    client_->setGeometry(0, barHeight, width, std::max(0, ClientHeight()));
+        menuBar_->setGeometry(0, titleHeight, width, barHeight);
+    client_->setGeometry(0, titleHeight + barHeight, width, std::max(0, ClientHeight()));
+}
+
+// The program's own title bar offers what the border style allows.
+void TForm::ShowTitleBar(bool own) {
+    const TTitleButtons buttons{borderStyle_ != TFormBorderStyle::bsDialog,
+                                borderStyle_ == TFormBorderStyle::bsSizeable, true};
+    if (own && !titleBar_)
+        titleBar_ = new TTitleBar(*Peer(), buttons); // owned by the window (Qt parent)
+    else if (own)
+        titleBar_->SetButtons(buttons);
+    if (titleBar_)
+        titleBar_->setVisible(own);
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle style) {
     borderStyle_ = style;
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    Qt::WindowFlags flags = Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (style == TFormBorderStyle::bsSingle)
         flags |= Qt::WindowMinimizeButtonHint;
     else if (style == TFormBorderStyle::bsDialog)
         flags = (flags & ~Qt::Window) | Qt::Dialog;
     else
         flags |= Qt::WindowMinMaxButtonsHint;
+    // A title hint would ask the desktop for its title bar even on a
+    // frameless window.
+    const bool own = TApplication::Exists() && Application().OwnTitleBars();
+    flags |= own ? Qt::WindowFlags(Qt::FramelessWindowHint)
+                 : Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     Peer()->setWindowFlags(flags);
+    ShowTitleBar(own);
     if (style == TFormBorderStyle::bsSizeable) {
         Peer()->setMinimumSize(0, 0);
         Peer()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);

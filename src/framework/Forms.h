@@ -16,6 +16,7 @@ class QEventLoop;
 namespace orv {
 
 class TButton;
+class TTitleBar;
 class TMainMenu;
 
 // Modal results, with their classic values.
@@ -141,6 +142,8 @@ protected:
     void LayOutClient();
     // The menu bar's real height on this desktop.
     int BarHeight() const;
+    // The program's own title bar's height; 0 where the desktop draws it.
+    int TitleHeight() const;
     // A letter typed there is text, not a button's mnemonic.
     bool TextFieldFocused() const;
 
@@ -148,6 +151,7 @@ private:
     class FormWidget;
     void CreateHandle();
     void MarkDefaultButton();
+    void ShowTitleBar(bool own);
     // The window system moved or sized the window (a person, the desktop or
     // the program itself): keep the bounds and tell the hooks.
     void WindowMoved();
@@ -166,6 +170,7 @@ private:
     TRect reportedRect_;
     QWidget* client_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
+    TTitleBar* titleBar_ = nullptr;
     QEventLoop* modalLoop_ = nullptr;
     bool modal_ = false;
     bool shownOnce_ = false;

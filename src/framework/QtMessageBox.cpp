@@ -1,5 +1,8 @@
 #include "MessageBox.h"
 
+#include "Application.h"
+#include "TitleBar.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -44,6 +47,18 @@ void FitCaption(QMessageBox& box, const QString& caption) {
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
 
+// Where the program draws its title bars, a message box has one with only
+// its close box, above the box's own margin.
+void GiveOwnTitleBar(QMessageBox& box) {
+    if (!TApplication::Exists() || !Application().OwnTitleBars())
+        return;
+    box.setWindowFlag(Qt::FramelessWindowHint);
+    const auto* bar = new TTitleBar(box, {}); // owned by the box (Qt parent)
+    QMargins margins = box.layout()->contentsMargins();
+    margins.setTop(margins.top() + bar->sizeHint().height());
+    box.layout()->setContentsMargins(margins);
+}
+
 class TQtMessageBox final : public IMessageBox {
 public:
     int Show(const std::string& text, const std::string& caption, unsigned flags) override {
@@ -61,6 +76,7 @@ public:
             box.setStandardButtons(QMessageBox::Ok);
         }
         FitCaption(box, box.windowTitle());
+        GiveOwnTitleBar(box);
         switch (box.exec()) {
         case QMessageBox::Yes:
             return IDYES;

@@ -26,6 +26,8 @@ int main(int argc, char** argv) {
             (orv::Format(orv::GameTexts::UnknownLanguage, {commandLine.Program(), language}) + "\n")
                 .c_str(),
             stderr);
+    if (commandLine.Has("title-bar"))
+        application.SetOwnTitleBars(commandLine.Value("title-bar") == "own");
     application.SetTitle(orv::TMainForm::kProgramName);
     application.SetIcon("MAINICON");
     application.SetDesktopEntry("orbit-raven");

@@ -1,7 +1,9 @@
+#include "framework/Application.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
 #include "framework/Keys.h"
 #include "framework/StdCtrls.h"
+#include "framework/TitleBar.h"
 #include "framework/Translation.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +24,18 @@
 
 namespace orv {
 namespace {
+
+// Asks for the program's own title bars for one test.
+class OwnTitleBars {
+public:
+    OwnTitleBars() { Application().SetOwnTitleBars(true); }
+    ~OwnTitleBars() { Application().SetOwnTitleBars(was_); }
+    OwnTitleBars(const OwnTitleBars&) = delete;
+    OwnTitleBars& operator=(const OwnTitleBars&) = delete;
+
+private:
+    const bool was_ = Application().OwnTitleBars();
+};
 
 TEST(Keys, CodesNameKeysNotCharacters) {
     struct Case {
@@ -229,8 +243,8 @@ TEST(DefaultButton, FollowsTheButtonEnterPressesAndTabSkipsTheForm) {
 // Wayland's client-side one does) leaves it as it was; a sizeable window
 // maximises.
 TEST(MaximiseBox, OnlyAWindowWithOneCanBeMaximised) {
-    for (const auto style : {TFormBorderStyle::bsSingle, TFormBorderStyle::bsDialog,
-                             TFormBorderStyle::bsSizeable}) {
+    for (const auto style :
+         {TFormBorderStyle::bsSingle, TFormBorderStyle::bsDialog, TFormBorderStyle::bsSizeable}) {
         TForm form(nullptr);
         form.SetBorderStyle(style);
         form.SetBounds(0, 0, 240, 100);
@@ -249,6 +263,66 @@ TEST(MaximiseBox, OnlyAWindowWithOneCanBeMaximised) {
         if (!sizeable) {
             EXPECT_EQ(form.Width(), 240);
         }
+    }
+}
+
+// Where the program draws the title bars, a window's offers the boxes its
+// border style has and no others, above a client area of the size asked
+// for; a box acts when released where it was pressed.
+TEST(OwnTitleBar, OffersTheBorderStylesBoxesAndEachDoesItsWork) {
+    struct Case {
+        TFormBorderStyle style;
+        bool minimize;
+        bool maximize;
+    };
+    const Case cases[] = {{TFormBorderStyle::bsSingle, true, false},
+                          {TFormBorderStyle::bsDialog, false, false},
+                          {TFormBorderStyle::bsSizeable, true, true}};
+    const OwnTitleBars own;
+    for (const auto& [style, minimize, maximize] : cases) {
+        SCOPED_TRACE(static_cast<int>(style));
+        TForm form(nullptr);
+        form.SetBorderStyle(style);
+        form.SetBounds(0, 0, 240, 100);
+        form.Show();
+        auto* bar = TTitleBar::Of(*form.Peer());
+        ASSERT_NE(bar, nullptr);
+        EXPECT_TRUE(form.Peer()->windowFlags() & Qt::FramelessWindowHint);
+        EXPECT_EQ(bar->ButtonRect(TTitleButton::Minimize).isEmpty(), !minimize);
+        EXPECT_EQ(bar->ButtonRect(TTitleButton::Maximize).isEmpty(), !maximize);
+        const QRect close = bar->ButtonRect(TTitleButton::Close);
+        ASSERT_FALSE(close.isEmpty());
+        EXPECT_EQ(close.right(), bar->width() - 1);
+        EXPECT_EQ(form.ClientPeer()->geometry(),
+                  QRect(0, bar->height(), form.ClientWidth(), form.ClientHeight()));
+        EXPECT_EQ(form.Peer()->height(), bar->height() + form.ClientHeight());
+
+        const auto click = [bar](TTitleButton button) {
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->ButtonRect(button).center());
+        };
+        if (minimize) {
+            click(TTitleButton::Minimize);
+            EXPECT_EQ(form.WindowState(), TWindowState::wsMinimized);
+            form.SetWindowState(TWindowState::wsNormal);
+        }
+        if (maximize) {
+            click(TTitleButton::Maximize);
+            EXPECT_EQ(form.WindowState(), TWindowState::wsMaximized);
+            click(TTitleButton::Maximize);
+            EXPECT_EQ(form.WindowState(), TWindowState::wsNormal);
+        }
+        int asked = 0;
+        form.OnCloseQuery = [&asked](TObject*, bool& canClose) {
+            ++asked;
+            canClose = true;
+        };
+        // Pressed on the close box, let go beside it: nothing happens.
+        QTest::mousePress(bar, Qt::LeftButton, {}, close.center());
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(close.left() - 20, close.center().y()));
+        EXPECT_EQ(asked, 0);
+        click(TTitleButton::Close);
+        EXPECT_EQ(asked, 1);
+        EXPECT_FALSE(form.Showing());
     }
 }
 

@@ -1,4 +1,6 @@
 #include "framework/MessageBox.h"
+#include "framework/Application.h"
+#include "framework/TitleBar.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +8,7 @@
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QStyle>
+#include <QTest>
 #include <QTimer>
 
 namespace orv {
@@ -31,6 +34,38 @@ TEST(QtMessageBox, IsWideEnoughForItsWholeCaption) {
         EXPECT_EQ(service->Show("INIファイルが違います", caption, MB_OK), IDOK);
         EXPECT_GE(width, needed) << caption;
     }
+}
+
+// Where the program draws the title bars, a message box has one with only the
+// close box, nothing of the box under it, and the close box answers as Esc.
+TEST(QtMessageBox, OwnTitleBarHasOnlyTheCloseBoxAndClosingCancels) {
+    const bool was = Application().OwnTitleBars();
+    Application().SetOwnTitleBars(true);
+    const auto service = CreateQtMessageBox();
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        auto* bar = TTitleBar::Of(*box);
+        ASSERT_NE(bar, nullptr);
+        EXPECT_TRUE(box->windowFlags() & Qt::FramelessWindowHint);
+        EXPECT_TRUE(bar->ButtonRect(TTitleButton::Minimize).isEmpty());
+        EXPECT_TRUE(bar->ButtonRect(TTitleButton::Maximize).isEmpty());
+        EXPECT_EQ(bar->width(), box->width());
+        for (const QWidget* child : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child != bar && child->isVisible()) {
+                EXPECT_GE(child->y(), bar->height()) << child->metaObject()->className();
+            }
+        checked = true;
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->ButtonRect(TTitleButton::Close).center());
+        // A close box that did nothing must not leave the test waiting.
+        if (box->isVisible())
+            box->done(QMessageBox::Ok);
+    });
+    const int answer = service->Show("INIファイルが違います", "ORBIT RAVEN", MB_OKCANCEL);
+    Application().SetOwnTitleBars(was);
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(answer, IDCANCEL);
 }
 
 } // namespace
