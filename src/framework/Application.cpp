@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "Desktop.h"
 #include "Exceptions.h"
 #include "Font.h"
 #include "Forms.h"
@@ -93,9 +94,8 @@ TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr) {
     controllers_ = CreateSdlGameControllers();
     RegisterFontSubstitutions();
     WatchTerminateSignals();
-    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-    placementSupported_ = !wayland;
-    ownTitleBars_ = wayland;
+    placementSupported_ = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    ownTitleBars_ = DesktopTitleBarsOfferEveryButton();
     WatchDisplay();
     activation_ = std::make_unique<TActivationTracker>(*this);
     // The desktop's logout asks the main form the same question as its

@@ -132,10 +132,13 @@ QImage Program::Grab() const {
 }
 
 void Program::ClickCloseButton() {
-    // The window manager's title bar sits just above the window; its close
-    // button is at the right end.
+    // Under openbox the program draws its own title bar along the top of its
+    // window; the window manager's sits just above the window. Either has
+    // its close button at the right end.
+    const bool own = !args_.contains("--title-bar=desktop");
+    const int y = own ? y_ + 9 : y_ - 9;
     RunTool("xdotool",
-            {"mousemove", "--sync", QString::number(x_ + width_ - 9), QString::number(y_ - 9)});
+            {"mousemove", "--sync", QString::number(x_ + width_ - 9), QString::number(y)});
     RunTool("xdotool", {"click", "1"});
 }
 
