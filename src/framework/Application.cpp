@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QSessionManager>
 #include <QSocketNotifier>
+#include <QThread>
 #include <QWidget>
 
 #include <algorithm>
@@ -294,7 +295,10 @@ int TApplication::Execute(const std::function<void()>& createForms) {
 
 void TApplication::Terminate() {
     terminated_ = true;
-    QCoreApplication::exit(0);
+    // Before any loop runs, Qt's exit would make every later loop return at
+    // once, a message box's included; Run starts none then anyway.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
 }
 
 void TApplication::HandleException(const std::exception& error) {

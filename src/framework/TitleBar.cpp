@@ -18,7 +18,7 @@ constexpr int kMargin = 6;
 constexpr int kIconSize = 16;
 // Desktop title buttons are a little wider than the bar is high.
 constexpr double kButtonAspect = 1.4;
-const QColor kCloseHover{0xc4, 0x2b, 0x1c};
+constexpr QRgb kCloseHover = 0xffc42b1c;
 
 // Right to left, as desktops lay them out.
 constexpr TTitleButton kRightToLeft[] = {TTitleButton::Close, TTitleButton::Maximize,
@@ -156,7 +156,7 @@ void TTitleBar::PaintButton(QPainter& painter, TTitleButton button, const QColor
     QColor glyph = ink;
     if (pressed_ == button || (hovered_ == button && !pressed_)) {
         const bool close = button == TTitleButton::Close;
-        QColor fill = close ? kCloseHover : ink;
+        QColor fill = close ? QColor::fromRgb(kCloseHover) : ink;
         if (!close)
             fill.setAlpha(pressed_ == button ? 96 : 48);
         else if (pressed_ == button)

@@ -30,7 +30,6 @@ public:
     // The bar along a window's top, if it has one.
     static TTitleBar* Of(const QWidget& window);
 
-    const TTitleButtons& Buttons() const { return buttons_; }
     void SetButtons(TTitleButtons buttons);
     // Where a button is, in the bar; empty for one the bar does not have.
     QRect ButtonRect(TTitleButton button) const;

@@ -279,6 +279,8 @@ TEST(OwnTitleBar, OffersTheBorderStylesBoxesAndEachDoesItsWork) {
                           {TFormBorderStyle::bsDialog, false, false},
                           {TFormBorderStyle::bsSizeable, true, true}};
     const OwnTitleBars own;
+    // Stands for the main form, whose close box would end the program.
+    const TForm mainForm(nullptr);
     for (const auto& [style, minimize, maximize] : cases) {
         SCOPED_TRACE(static_cast<int>(style));
         TForm form(nullptr);

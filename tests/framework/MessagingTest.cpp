@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
 
 #include <atomic>
 #include <chrono>
@@ -133,6 +135,15 @@ TEST(Application, AnErrorBeforeTheLoopIsShownAndGivesAFailureStatus) {
     EXPECT_EQ(Application().Execute([] { Application().Terminate(); }), 0);
     Application().CancelTerminate();
     EXPECT_EQ(fakes.messageBox.shown.size(), 2u);
+    // Ending before the loop leaves later loops, a message box's, running.
+    bool ran = false;
+    QEventLoop loop;
+    QTimer::singleShot(0, &loop, [&] {
+        ran = true;
+        loop.quit();
+    });
+    loop.exec();
+    EXPECT_TRUE(ran);
 }
 
 } // namespace
