@@ -32,6 +32,7 @@ TEST(QtMessageBox, IsWideEnoughForItsWholeCaption) {
             box->accept();
         });
         EXPECT_EQ(service->Show("INIファイルが違います", caption, MB_OK), IDOK);
+        EXPECT_GT(needed, 0) << "the box was never seen";
         EXPECT_GE(width, needed) << caption;
     }
 }
