@@ -301,7 +301,7 @@ void TForm::SetMenu(TMainMenu* menu) {
 }
 
 // The client area keeps its size; the window grows by whatever height the
-// desktop's menu bar really has.
+// menu bar really has on this desktop, and by the program's own title bar.
 void TForm::PlaceClient() {
     const int barHeight = TitleHeight() + BarHeight();
     const int width = std::max(0, ClientWidth());
