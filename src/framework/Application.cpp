@@ -95,7 +95,7 @@ TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr) {
     controllers_ = CreateSdlGameControllers();
     RegisterFontSubstitutions();
     WatchTerminateSignals();
-    placementSupported_ = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    placementSupported_ = !WaylandSession();
     ownTitleBars_ = DesktopTitleBarsOfferEveryButton();
     WatchDisplay();
     activation_ = std::make_unique<TActivationTracker>(*this);

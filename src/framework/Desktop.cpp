@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
 
 namespace orv {
 namespace {
@@ -32,14 +33,10 @@ TReply<xcb_get_property_reply_t> Property(xcb_connection_t* connection, xcb_wind
             &std::free};
 }
 
-} // namespace
-
-// The window manager names a window of its own on the root window, and
-// gives that window its name (the desktop's own convention for telling
-// which window manager runs).
+// The name the running X11 window manager gives itself ("Openbox"): it names
+// a window of its own on the root window and gives that window its name.
 std::string X11WindowManagerName() {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = X11Connection();
     if (!connection)
         return {};
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
@@ -60,10 +57,19 @@ std::string X11WindowManagerName() {
             static_cast<std::size_t>(xcb_get_property_value_length(text.get()))};
 }
 
+} // namespace
+
+bool WaylandSession() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+xcb_connection_t* X11Connection() {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
 bool DesktopTitleBarsOfferEveryButton() {
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-        return true;
-    return X11WindowManagerName() == "Openbox";
+    return WaylandSession() || X11WindowManagerName() == "Openbox";
 }
 
 } // namespace orv

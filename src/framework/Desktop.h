@@ -1,12 +1,13 @@
 #pragma once
 
-#include <string>
+struct xcb_connection_t;
 
 namespace orv {
 
-// The name the running X11 window manager gives itself ("Openbox"); empty
-// under Wayland or where none runs.
-std::string X11WindowManagerName();
+// The desktop the program runs on, for the few things that differ.
+bool WaylandSession();
+// The X server's connection; null when the program is not on X11.
+xcb_connection_t* X11Connection();
 
 // Whether the desktop's title bars offer buttons a window's hints take away,
 // so the program is better off drawing its own: Qt's own title bars under

@@ -328,8 +328,6 @@ void TForm::LayOutClient() {
     const int titleHeight = TitleHeight();
     const int barHeight = BarHeight();
     const int width = std::max(0, ClientWidth());
-    if (titleHeight)
-        titleBar_->setGeometry(0, 0, width, titleHeight);
     if (menuBar_)
         menuBar_->setGeometry(0, titleHeight, width, barHeight);
     client_->setGeometry(0, titleHeight + barHeight, width, std::max(0, ClientHeight()));

@@ -1,8 +1,8 @@
 #include "Cursor.h"
 
+#include "Desktop.h"
+
 #include <QCursor>
-#include <QGuiApplication>
-#include <QtGui/qguiapplication_platform.h>
 
 #include <xcb/xcb.h>
 
@@ -24,15 +24,12 @@ public:
             QCursor::setPos(pos.X, pos.Y);
     }
 
-    bool CanPlace() const override {
-        return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-    }
+    bool CanPlace() const override { return !WaylandSession(); }
 
     // The program sees no press on the window manager's title bars and
     // frames; the X server knows every button's state.
     bool ButtonHeld() const override {
-        const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-        xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+        xcb_connection_t* connection = X11Connection();
         if (!connection)
             return false;
         const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;

@@ -1,4 +1,4 @@
-#include "framework/Application.h"
+#include "OwnTitleBars.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
 #include "framework/Keys.h"
@@ -24,18 +24,6 @@
 
 namespace orv {
 namespace {
-
-// Asks for the program's own title bars for one test.
-class OwnTitleBars {
-public:
-    OwnTitleBars() { Application().SetOwnTitleBars(true); }
-    ~OwnTitleBars() { Application().SetOwnTitleBars(was_); }
-    OwnTitleBars(const OwnTitleBars&) = delete;
-    OwnTitleBars& operator=(const OwnTitleBars&) = delete;
-
-private:
-    const bool was_ = Application().OwnTitleBars();
-};
 
 TEST(Keys, CodesNameKeysNotCharacters) {
     struct Case {
@@ -278,7 +266,7 @@ TEST(OwnTitleBar, OffersTheBorderStylesBoxesAndEachDoesItsWork) {
     const Case cases[] = {{TFormBorderStyle::bsSingle, true, false},
                           {TFormBorderStyle::bsDialog, false, false},
                           {TFormBorderStyle::bsSizeable, true, true}};
-    const OwnTitleBars own;
+    const test::OwnTitleBars own;
     // Stands for the main form, whose close box would end the program.
     const TForm mainForm(nullptr);
     for (const auto& [style, minimize, maximize] : cases) {

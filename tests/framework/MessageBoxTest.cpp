@@ -1,5 +1,5 @@
 #include "framework/MessageBox.h"
-#include "framework/Application.h"
+#include "OwnTitleBars.h"
 #include "framework/TitleBar.h"
 
 #include <gtest/gtest.h>
@@ -40,8 +40,7 @@ TEST(QtMessageBox, IsWideEnoughForItsWholeCaption) {
 // Where the program draws the title bars, a message box has one with only the
 // close box, nothing of the box under it, and the close box answers as Esc.
 TEST(QtMessageBox, OwnTitleBarHasOnlyTheCloseBoxAndClosingCancels) {
-    const bool was = Application().OwnTitleBars();
-    Application().SetOwnTitleBars(true);
+    const test::OwnTitleBars own;
     const auto service = CreateQtMessageBox();
     bool checked = false;
     QTimer::singleShot(0, [&] {
@@ -64,7 +63,6 @@ TEST(QtMessageBox, OwnTitleBarHasOnlyTheCloseBoxAndClosingCancels) {
             box->done(QMessageBox::Ok);
     });
     const int answer = service->Show("INIファイルが違います", "ORBIT RAVEN", MB_OKCANCEL);
-    Application().SetOwnTitleBars(was);
     EXPECT_TRUE(checked);
     EXPECT_EQ(answer, IDCANCEL);
 }

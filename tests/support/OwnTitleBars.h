@@ -1,0 +1,19 @@
+#pragma once
+
+#include "framework/Application.h"
+
+namespace orv::test {
+
+// Asks for the program's own title bars while it lives.
+class OwnTitleBars {
+public:
+    OwnTitleBars() { Application().SetOwnTitleBars(true); }
+    ~OwnTitleBars() { Application().SetOwnTitleBars(was_); }
+    OwnTitleBars(const OwnTitleBars&) = delete;
+    OwnTitleBars& operator=(const OwnTitleBars&) = delete;
+
+private:
+    const bool was_ = Application().OwnTitleBars();
+};
+
+} // namespace orv::test
