@@ -40,6 +40,8 @@ public:
     ~Program();
 
     bool WaitForWindow();
+    // The main window's X11 id, as xdotool gives it.
+    const QString& Window() const { return window_; }
     void Key(const QString& key);
     QImage Grab() const;
 
