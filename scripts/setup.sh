@@ -17,6 +17,7 @@ packages=(
   fonts-ipafont-gothic fonts-dejavu-core
   libgtest-dev libbenchmark-dev
   xvfb xdotool x11-utils openbox weston pulseaudio pulseaudio-utils
+  mutter kwin-x11 kwin-style-breeze kwin-wayland xfwm4 sway wtype grim dbus
   dpkg-dev lintian appstream desktop-file-utils
 )
 
