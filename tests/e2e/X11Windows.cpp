@@ -63,6 +63,10 @@ bool X11Window::Viewable() const {
     return RunTool("xwininfo", {"-id", QString::number(id_)}).contains("Map State: IsViewable");
 }
 
+bool X11Window::Iconic() const {
+    return Property("WM_STATE").contains("Iconic");
+}
+
 QList<unsigned> RootWindowList(const char* property) {
     return Values(RunTool("xprop", {"-root", property}));
 }

@@ -31,6 +31,9 @@ public:
     // With the desktop's frame around it.
     QRect FrameRect() const;
     bool Viewable() const;
+    // Minimised, as the window manager says (WM_STATE): some keep a
+    // minimised window mapped, for their previews.
+    bool Iconic() const;
 
 private:
     QString Property(const char* name) const;
