@@ -154,7 +154,7 @@ std::map<QString, QPoint> OpenAndCloseEachDialog(Program& program) {
                 ADD_FAILURE() << "did not close";
                 CloseByKeyboard(dialog);
             }
-            Wait(400); // the cursor's glide back into the main window
+            Wait(800); // the cursor's glide back into the main window ends
         }
     }
     return places;
@@ -204,6 +204,7 @@ void CursorFollowsKeyboardActivation(Program& program) {
     OpenByKeyboard(program, way);
     const QString dialog = ActiveWindowNamed(way.caption);
     ASSERT_FALSE(dialog.isEmpty()) << "the system settings did not open";
+    Wait(1000); // its glide onto the focused control ends first
     const QPoint inDialog = X11Window(dialog).ClientRect().topLeft() + QPoint(60, 40);
     MouseTo(inDialog);
     RunTool("xdotool", {"key", "--clearmodifiers", "Escape"});
