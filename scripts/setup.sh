@@ -17,9 +17,14 @@ packages=(
   fonts-ipafont-gothic fonts-dejavu-core
   libgtest-dev libbenchmark-dev
   xvfb xdotool x11-utils openbox weston pulseaudio pulseaudio-utils
-  mutter kwin-x11 kwin-style-breeze kwin-wayland xfwm4 sway wtype grim dbus
   dpkg-dev lintian appstream desktop-file-utils
 )
+
+# The desktops the whole-program tests play under: for the tests alone.
+desktops=(
+  mutter kwin-x11 kwin-style-breeze kwin-wayland xfwm4 sway wtype grim dbus
+)
+if [ "$mode" = test ]; then packages+=("${desktops[@]}"); fi
 
 install_missing() {
   local missing=()
