@@ -43,7 +43,10 @@ const std::array<Kind, 8>& Kinds() {
         {"weston",
          false,
          false,
-         {"weston", "--backend=headless-backend.so", "--socket={socket}", "--idle-time=0"}},
+         // Drawn in memory, and with the debug protocols, which let a test
+         // take a screenshot.
+         {"weston", "--backend=headless-backend.so", "--use-pixman", "--debug", "--socket={socket}",
+          "--idle-time=0"}},
         {"sway",
          false,
          true,

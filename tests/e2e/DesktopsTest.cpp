@@ -9,6 +9,7 @@
 #include "AudioServer.h"
 #include "Desktop.h"
 #include "Driver.h"
+#include "WaylandTools.h"
 #include "X11Windows.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +28,7 @@
 #include <QRect>
 #include <QRegularExpression>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
@@ -245,8 +247,6 @@ void LeavingPauses(Program& program) {
     program.Key("g");
 }
 
-// Minimised and restored, alone and from its open dialog: the program's
-// windows go and come back together, the dialog on top.
 // Minimised as its title bar's button does; without waiting for it to be
 // unmapped, which some window managers never do.
 void Minimise(const QString& id) {
@@ -256,6 +256,8 @@ void Minimise(const QString& id) {
     Wait(300);
 }
 
+// Minimised and restored, alone and from its open dialog: the program's
+// windows go and come back together, the dialog on top.
 void MinimiseAndRestore(Program& program) {
     const X11Window main(program.Window());
     const QPoint place = program.Position();
@@ -342,101 +344,29 @@ TEST(Desktop, APlayersSessionUnderX11) {
     EXPECT_EQ(program.ExitCode(), 0);
 }
 
-// A window in sway's tree by its title; empty when there is none.
-QJsonObject SwayWindow(const QJsonObject& node, const QString& title) {
-    if (node.value("name").toString() == title && node.contains("app_id"))
-        return node;
-    for (const char* list : {"nodes", "floating_nodes"}) {
-        for (const QJsonValue& child : node.value(list).toArray()) {
-            const QJsonObject found = SwayWindow(child.toObject(), title);
-            if (!found.isEmpty())
-                return found;
-        }
-    }
-    return {};
-}
-
-QJsonObject SwayWindow(const QString& title, int timeoutMs = 5000) {
-    for (int waited = 0; waited <= timeoutMs; waited += 200) {
-        const QJsonObject tree =
-            QJsonDocument::fromJson(desktop->RunTool("swaymsg", {"-t", "get_tree", "-r"})).object();
-        const QJsonObject window = SwayWindow(tree, title);
-        if (!window.isEmpty())
-            return window;
-        Wait(200);
-    }
-    return {};
-}
-
-bool SwayWindowGone(const QString& title) {
-    for (int waited = 0; waited <= 3000; waited += 200) {
-        if (SwayWindow(title, 0).isEmpty())
-            return true;
-        Wait(200);
-    }
-    return false;
-}
-
-// The window's border once sway and the program have agreed on who draws
-// the title bar ("none" until then).
-QString SwayBorder(const QString& title) {
-    QString border;
-    for (int waited = 0; waited <= 3000 && (border.isEmpty() || border == "none"); waited += 200) {
-        border = SwayWindow(title).value("border").toString();
-        Wait(200);
-    }
-    return border;
-}
-
-QRect RectOf(const QJsonObject& node) {
-    const QJsonObject r = node.value("rect").toObject();
-    return {r.value("x").toInt(), r.value("y").toInt(), r.value("width").toInt(),
-            r.value("height").toInt()};
-}
-
-// Keys through the compositor's virtual keyboard.
-void Type(const QStringList& args) {
-    desktop->RunTool("wtype", args);
-    Wait(400);
-}
-
-QImage SwayShot(const QRect& rect) {
-    const QString file = QDir::temp().filePath("orv-sway-shot.png");
-    desktop->RunTool("grim", {"-g",
-                              QStringLiteral("%1,%2 %3x%4")
-                                  .arg(rect.x())
-                                  .arg(rect.y())
-                                  .arg(rect.width())
-                                  .arg(rect.height()),
-                              file});
-    QImage image(file);
-    QFile::remove(file);
-    return image;
-}
-
 // Another program's window taking the focus pauses a running game, and the
 // game stays paused when the focus comes back.
 void LeavingPausesUnderSway(const QRect& window) {
     const QRect field(window.x() + 8, window.bottom() + 1 - 422 + 14, 400, 400);
-    Type({"-k", "space"});
-    const QImage running = SwayShot(field);
+    Type(*desktop, {"-k", "space"});
+    const QImage running = SwayShot(*desktop, field);
     Wait(700);
-    ASSERT_NE(SwayShot(field), running) << "the game did not start";
+    ASSERT_NE(SwayShot(*desktop, field), running) << "the game did not start";
     QProcess other;
     other.setProcessEnvironment(desktop->Environment(QProcessEnvironment::systemEnvironment()));
     other.start("weston-flower", {});
-    ASSERT_FALSE(SwayWindow("Flower").isEmpty()) << "weston-flower showed no window";
+    ASSERT_FALSE(SwayWindow(*desktop, "Flower").isEmpty()) << "weston-flower showed no window";
     Wait(500);
     desktop->RunTool("swaymsg", {"[title=\"ORBIT RAVEN\"] focus"});
     Wait(500);
-    const QImage back = SwayShot(field);
+    const QImage back = SwayShot(*desktop, field);
     Save(back, "sway-left.png");
     EXPECT_GT(Count(back, QRect(100, 170, 200, 60), IsWhite), 30) << "no PAUSE after leaving";
     Wait(700);
-    EXPECT_EQ(SwayShot(field), back) << "the game ran on after leaving";
+    EXPECT_EQ(SwayShot(*desktop, field), back) << "the game ran on after leaving";
     other.kill();
     other.waitForFinished(3000);
-    Type({"-k", "g"});
+    Type(*desktop, {"-k", "g"});
 }
 
 // Under sway the session is played with a virtual keyboard: the window has
@@ -451,9 +381,9 @@ void PlayUnderSway(Program& program) {
     keyboard.setProcessEnvironment(desktop->Environment(QProcessEnvironment::systemEnvironment()));
     keyboard.start("wtype", {"-s", "600000"});
     Wait(500);
-    const QJsonObject window = SwayWindow("ORBIT RAVEN");
+    const QJsonObject window = SwayWindow(*desktop, "ORBIT RAVEN");
     ASSERT_FALSE(window.isEmpty()) << "sway shows no ORBIT RAVEN";
-    EXPECT_EQ(SwayBorder("ORBIT RAVEN").toStdString(), "normal")
+    EXPECT_EQ(SwayBorder(*desktop, "ORBIT RAVEN").toStdString(), "normal")
         << "the compositor drew no title bar";
     const QJsonObject output =
         QJsonDocument::fromJson(desktop->RunTool("swaymsg", {"-t", "get_outputs", "-r"}))
@@ -462,21 +392,21 @@ void PlayUnderSway(Program& program) {
             .toObject();
     EXPECT_TRUE(RectOf(output).contains(RectOf(window))) << "not wholly on the screen";
 
-    Type({"-k", "space"});
+    Type(*desktop, {"-k", "space"});
     AudioServer::Recording recording(*audio);
-    Type({"-P", "z", "-s", "1000", "-p", "z"});
+    Type(*desktop, {"-P", "z", "-s", "1000", "-p", "z"});
     EXPECT_GT(recording.Peak(), 20) << "the laser was not heard";
-    Type({"-k", "g"});
-    LeavingPausesUnderSway(RectOf(SwayWindow("ORBIT RAVEN")));
+    Type(*desktop, {"-k", "g"});
+    LeavingPausesUnderSway(RectOf(SwayWindow(*desktop, "ORBIT RAVEN")));
 
-    Type({"-M", "ctrl", "-k", "q", "-m", "ctrl"});
-    EXPECT_FALSE(SwayWindow("確認").isEmpty()) << "Ctrl+Q asked nothing";
-    Type({"-k", "Escape"});
-    EXPECT_TRUE(SwayWindowGone("確認")) << "Esc left the question open";
+    Type(*desktop, {"-M", "ctrl", "-k", "q", "-m", "ctrl"});
+    EXPECT_FALSE(SwayWindow(*desktop, "確認").isEmpty()) << "Ctrl+Q asked nothing";
+    Type(*desktop, {"-k", "Escape"});
+    EXPECT_TRUE(SwayWindowGone(*desktop, "確認")) << "Esc left the question open";
     ASSERT_TRUE(program.Running()) << "closing the question from the keyboard ended it";
-    Type({"-M", "ctrl", "-k", "q", "-m", "ctrl"});
-    ASSERT_FALSE(SwayWindow("確認").isEmpty()) << "Ctrl+Q asked nothing the second time";
-    Type({"-k", "Return"});
+    Type(*desktop, {"-M", "ctrl", "-k", "q", "-m", "ctrl"});
+    ASSERT_FALSE(SwayWindow(*desktop, "確認").isEmpty()) << "Ctrl+Q asked nothing the second time";
+    Type(*desktop, {"-k", "Return"});
     keyboard.kill();
     keyboard.waitForFinished(3000);
 }
@@ -494,6 +424,11 @@ TEST(Desktop, APlayersSessionUnderWayland) {
         Wait(200);
     ASSERT_TRUE(program.Running()) << "it did not stay up";
     EXPECT_TRUE(audio->Clients().contains("ORBIT RAVEN")) << "it never reached the audio server";
+    if (desktop->Name() == "weston") {
+        const QImage screen = WestonShot(*desktop);
+        Save(screen, "weston-screen.png");
+        EXPECT_GT(Count(screen, screen.rect(), IsGreen), 2000) << "the title screen is not shown";
+    }
     if (desktop->Name() == "sway")
         PlayUnderSway(program);
     else
