@@ -10,7 +10,7 @@ build="${ORV_BUILD_DIR:-$here/build}"
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-wayland qt6-translations-l10n qt6-l10n-tools
+  qt6-base-dev libpulse-dev qt6-wayland qt6-translations-l10n qt6-l10n-tools
   libcanberra-dev sound-theme-freedesktop
   libxcb1-dev
   libsdl2-dev

@@ -35,6 +35,11 @@ inline constexpr TText QuitNoHint = ORV_TEXT("MainForm", "終了しません");
 inline constexpr TText UnknownLanguage =
     ORV_TEXT("CommandLine", "{0}: 言語 '{1}' の表示はありません。日本語で表示します");
 
+// What the desktop calls each sound while it plays (a volume mixer's list).
+inline constexpr TText LaserSound = ORV_TEXT("Sounds", "レーザー");
+inline constexpr TText EnemyExplosionSound = ORV_TEXT("Sounds", "敵の爆発");
+inline constexpr TText ShipExplosionSound = ORV_TEXT("Sounds", "自機の爆発");
+
 inline constexpr TText WrongIniFile = ORV_TEXT("MainForm", "INIファイルが違います");
 // {0} the key, {1} its value, {2} the least value allowed.
 inline constexpr TText ValueTooSmall =

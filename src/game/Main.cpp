@@ -105,11 +105,14 @@ struct StoredPlayer {
     TWavePlayer* TMainForm::*field;
     const char* name;
     const char* resource;
+    TText title;
 };
 constexpr StoredPlayer kPlayers[] = {
-    {&TMainForm::MyExplodeWavePlayer, "MyExplodeWavePlayer", "SND_MYSHIP_EXPLODE"},
-    {&TMainForm::EnemyExplodeWavePlayer, "EnemyExplodeWavePlayer", "SND_ENEMY_EXPLODE"},
-    {&TMainForm::LaserWavePlayer, "LaserWavePlayer", "SND_LASER"},
+    {&TMainForm::MyExplodeWavePlayer, "MyExplodeWavePlayer", "SND_MYSHIP_EXPLODE",
+     GameTexts::ShipExplosionSound},
+    {&TMainForm::EnemyExplodeWavePlayer, "EnemyExplodeWavePlayer", "SND_ENEMY_EXPLODE",
+     GameTexts::EnemyExplosionSound},
+    {&TMainForm::LaserWavePlayer, "LaserWavePlayer", "SND_LASER", GameTexts::LaserSound},
 };
 
 // A label's stored properties after its bounds.
@@ -284,6 +287,7 @@ void TMainForm::CreateNonVisual() {
         player->SetEnabled(true);
         player->Sync = false;
         player->SetResourceName(stored.resource);
+        player->Title = Tr(stored.title);
         this->*stored.field = player;
     }
 }

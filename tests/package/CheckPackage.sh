@@ -78,7 +78,7 @@ done
 [ "$(dpkg-deb -f "$deb" Package)" = orbit-raven ] || fail "package name"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libqt6multimedia6 libcanberra0 libc6 \
+for dep in libqt6widgets6 libpulse0 libcanberra0 libc6 \
     fonts-ipafont-gothic fonts-dejavu-core sound-theme-freedesktop qt6-translations-l10n; do
     [[ ",$depends," == *[\ ,]"$dep"[\ ,]* ]] || fail "Depends lacks $dep: $depends"
 done
