@@ -158,7 +158,7 @@ TEST(WindowManager, DialogsBelongToTheMainWindow) {
     ASSERT_TRUE(transient.hasMatch()) << "the dialog names no window it belongs to";
     EXPECT_EQ(transient.captured(1).toULongLong(nullptr, 16), main.toULongLong());
     EXPECT_TRUE(Property(dialog, "_NET_WM_WINDOW_TYPE").contains("_NET_WM_WINDOW_TYPE_DIALOG"));
-    RunTool("xdotool", {"windowactivate", "--sync", main});
+    RunTool("xdotool", {"windowactivate", main});
     Wait(500);
     const QList<qulonglong> order = Stacking();
     EXPECT_GT(order.indexOf(dialog.toULongLong()), order.indexOf(main.toULongLong()))
