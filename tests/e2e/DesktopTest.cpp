@@ -76,6 +76,33 @@ TEST(WindowManager, MovingAWindowLeavesTheCursorWhereItWasLetGoAndTheGameRunning
     }
 }
 
+// The same by the keyboard: openbox's window menu (Alt+Space), Move, and
+// the arrow keys. Openbox takes the pointer along with the window.
+TEST(WindowManager, MovingAWindowByTheKeyboardTakesTheCursorOnlyWithIt) {
+    Program program(QProcessEnvironment::systemEnvironment(), kRememberedPoint);
+    ASSERT_TRUE(program.WaitForWindow()) << "no window appeared";
+    const QPoint away(1500, 900);
+    MouseTo(away);
+    Wait(300);
+    const QPoint before = program.Position();
+    RunTool("xdotool", {"key", "alt+space"});
+    Wait(600);
+    RunTool("xdotool", {"key", "m"});
+    Wait(600);
+    for (int step = 0; step < 6; ++step) {
+        RunTool("xdotool", {"key", "Right"});
+        Wait(150);
+    }
+    RunTool("xdotool", {"key", "Return"});
+    Wait(1200);
+    const QPoint moved = program.Position() - before;
+    EXPECT_GT(moved.x(), 0) << "the window menu did not move the window";
+    EXPECT_EQ(MouseLocation(), away + moved)
+        << "the cursor moved on to " << Describe(MouseLocation()).toStdString();
+    program.Terminate();
+    ASSERT_TRUE(program.WaitForExit(10000));
+}
+
 // A quick click on the program's own title bar moves nothing, and the
 // window does not follow the pointer afterwards.
 TEST(WindowManager, AClickOnTheOwnTitleBarLeavesTheWindowWhereItIs) {
