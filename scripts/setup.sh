@@ -12,7 +12,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev libpulse-dev qt6-wayland qt6-translations-l10n qt6-l10n-tools
   libcanberra-dev sound-theme-freedesktop
-  libxcb1-dev
+  libxcb1-dev libwayland-dev
   libsdl2-dev
   fonts-ipafont-gothic fonts-dejavu-core
   libgtest-dev libbenchmark-dev

@@ -3,10 +3,14 @@
 #include "Application.h"
 #include "Forms.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QObject>
 #include <QTimer>
+#include <QWidget>
+
+#include <xcb/xcb.h>
 
 namespace orv {
 namespace {
@@ -27,9 +31,47 @@ std::int64_t NowMs() {
 
 } // namespace
 
+// Reads the mode of X11's focus events on our windows, which Qt does not
+// pass on: whether a grab took the focus or gave it back.
+class TGrabWatch final : public QAbstractNativeEventFilter {
+public:
+    explicit TGrabWatch(TActivationTracker& tracker) : tracker_(tracker) {
+        qApp->installNativeEventFilter(this);
+    }
+    ~TGrabWatch() override { qApp->removeNativeEventFilter(this); }
+    TGrabWatch(const TGrabWatch&) = delete;
+    TGrabWatch& operator=(const TGrabWatch&) = delete;
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+        if (eventType != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        const std::uint8_t type = event->response_type & 0x7f;
+        if (type != XCB_FOCUS_IN && type != XCB_FOCUS_OUT)
+            return false;
+        // Focus-in and focus-out events are laid out alike.
+        const auto* focus = static_cast<const xcb_focus_in_event_t*>(message);
+        // Events about where the pointer is say nothing of our window's focus.
+        if (focus->detail >= XCB_NOTIFY_DETAIL_POINTER || !QWidget::find(focus->event))
+            return false;
+        // A grab's own window (a menu of ours) gets the other half of each
+        // pair: a focus-in as the grab starts, a focus-out as it ends.
+        if (type == XCB_FOCUS_OUT && focus->mode == XCB_NOTIFY_MODE_GRAB)
+            tracker_.KeyboardGrabbed();
+        else if (type == XCB_FOCUS_OUT && focus->mode != XCB_NOTIFY_MODE_UNGRAB)
+            tracker_.FocusLeftForReal();
+        else if (type == XCB_FOCUS_IN && focus->mode != XCB_NOTIFY_MODE_GRAB)
+            tracker_.FocusCameBack();
+        return false;
+    }
+
+private:
+    TActivationTracker& tracker_;
+};
+
 TActivationTracker::TActivationTracker(TApplication& application)
     : application_(application), context_(std::make_unique<QObject>()),
-      deactivation_(std::make_unique<QTimer>()) {
+      deactivation_(std::make_unique<QTimer>()), grabWatch_(std::make_unique<TGrabWatch>(*this)) {
     deactivation_->setSingleShot(true);
     deactivation_->setInterval(kDeactivationDelayMs);
     QObject::connect(deactivation_.get(), &QTimer::timeout, [this] { SettleDeactivation(); });
@@ -47,6 +89,8 @@ bool TActivationTracker::RaisesHooks() const {
 }
 
 void TActivationTracker::FormActivated(TForm& form) {
+    if (ReturnFromGrab(&form))
+        return;
     const bool sameAgain = lossPending_ && losing_ == &form;
     const THandle previous = TakePrevious(&form);
     activeForm_ = &form;
@@ -63,6 +107,8 @@ void TActivationTracker::FormDeactivated(TForm& form) {
 }
 
 void TActivationTracker::OtherWindowActivated() {
+    if (ReturnFromGrab(nullptr))
+        return;
     const THandle previous = TakePrevious(nullptr);
     if (RaisesHooks() && previous != kNoWindow)
         QueueActivation(kNoWindow, previous);
@@ -84,9 +130,18 @@ void TActivationTracker::FormDestroyed(TForm& form) {
         activeForm_ = nullptr;
     if (losing_ == &form)
         losing_ = nullptr;
+    if (heldLoser_ == &form) {
+        heldLoser_ = nullptr;
+        lossHeld_ = false;
+    }
 }
 
 void TActivationTracker::WindowLost(TForm* form) {
+    if (grabbed_) {
+        lossHeld_ = true;
+        heldLoser_ = form;
+        return;
+    }
     lossPending_ = true;
     losing_ = form;
     const std::uint64_t serial = ++lossSerial_;
@@ -154,6 +209,14 @@ void TActivationTracker::Raise(const TPendingActivation& activation) {
 }
 
 void TActivationTracker::ApplicationStateChanged(bool active) {
+    if (!active && grabbed_ && active_) {
+        applicationLossHeld_ = true;
+        return;
+    }
+    if (active && applicationLossHeld_) {
+        applicationLossHeld_ = false;
+        return;
+    }
     if (active) {
         active_ = true;
         deactivationPending_ = false;
@@ -162,6 +225,48 @@ void TActivationTracker::ApplicationStateChanged(bool active) {
         active_ = false;
         deactivationPending_ = true;
         deactivation_->start();
+    }
+}
+
+void TActivationTracker::KeyboardGrabbed() {
+    grabbed_ = true;
+}
+
+// The activation Qt reports next, if it brings back the window that lost
+// the focus to the grab, is dropped with the held loss.
+void TActivationTracker::FocusCameBack() {
+    grabbed_ = false;
+}
+
+void TActivationTracker::FocusLeftForReal() {
+    ReleaseHeldLoss();
+}
+
+// form is null for a window of ours that is no form.
+bool TActivationTracker::ReturnFromGrab(const TForm* form) {
+    if (!lossHeld_)
+        return false;
+    if (heldLoser_ != form) {
+        ReleaseHeldLoss();
+        return false;
+    }
+    lossHeld_ = false;
+    heldLoser_ = nullptr;
+    return true;
+}
+
+// The grab is over for us, whether or not its end was seen.
+void TActivationTracker::ReleaseHeldLoss() {
+    grabbed_ = false;
+    if (lossHeld_) {
+        lossHeld_ = false;
+        TForm* loser = heldLoser_;
+        heldLoser_ = nullptr;
+        WindowLost(loser);
+    }
+    if (applicationLossHeld_) {
+        applicationLossHeld_ = false;
+        ApplicationStateChanged(false);
     }
 }
 

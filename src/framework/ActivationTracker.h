@@ -13,6 +13,7 @@ namespace orv {
 
 class TApplication;
 class TForm;
+class TGrabWatch;
 
 // Follows the activation between the program's windows for the window
 // hooks, and tells when the player has gone to another program.
@@ -32,6 +33,13 @@ class TForm;
 // The application's own state (active or not, as the desktop reports it)
 // says the same for pausing: a loss of it that lasts kDeactivationDelayMs
 // raises the application's OnDeactivate.
+//
+// A keyboard grab takes the focus from our window while it lasts and gives
+// it back at its end (an X11 window manager holds the keyboard while the
+// player moves a window): what Qt reports of it is neither a loss nor an
+// activation. A loss reported during a grab is held; the same window's
+// return after it is dropped with it, and a real change of the focus lets
+// it go on as a loss.
 class TActivationTracker {
 public:
     explicit TActivationTracker(TApplication& application);
@@ -62,6 +70,10 @@ public:
     void RaisePending();
 
     void ApplicationStateChanged(bool active);
+    // Reported from the window system's own focus events on our windows.
+    void KeyboardGrabbed();
+    void FocusCameBack();
+    void FocusLeftForReal();
     bool DeactivationPending() const { return deactivationPending_; }
     void SettleDeactivation();
 
@@ -79,6 +91,8 @@ private:
     void PlayerLeft();
     void RaiseNext();
     void Raise(const TPendingActivation& activation);
+    bool ReturnFromGrab(const TForm* form);
+    void ReleaseHeldLoss();
 
     TApplication& application_;
     // Owns the tracker's timers, so that none fires after it is gone.
@@ -93,6 +107,12 @@ private:
     std::int64_t lastPressTime_ = 0;
     bool active_ = false;
     bool deactivationPending_ = false;
+    std::unique_ptr<TGrabWatch> grabWatch_;
+    bool grabbed_ = false;
+    // A loss during a grab: of the form, or of another window (null).
+    bool lossHeld_ = false;
+    TForm* heldLoser_ = nullptr;
+    bool applicationLossHeld_ = false;
 };
 
 } // namespace orv

@@ -97,7 +97,7 @@ TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr) {
     RegisterFontSubstitutions();
     WatchTerminateSignals();
     placementSupported_ = !WaylandSession();
-    ownTitleBars_ = DesktopTitleBarsOfferEveryButton();
+    ownTitleBars_ = QtDrawsTitleBars();
     WatchDisplay();
     activation_ = std::make_unique<TActivationTracker>(*this);
     // The desktop's logout asks the main form the same question as its

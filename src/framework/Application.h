@@ -108,8 +108,8 @@ public:
     bool WindowPlacementSupported() const { return placementSupported_; }
     void SetWindowPlacementSupported(bool supported) { placementSupported_ = supported; }
     // Whether the program draws its windows' title bars itself, so that each
-    // offers only the buttons its window has: by default where the desktop's
-    // would offer more (DesktopTitleBarsOfferEveryButton). Holds for forms
+    // offers only the buttons its window has: by default where Qt would draw
+    // them (QtDrawsTitleBars), whose bar offers more. Holds for forms
     // given a border style and message boxes shown after it is set.
     bool OwnTitleBars() const { return ownTitleBars_; }
     void SetOwnTitleBars(bool own) { ownTitleBars_ = own; }

@@ -9,10 +9,10 @@ bool WaylandSession();
 // The X server's connection; null when the program is not on X11.
 xcb_connection_t* X11Connection();
 
-// Whether the desktop's title bars offer buttons a window's hints take away,
-// so the program is better off drawing its own: Qt's own title bars under
-// Wayland always offer to maximise, and openbox draws every button of its
-// theme's layout, those a window does not allow shown only disabled.
-bool DesktopTitleBarsOfferEveryButton();
+// Whether the title bars of the program's windows would be Qt's own: under a
+// Wayland compositor that does not offer to draw them (it offers no
+// xdg-decoration manager), where Qt's bar always offers to maximise. X11
+// window managers, and compositors that decorate, draw their own.
+bool QtDrawsTitleBars();
 
 } // namespace orv

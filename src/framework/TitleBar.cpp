@@ -211,16 +211,24 @@ void TTitleBar::mousePressEvent(QMouseEvent* event) {
         update();
         return;
     }
-    // The window system moves the window where it can (Wayland only lets it);
-    // elsewhere the bar follows the pointer itself.
-    QWindow* handle = window_.windowHandle();
-    if (!handle || !handle->startSystemMove())
-        dragOffset_ = event->globalPosition().toPoint() - window_.pos();
+    // The move starts once the pointer has gone some way with the button
+    // held: a window system asked to move a window after the button is up
+    // already (a quick click) would leave it stuck to the pointer.
+    pressedAt_ = event->globalPosition().toPoint();
 }
 
 void TTitleBar::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint global = event->globalPosition().toPoint();
+    if (!(event->buttons() & Qt::LeftButton)) {
+        pressedAt_.reset();
+        dragOffset_.reset();
+    } else if (pressedAt_ &&
+               (global - *pressedAt_).manhattanLength() >= QApplication::startDragDistance()) {
+        StartMove(*pressedAt_, global);
+        pressedAt_.reset();
+    }
     if (dragOffset_) {
-        window_.move(event->globalPosition().toPoint() - *dragOffset_);
+        window_.move(global - *dragOffset_);
         return;
     }
     const auto hovered = ButtonAt(event->position().toPoint());
@@ -230,9 +238,22 @@ void TTitleBar::mouseMoveEvent(QMouseEvent* event) {
     }
 }
 
+// The window system moves the window where it can (Wayland only lets it),
+// from where the pointer is now: the window first catches up with the way
+// the pointer went before the move began. Elsewhere the bar follows the
+// pointer itself.
+void TTitleBar::StartMove(QPoint pressedAt, QPoint now) {
+    QWindow* handle = window_.windowHandle();
+    const QPoint start = window_.pos();
+    window_.move(start + now - pressedAt);
+    if (!handle || !handle->startSystemMove())
+        dragOffset_ = pressedAt - start;
+}
+
 void TTitleBar::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
+    pressedAt_.reset();
     dragOffset_.reset();
     const auto pressed = pressed_;
     pressed_.reset();

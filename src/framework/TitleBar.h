@@ -21,7 +21,7 @@ struct TTitleButtons {
 // windows, where the desktop's would offer buttons the window does not have
 // (Qt's title bar under Wayland always offers to maximise). It shows the
 // window's icon and title and the buttons asked for, moves the window when
-// dragged, and never takes the focus.
+// dragged (not on a mere click), and never takes the focus.
 class TTitleBar final : public QWidget {
 public:
     // A child of window, which owns it; the window must be frameless.
@@ -47,6 +47,7 @@ protected:
 private:
     std::optional<TTitleButton> ButtonAt(QPoint point) const;
     void Press(TTitleButton button);
+    void StartMove(QPoint pressedAt, QPoint now);
     void ToggleMaximized();
     void PaintButton(QPainter& painter, TTitleButton button, const QColor& ink) const;
 
@@ -54,6 +55,8 @@ private:
     TTitleButtons buttons_;
     std::optional<TTitleButton> pressed_;
     std::optional<TTitleButton> hovered_;
+    // Where the button went down on the bar, until the pointer moves on.
+    std::optional<QPoint> pressedAt_;
     // Where a drag took hold of the window, when the window system cannot
     // move it itself.
     std::optional<QPoint> dragOffset_;

@@ -24,7 +24,8 @@ inline constexpr TCommandLineOption kCommandLineOptions[] = {
     {"version", 'V', "", "show the version and exit"},
     // An unknown language is not a mistake: the program says so and shows Japanese.
     {"lang", 0, "ja|en", "show menus, dialogs and messages in Japanese or English", true},
-    {"title-bar", 0, "own|desktop", "who draws the title bars (own: under Wayland and openbox)"},
+    {"title-bar", 0, "own|desktop",
+     "who draws the title bars (own: by default only where Qt would)"},
 };
 
 class TCommandLine {

@@ -104,28 +104,38 @@ TEST_F(WindowManagerTest, OtherWidthsKeepTheEightMostRecentlyStored) {
                       "1007(1007,0);1008(1008,0);1009(1009,0);1002(7,7);");
 }
 
+// A window is pulled back whenever less than the start of its title bar
+// (40 x 20) would be on the screen, as with no window manager to do it.
 TEST_F(WindowManagerTest, CreationPutsAWindowBackAndPullsItOntoTheScreen) {
+    constexpr int kNone = 1 << 30;
     struct Case {
         TRect proposed;
-        int storedLeft;
-        int wantLeft;
+        int storedLeft, storedTop;
+        int wantLeft, wantTop;
     } const cases[] = {
-        {{0, 0, 400, 300}, 2000, 1024 - 400}, // beyond the right edge
-        {{0, 0, 400, 300}, -500, 0},          // wholly off the left edge
-        {{0, 0, 400, 300}, -100, -100},       // partly off stays
-        {{-900, 0, -500, 300}, 1 << 30, 0},   // nothing stored: clamped as proposed
+        {{0, 0, 400, 300}, 2000, 900, 1024 - 400, 768 - 300}, // beyond the right edge
+        {{0, 0, 400, 300}, -500, 10, 0, 10},                  // wholly off the left edge
+        {{0, 0, 400, 300}, -100, 10, -100, 10},               // partly off stays
+        {{0, 0, 400, 300}, 1024, 100, 1024 - 400, 100},       // just off the right edge
+        {{0, 0, 400, 300}, -400, 100, 0, 100},                // just off the left edge
+        {{0, 0, 400, 300}, 100, 768, 100, 768 - 300},         // just off the bottom
+        {{0, 0, 400, 300}, 1020, 764, 1024 - 400, 768 - 300}, // a 4 x 4 corner
+        {{0, 0, 400, 300}, -361, -281, 0, 0},                 // 39 x 19 on the screen
+        {{0, 0, 400, 300}, -360, -280, -360, -280},           // 40 x 20 stays
+        {{0, 0, 400, 300}, 984, 748, 984, 748},               // 40 x 20 stays
+        {{-900, 0, -500, 300}, kNone, 0, 0, 0},               // nothing stored: clamped as proposed
     };
     THandle window = 0x500;
     for (const Case& c : cases) {
         const std::string caption = "form" + std::to_string(window);
         Create(window, caption, {0, 0, 10, 10});
         const int e = wm->FindOrAddEntry(caption);
-        if (c.storedLeft != 1 << 30)
-            wm->StorePlacement(e, 3, c.storedLeft, 900, 0, 0);
+        if (c.storedLeft != kNone)
+            wm->StorePlacement(e, 3, c.storedLeft, c.storedTop, 0, 0);
         Application().WindowHooks().RaiseDestroying(window);
         const TCreateParams params = Create(++window, caption, c.proposed);
         EXPECT_EQ(params.Left, c.wantLeft) << caption;
-        EXPECT_EQ(params.Top, c.storedLeft != 1 << 30 ? 768 - 300 : 0) << caption;
+        EXPECT_EQ(params.Top, c.wantTop) << caption;
         EXPECT_EQ(params.Width, 400) << "the size stays without SaveSize";
         ++window;
     }

@@ -132,10 +132,10 @@ QImage Program::Grab() const {
 }
 
 void Program::ClickCloseButton() {
-    // Under openbox the program draws its own title bar along the top of its
+    // The program's own title bar, when asked for, runs along the top of its
     // window; the window manager's sits just above the window. Either has
     // its close button at the right end.
-    const bool own = !args_.contains("--title-bar=desktop");
+    const bool own = args_.contains("--title-bar=own");
     const int y = own ? y_ + 9 : y_ - 9;
     RunTool("xdotool",
             {"mousemove", "--sync", QString::number(x_ + width_ - 9), QString::number(y)});

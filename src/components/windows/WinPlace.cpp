@@ -7,16 +7,22 @@
 namespace orv {
 namespace {
 
+// The start of a title bar: what a person needs on the screen to drag a
+// window back.
+constexpr std::int64_t kGripWidth = 40;
+constexpr std::int64_t kGripHeight = 20;
+
 int Saturated(std::int64_t value) {
     return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
                                                      std::numeric_limits<int>::max()));
 }
 
-// One axis: start and extent of the window, extent of the screen.
-int Clamped(std::int64_t start, std::int64_t extent, std::int64_t screen) {
-    if (start + extent < 0)
+// One axis: start and extent of the window, extent of the screen, and how
+// much of the window must be on the screen for a person to take hold of it.
+int Clamped(std::int64_t start, std::int64_t extent, std::int64_t screen, std::int64_t grip) {
+    if (start + extent < grip)
         start = 0;
-    if (start > screen)
+    if (start > screen - grip)
         start = screen - extent;
     return Saturated(start);
 }
@@ -35,8 +41,8 @@ bool UsableSize(int width, int height, TSize minimum) {
 }
 
 void ClampOntoScreen(TBounds& bounds, TSize screen) {
-    bounds.Left = Clamped(bounds.Left, bounds.Width, screen.cx);
-    bounds.Top = Clamped(bounds.Top, bounds.Height, screen.cy);
+    bounds.Left = Clamped(bounds.Left, bounds.Width, screen.cx, kGripWidth);
+    bounds.Top = Clamped(bounds.Top, bounds.Height, screen.cy, kGripHeight);
 }
 
 void FitOntoScreen(TBounds& bounds, TSize screen) {

@@ -14,8 +14,9 @@ constexpr int kMaxWindowExtent = 32767;
 // minimum: at least that, and no more than a screen can show.
 bool UsableSize(int width, int height, TSize minimum);
 
-// Pulls back a window that is wholly off an edge of the screen; one that is
-// only partly off stays where it is.
+// Pulls back a window of which less than the start of its title bar would
+// be on the screen, to the edge it went past; one that shows that much
+// stays where it is.
 void ClampOntoScreen(TBounds& bounds, TSize screen);
 
 // Moves a window so that it lies wholly on the screen where it can; one
