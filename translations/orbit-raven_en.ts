@@ -38,7 +38,59 @@
     <name>CommandLine</name>
     <message>
         <source>{0}: 言語 &apos;{1}&apos; の表示はありません。日本語で表示します</source>
-        <translation>{0}: no texts in the language &apos;{1}&apos;; showing Japanese</translation>
+        <translation>{0}: language &apos;{1}&apos; is not available; showing Japanese</translation>
+    </message>
+    <message>
+        <source>使い方: {0} [オプション]...</source>
+        <translation>Usage: {0} [OPTION]...</translation>
+    </message>
+    <message>
+        <source>自機が止まらない、小さなシューティングゲームです。</source>
+        <translation>A small arcade shooter where your ship never stops.</translation>
+    </message>
+    <message>
+        <source>このヘルプを表示して終了する</source>
+        <translation>show this help and exit</translation>
+    </message>
+    <message>
+        <source>バージョンを表示して終了する</source>
+        <translation>show the version and exit</translation>
+    </message>
+    <message>
+        <source>メニュー・ダイアログ・メッセージを日本語か英語で表示する</source>
+        <translation>show menus, dialogs and messages in Japanese or English</translation>
+    </message>
+    <message>
+        <source>タイトルバーをゲームが描く (own) か、デスクトップに任せる (desktop) か</source>
+        <translation>who draws the title bars: the game (own) or the desktop</translation>
+    </message>
+    <message>
+        <source>{0}: &apos;{1}&apos; は認識できないオプションです</source>
+        <translation>{0}: unrecognized option &apos;{1}&apos;</translation>
+    </message>
+    <message>
+        <source>{0}: 無効なオプション &apos;{1}&apos; です</source>
+        <translation>{0}: invalid option &apos;{1}&apos;</translation>
+    </message>
+    <message>
+        <source>{0}: オプション &apos;{1}&apos; は引数を取りません</source>
+        <translation>{0}: option &apos;{1}&apos; doesn&apos;t allow an argument</translation>
+    </message>
+    <message>
+        <source>{0}: オプション &apos;{1}&apos; には引数 ({2}) が必要です</source>
+        <translation>{0}: option &apos;{1}&apos; requires an argument ({2})</translation>
+    </message>
+    <message>
+        <source>{0}: &apos;{2}&apos; の引数 &apos;{1}&apos; は無効です ({3})</source>
+        <translation>{0}: invalid argument &apos;{1}&apos; for &apos;{2}&apos; ({3})</translation>
+    </message>
+    <message>
+        <source>{0}: 余分な引数 &apos;{1}&apos; があります</source>
+        <translation>{0}: unexpected argument &apos;{1}&apos;</translation>
+    </message>
+    <message>
+        <source>{0}: ディスプレイが見つかりません。このゲームにはグラフィカルセッション (X11 または Wayland) が必要です</source>
+        <translation>{0}: no display found; the game needs a graphical session (X11 or Wayland)</translation>
     </message>
 </context>
 <context>
