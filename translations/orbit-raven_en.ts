@@ -445,7 +445,7 @@ Each copy saves its settings when it quits, so the settings of the copy that qui
     </message>
     <message>
         <source>自動移動に要する時間の上限.（大きいほど長い）です。これを超える場合は高速移動します。</source>
-        <translation>The most 10 ms steps a move may take (100 is one second). Longer distances are covered in larger steps.</translation>
+        <translation>A move takes at most this many steps of 10 ms (100 is one second); longer distances use bigger steps.</translation>
     </message>
     <message>
         <source>初期設定に戻す</source>
