@@ -36,9 +36,6 @@ inline constexpr TText UnknownLanguage =
     ORV_TEXT("CommandLine", "{0}: 言語 '{1}' の表示はありません。日本語で表示します");
 
 inline constexpr TText WrongIniFile = ORV_TEXT("MainForm", "INIファイルが違います");
-// {0} the key, {1} its value, {2} the least value allowed.
-inline constexpr TText ValueTooSmall =
-    ORV_TEXT("MainForm", "{0} の値 '{1}' は {2} 以上でなければなりません");
 // {0} the manual's file.
 inline constexpr TText ManualNotOpened = ORV_TEXT(
     "MainForm", "操作説明書 {0} を開けませんでした。\nテキストエディタなどで直接開いてください。");

@@ -242,7 +242,7 @@ TEST_F(AutoIniFiles, TemporaryFilesOfEndedProcessesAreRemovedAtStart) {
     auto ini = Start();
     EXPECT_EQ(Listing(),
               (std::set<std::string>{"GAME.INI.tmp" + alive + "-0", "OTHER.INI.tmp" + dead + "-0",
-                                     "GAME.INI.tmp" + dead + "-x"}));
+                                     "GAME.INI.tmp" + dead + "-x", "GAME.INI.lock"}));
     ini->SetWriteEnabled(false);
 }
 
