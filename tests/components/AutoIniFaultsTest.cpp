@@ -26,28 +26,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::AutoIniFiles;
+using test::EnvironmentVariable;
 
 // --- Mended faults ------------------------------------------------------------
-
-// Sets an environment variable for one scope.
-class EnvironmentVariable {
-public:
-    EnvironmentVariable(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        setenv(name, value.c_str(), 1);
-    }
-    ~EnvironmentVariable() {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 class AutoIniSaveFailure : public AutoIniFiles,
                            public ::testing::WithParamInterface<const char*> {};
