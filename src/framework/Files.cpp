@@ -118,6 +118,9 @@ TLockResult LockFile(const std::string& name, TFileLock& lock) {
         TFd fd(raw);
         if (!fd.Valid())
             return TLockResult::lrNoLock;
+        // Whatever the umask, other users must be able to open it to meet
+        // here (only its owner can change that).
+        ::fchmod(fd.Get(), 0644);
         const bool alone = ::flock(fd.Get(), LOCK_EX | LOCK_NB) == 0;
         if (!alone && errno != EWOULDBLOCK)
             return TLockResult::lrNoLock;
