@@ -112,7 +112,8 @@ void TAutoIniFile::ShowValueProblems() const {
     std::string text = Format(ComponentTexts::ValuesNotUsable, {iniFileName_}) + "\n";
     for (const std::string& problem : valueProblems_)
         text += "\n" + problem;
-    text += "\n\n" + Format(ComponentTexts::OldValuesKept, {oldValues});
+    if (!oldValues.empty())
+        text += "\n\n" + Format(ComponentTexts::OldValuesKept, {oldValues});
     valueProblems_.clear();
     Application().MessageBox(text, Application().Title(), MB_OK | MB_ICONWARNING);
 }
@@ -272,8 +273,9 @@ void TAutoIniFile::ResolveFileNames() {
     files_->RemoveStaleTempFiles(bakFileName_);
 }
 
-// Each copy keeps its settings in memory and writes them all at its end, so
-// of two copies on one file the one that ends last wins: the player is told.
+// Each copy keeps its settings in memory and writes them all whenever it
+// saves, so of two copies on one file the one that saves last wins: the
+// player is told, and told too when no lock could say.
 void TAutoIniFile::TakeLock() {
     const TLockResult result = files_->LockFor(iniFileName_, lock_);
     if (result == TLockResult::lrTaken || !TApplication::Exists())
