@@ -152,6 +152,10 @@
         <source>通常のファイルではありません: {0}</source>
         <translation>{0} is not a regular file.</translation>
     </message>
+    <message>
+        <source>フォルダを作成できません: {0} ({1})</source>
+        <translation>Cannot create the folder: {0} ({1})</translation>
+    </message>
 </context>
 <context>
     <name>GameConfig</name>
@@ -228,10 +232,6 @@
     <message>
         <source>INIファイルが違います</source>
         <translation>This settings file belongs to another program.</translation>
-    </message>
-    <message>
-        <source>{0} の値 &apos;{1}&apos; は {2} 以上でなければなりません</source>
-        <translation>In the settings file, {0} is &apos;{1}&apos;, but it must be at least {2}.</translation>
     </message>
     <message>
         <source>操作説明書 {0} を開けませんでした。
@@ -321,10 +321,6 @@ Open the file in a text editor instead.</translation>
         <translation>&apos;{0}&apos; is not a whole number.</translation>
     </message>
     <message>
-        <source>設定ファイルの [{0}] {1}={2} は整数ではありません。{3} のまま続けます。</source>
-        <translation>In the settings file, {1}={2} in section [{0}] is not a whole number. Using {3} instead.</translation>
-    </message>
-    <message>
         <source>{0} は空です</source>
         <translation>{0} is empty.</translation>
     </message>
@@ -359,14 +355,56 @@ The previous file has not been changed.
 {1}</translation>
     </message>
     <message>
+        <source>設定ファイル {0} に使えない値があります。</source>
+        <translation>The settings file {0} has values that cannot be used.</translation>
+    </message>
+    <message>
+        <source>[{0}] {1}={2} は整数ではありません。{3} を使います。</source>
+        <translation>[{0}] {1}={2} is not an integer. Using {3}.</translation>
+    </message>
+    <message>
+        <source>[{0}] {1}={2} は大きすぎて扱えない整数です。{3} を使います。</source>
+        <translation>[{0}] {1}={2} is an integer too large to use. Using {3}.</translation>
+    </message>
+    <message>
+        <source>[{0}] {1}={2} は {4} 以上でなければなりません。{3} を使います。</source>
+        <translation>[{0}] {1}={2} must be {4} or more. Using {3}.</translation>
+    </message>
+    <message>
+        <source>元の値は {0} に残ります。</source>
+        <translation>The old values stay in {0}.</translation>
+    </message>
+    <message>
+        <source>{0} は保存するときに {1} として残します。</source>
+        <translation>When the settings are saved, {0} is kept as {1}.</translation>
+    </message>
+    <message>
         <source>{0} はすでに起動していて、同じ設定ファイルを使っています。
 {1}
 
-どちらも終了するときに設定を保存するため、後から終了したほうの設定が残ります。</source>
-        <translation>{0} is already running and using the same settings file:
+どちらも設定を保存するため、後から保存したほうの設定が残ります。</source>
+        <translation>{0} is already running and uses the same settings file.
 {1}
 
-Each copy saves its settings when it quits, so the settings of the copy that quits last are kept.</translation>
+Both copies save their settings, so the settings of the copy that saves last are kept.</translation>
+    </message>
+    <message>
+        <source>{0} がほかにも起動していて同じ設定ファイルを使っているかどうか、確かめられません。
+{1}
+
+同じ設定ファイルを使っているときは、後から保存したほうの設定が残ります。</source>
+        <translation>Cannot tell whether another copy of {0} is running and using the same settings file.
+{1}
+
+If one is, the settings of the copy that saves last are kept.</translation>
+    </message>
+    <message>
+        <source>設定ファイル {0} を保存できませんでした。
+
+{1}</source>
+        <translation>The settings file {0} could not be saved.
+
+{1}</translation>
     </message>
 </context>
 <context>

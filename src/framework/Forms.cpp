@@ -428,6 +428,8 @@ void TForm::FinishLoading() {
         const auto components = Components();
         for (TComponent* component : components)
             component->Loaded();
+        for (TComponent* component : components)
+            component->FormLoaded();
     } catch (...) {
         // The form's constructor is failing: its components go now, while
         // the handlers they hold still find the whole form.

@@ -69,9 +69,6 @@ inline constexpr TText EnemyExplosionSound = ORV_TEXT("Sounds", "敵の爆発");
 inline constexpr TText ShipExplosionSound = ORV_TEXT("Sounds", "自機の爆発");
 
 inline constexpr TText WrongIniFile = ORV_TEXT("MainForm", "INIファイルが違います");
-// {0} the key, {1} its value, {2} the least value allowed.
-inline constexpr TText ValueTooSmall =
-    ORV_TEXT("MainForm", "{0} の値 '{1}' は {2} 以上でなければなりません");
 // {0} the manual's file.
 inline constexpr TText ManualNotOpened = ORV_TEXT(
     "MainForm", "操作説明書 {0} を開けませんでした。\nテキストエディタなどで直接開いてください。");

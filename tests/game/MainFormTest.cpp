@@ -219,12 +219,20 @@ TEST_F(MainWindow, ForeignSettingsFileIsRefusedAndStillWrittenBack) {
     EXPECT_TRUE(QFile::exists(QString::fromStdString(Dir() + "orbit-raven.~NI")));
 }
 
+// Every value that cannot be used is named in one message, with the file,
+// the value used instead and where the old one stays; a number too large is
+// not called "no integer".
 TEST_F(MainWindow, UnconvertibleNumbersAreReportedAndReplacedByDefaults) {
-    WriteIni("[Game]\r\nSpeed=fast\r\nHiScore=12x\r\nLaserSound=No\r\n");
+    WriteIni("[Game]\r\nSpeed=fast\r\nHiScore=99999999999\r\nLaserSound=No\r\n"
+             "[WindowManager]\r\nCursorMaxMoves=12x\r\n");
     Open();
-    ASSERT_EQ(fakes.messageBox.shown.size(), 2u);
-    EXPECT_EQ(fakes.messageBox.shown[0].text, Format(ComponentTexts::NotAnInteger, {"12x"}));
-    EXPECT_EQ(fakes.messageBox.shown[1].text, Format(ComponentTexts::NotAnInteger, {"fast"}));
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+    const std::string& text = fakes.messageBox.shown[0].text;
+    for (const std::string& part :
+         {IniPath(), std::string("[Game] HiScore=99999999999 "), std::string("[Game] Speed=fast "),
+          std::string("[WindowManager] CursorMaxMoves=12x "), Dir() + "orbit-raven.~NI"})
+        EXPECT_NE(text.find(part), std::string::npos) << part << "\nnot in\n" << text;
+    EXPECT_EQ(text.find("99999999999 は整数ではありません"), std::string::npos) << text;
     EXPECT_FALSE(Application().Terminated());
     EXPECT_EQ(Game->GetSpeed(), 200);
     EXPECT_EQ(Game->HiScore(), 0);
@@ -248,7 +256,7 @@ TEST_F(MainWindow, SpeedsOfZeroOrBelowAreReportedAndReplacedByTheDefault) {
         ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
         const std::string& text = fakes.messageBox.shown[0].text;
         EXPECT_NE(text.find("Speed"), std::string::npos) << text;
-        EXPECT_NE(text.find("'" + stored + "'"), std::string::npos) << text;
+        EXPECT_NE(text.find("Speed=" + stored), std::string::npos) << text;
         EXPECT_EQ(Game->GetSpeed(), 200);
         EXPECT_TRUE(form->NormalSpeedItem->Checked());
         form.reset();
