@@ -408,6 +408,21 @@ If one is, the settings of the copy that saves last are kept.</translation>
     </message>
 </context>
 <context>
+    <name>Sounds</name>
+    <message>
+        <source>レーザー</source>
+        <translation>Laser</translation>
+    </message>
+    <message>
+        <source>敵の爆発</source>
+        <translation>Enemy explosion</translation>
+    </message>
+    <message>
+        <source>自機の爆発</source>
+        <translation>Ship explosion</translation>
+    </message>
+</context>
+<context>
     <name>SystemConfig</name>
     <message>
         <source>システム設定</source>
