@@ -1,12 +1,14 @@
 // The real sound service against a private PulseAudio server with a null
 // sink: how long from Play to the first sample of the sound coming out of
-// the sink (recorded from its monitor, so an upper bound), and how often the
-// process wakes up while nothing plays, before any sound and after one.
+// the sink (recorded from its monitor, so an upper bound), how much of the
+// laser and of the ship explosion is heard, and how often the process wakes
+// up while nothing plays, before any sound and after one.
 // Prints a note and ends where pulseaudio or parec is missing.
 
 #include "framework/Application.h"
 #include "framework/Resources.h"
 #include "framework/SoundService.h"
+#include "framework/Wave.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -67,6 +69,9 @@ double IdleWakeUps(int seconds) {
     return static_cast<double>(ContextSwitches() - before) / seconds;
 }
 
+// A sample this far from silence (128) is heard.
+constexpr int kLoud = 8;
+
 // Reads the null sink's monitor in small pieces and notes when a loud one
 // arrives.
 class MonitorReader {
@@ -97,31 +102,53 @@ public:
         if (fd_ >= 0)
             ::close(fd_);
     }
-    // The first and last loud pieces in [since, until), or none.
-    std::optional<std::pair<Clock::time_point, Clock::time_point>>
-    LoudBetween(Clock::time_point since, Clock::time_point until) {
+    // Of the loud samples that arrived in [since, until): when the first
+    // arrived, and how long the sound lasted from the first to the last, by
+    // the samples' count (the sink's own clock, not the arrival times).
+    struct Heard {
+        Clock::time_point first;
+        double lengthMs = 0;
+    };
+    std::optional<Heard> LoudBetween(Clock::time_point since, Clock::time_point until) {
         std::lock_guard lock(mutex_);
-        std::optional<std::pair<Clock::time_point, Clock::time_point>> span;
-        for (const Clock::time_point t : loud_)
-            if (t >= since && t < until)
-                span = std::pair{span ? span->first : t, t};
-        return span;
+        std::optional<Heard> heard;
+        long long firstSample = 0;
+        for (const Loud& piece : loud_)
+            if (piece.arrived >= since && piece.arrived < until) {
+                if (!heard) {
+                    heard = Heard{piece.arrived};
+                    firstSample = piece.first;
+                }
+                heard->lengthMs = static_cast<double>(piece.last - firstSample + 1) * 1000 / 22050;
+            }
+        return heard;
     }
 
 private:
+    // A piece that held loud samples: when it arrived, its first and last
+    // loud sample's number.
+    struct Loud {
+        Clock::time_point arrived;
+        long long first = 0;
+        long long last = 0;
+    };
+
     void Read() {
         unsigned char buffer[64];
-        for (;;) {
+        for (long long sample = 0;;) {
             const ssize_t got = ::read(fd_, buffer, sizeof buffer);
             if (got <= 0)
                 return;
-            const auto now = Clock::now();
-            int peak = 0;
-            for (ssize_t i = 0; i < got; ++i)
-                peak = std::max(peak, std::abs(buffer[i] - 128));
-            if (peak > 20) {
+            std::optional<Loud> loud;
+            for (ssize_t i = 0; i < got; ++i, ++sample)
+                if (std::abs(buffer[i] - 128) > kLoud) {
+                    if (!loud)
+                        loud = Loud{Clock::now(), sample, sample};
+                    loud->last = sample;
+                }
+            if (loud) {
                 std::lock_guard lock(mutex_);
-                loud_.push_back(now);
+                loud_.push_back(*loud);
             }
         }
     }
@@ -130,12 +157,47 @@ private:
     int fd_ = -1;
     std::thread thread_;
     std::mutex mutex_;
-    std::vector<Clock::time_point> loud_;
+    std::vector<Loud> loud_;
 };
 
-orv::TSoundImage Laser() {
+orv::TSoundImage Sound(const char* name) {
     return std::make_shared<const std::vector<std::uint8_t>>(
-        orv::LoadResourceData(orv::TResourceType::rtRCData, "SND_LASER"));
+        orv::LoadResourceData(orv::TResourceType::rtRCData, name));
+}
+
+// For each play of one sound: Play to its first loud sample, from its first
+// to its last loud sample (sorted), and how long Play itself took.
+struct Plays {
+    double audibleMs = 0; // of the sound's own samples
+    std::vector<double> latencies;
+    std::vector<double> lengths;
+    std::vector<double> calls;
+};
+
+Plays PlayAndListen(orv::ISoundService& sound, MonitorReader& monitor, const char* name, int plays,
+                    int pauseMs) {
+    Plays measured;
+    const orv::TSoundImage image = Sound(name);
+    const auto wave = orv::ParseWave(*image);
+    const auto* samples = image->data() + wave->DataOffset;
+    std::vector<std::size_t> loud;
+    for (std::size_t i = 0; i < wave->DataSize; ++i)
+        if (std::abs(samples[i] - 128) > kLoud)
+            loud.push_back(i);
+    if (!loud.empty())
+        measured.audibleMs = static_cast<double>(loud.back() - loud.front() + 1) * 1000 / 22050;
+    for (int i = 0; i < plays; ++i) {
+        const auto start = Clock::now();
+        sound.Play(image, false, name);
+        measured.calls.push_back(Ms(Clock::now() - start));
+        Pump(pauseMs);
+        if (const auto loud = monitor.LoudBetween(start, Clock::now())) {
+            measured.latencies.push_back(Ms(loud->first - start));
+            measured.lengths.push_back(loud->lengthMs);
+        }
+    }
+    std::sort(measured.lengths.begin(), measured.lengths.end());
+    return measured;
 }
 
 // Started before the application, which connects to the audio server as it
@@ -190,43 +252,42 @@ int main(int argc, char** argv) {
     Pump(500); // what the program does until its first frame
 
     std::printf("idle before any sound: %.1f wake-ups/s\n", IdleWakeUps(5));
-    std::vector<double> latencies;
-    std::vector<double> lengths;
-    std::vector<double> calls; // how long Play itself took
+    Plays laser;
+    Plays explosion;
     {
         // A fresh server's monitor takes a while to flow; a desktop's server
         // runs long before the program starts.
         MonitorReader monitor;
         Pump(2500);
-        for (int i = 0; i < plays; ++i) {
-            const auto start = Clock::now();
-            sound.Play(Laser(), false);
-            calls.push_back(Ms(Clock::now() - start));
-            Pump(1000); // the laser is 0.3 s; the rest is quiet
-            if (const auto loud = monitor.LoudBetween(start, Clock::now())) {
-                latencies.push_back(Ms(loud->first - start));
-                lengths.push_back(Ms(loud->second - loud->first));
-            }
-        }
+        laser = PlayAndListen(sound, monitor, "SND_LASER", plays, 1000); // 0.3 s, then quiet
+        explosion = PlayAndListen(sound, monitor, "SND_MYSHIP_EXPLODE", 3, 4000); // 3.0 s
     }
     Pump(1000);
     std::printf("idle after a sound: %.1f wake-ups/s\n", IdleWakeUps(5));
+    const std::vector<double>& latencies = laser.latencies;
     if (latencies.empty()) {
         std::puts("Play to first sample: nothing heard");
     } else {
         // The one that used to wait for the audio server's connection.
         std::printf("Play to first sample: first play %.1f ms\n", latencies.front());
-        std::sort(latencies.begin() + 1, latencies.end());
-        std::sort(lengths.begin(), lengths.end());
+        std::vector<double> later(latencies.begin() + 1, latencies.end());
+        std::sort(later.begin(), later.end());
         std::printf("Play to first sample, later plays (%zu of %d heard): median %.1f ms, "
                     "max %.1f ms\n",
-                    latencies.size() - 1, plays - 1, latencies[latencies.size() / 2],
-                    latencies.back());
+                    later.size(), plays - 1, later[later.size() / 2], later.back());
         std::printf("Play returns after: first play %.1f ms, later plays max %.1f ms\n",
-                    calls.front(), *std::max_element(calls.begin() + 1, calls.end()));
-        std::printf("sound heard for (the laser is 300 ms): shortest %.0f ms, median %.0f ms\n",
-                    lengths.front(), lengths[lengths.size() / 2]);
+                    laser.calls.front(),
+                    *std::max_element(laser.calls.begin() + 1, laser.calls.end()));
+        std::printf("laser heard for (its audible part is %.0f ms): shortest %.0f ms, "
+                    "median %.0f ms\n",
+                    laser.audibleMs, laser.lengths.front(),
+                    laser.lengths[laser.lengths.size() / 2]);
     }
+    if (!explosion.lengths.empty())
+        std::printf("ship explosion heard for (its audible part is %.0f ms): shortest %.0f ms, "
+                    "median %.0f ms\n",
+                    explosion.audibleMs, explosion.lengths.front(),
+                    explosion.lengths[explosion.lengths.size() / 2]);
     app.SetSoundService(nullptr);
     StopServer(server);
     ::unlink(socket.c_str());

@@ -10,14 +10,14 @@ build="${ORV_BUILD_DIR:-$here/build}"
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-wayland qt6-translations-l10n qt6-l10n-tools
+  qt6-base-dev libpulse-dev qt6-wayland qt6-translations-l10n qt6-l10n-tools
   libcanberra-dev sound-theme-freedesktop
   libxcb1-dev libwayland-dev
   libsdl2-dev
   fonts-ipafont-gothic fonts-dejavu-core
   libgtest-dev libbenchmark-dev
   xvfb xdotool x11-utils openbox weston pulseaudio pulseaudio-utils
-  dpkg-dev lintian appstream desktop-file-utils
+  dpkg-dev lintian appstream desktop-file-utils reuse
 )
 
 # The desktops the whole-program tests play under: for the tests alone.

@@ -5,11 +5,11 @@
     <name>AboutDialog</name>
     <message>
         <source>このプログラムについて</source>
-        <translation>About this program</translation>
+        <translation>About ORBIT RAVEN</translation>
     </message>
     <message>
         <source>プログラムに関する情報です</source>
-        <translation>Information about the program</translation>
+        <translation>Information about this program.</translation>
     </message>
     <message>
         <source>確認(&amp;O)</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>このウィンドウを閉じます</source>
-        <translation>Closes this window</translation>
+        <translation>Close this window.</translation>
     </message>
 </context>
 <context>
@@ -31,25 +31,77 @@
     <name>Bitmap</name>
     <message>
         <source>画像を読み込めません: {0}</source>
-        <translation>Cannot read the picture: {0}</translation>
+        <translation>Could not load the image {0}.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>{0}: 言語 &apos;{1}&apos; の表示はありません。日本語で表示します</source>
-        <translation>{0}: no texts in the language &apos;{1}&apos;; showing Japanese</translation>
+        <translation>{0}: language &apos;{1}&apos; is not available; showing Japanese</translation>
+    </message>
+    <message>
+        <source>使い方: {0} [オプション]...</source>
+        <translation>Usage: {0} [OPTION]...</translation>
+    </message>
+    <message>
+        <source>自機が止まらない、小さなシューティングゲームです。</source>
+        <translation>A small arcade shooter where your ship never stops.</translation>
+    </message>
+    <message>
+        <source>このヘルプを表示して終了する</source>
+        <translation>show this help and exit</translation>
+    </message>
+    <message>
+        <source>バージョンを表示して終了する</source>
+        <translation>show the version and exit</translation>
+    </message>
+    <message>
+        <source>メニュー・ダイアログ・メッセージを日本語か英語で表示する</source>
+        <translation>show menus, dialogs and messages in Japanese or English</translation>
+    </message>
+    <message>
+        <source>タイトルバーをゲームが描く (own) か、デスクトップに任せる (desktop) か</source>
+        <translation>who draws the title bars: the game (own) or the desktop</translation>
+    </message>
+    <message>
+        <source>{0}: &apos;{1}&apos; は認識できないオプションです</source>
+        <translation>{0}: unrecognized option &apos;{1}&apos;</translation>
+    </message>
+    <message>
+        <source>{0}: 無効なオプション &apos;{1}&apos; です</source>
+        <translation>{0}: invalid option &apos;{1}&apos;</translation>
+    </message>
+    <message>
+        <source>{0}: オプション &apos;{1}&apos; は引数を取りません</source>
+        <translation>{0}: option &apos;{1}&apos; doesn&apos;t allow an argument</translation>
+    </message>
+    <message>
+        <source>{0}: オプション &apos;{1}&apos; には引数 ({2}) が必要です</source>
+        <translation>{0}: option &apos;{1}&apos; requires an argument ({2})</translation>
+    </message>
+    <message>
+        <source>{0}: &apos;{2}&apos; の引数 &apos;{1}&apos; は無効です ({3})</source>
+        <translation>{0}: invalid argument &apos;{1}&apos; for &apos;{2}&apos; ({3})</translation>
+    </message>
+    <message>
+        <source>{0}: 余分な引数 &apos;{1}&apos; があります</source>
+        <translation>{0}: unexpected argument &apos;{1}&apos;</translation>
+    </message>
+    <message>
+        <source>{0}: ディスプレイが見つかりません。このゲームにはグラフィカルセッション (X11 または Wayland) が必要です</source>
+        <translation>{0}: no display found; the game needs a graphical session (X11 or Wayland)</translation>
     </message>
 </context>
 <context>
     <name>ConfigForms</name>
     <message>
         <source>決定(&amp;S)</source>
-        <translation>&amp;Save</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>今回の設定変更を有効にします。</source>
-        <translation>Puts these changes into effect.</translation>
+        <translation>Keep the changes and close this window.</translation>
     </message>
     <message>
         <source>取消(&amp;C)</source>
@@ -57,55 +109,59 @@
     </message>
     <message>
         <source>今回の変更内容を取り消します。</source>
-        <translation>Discards these changes.</translation>
+        <translation>Undo the changes and close this window.</translation>
     </message>
 </context>
 <context>
     <name>Controls</name>
     <message>
         <source>スクロールバーの範囲が正しくありません（最大値が最小値より小さい）</source>
-        <translation>The scroll bar&apos;s range is wrong (its maximum is below its minimum)</translation>
+        <translation>The scroll bar&apos;s range is invalid: its maximum is less than its minimum.</translation>
     </message>
 </context>
 <context>
     <name>Exceptions</name>
     <message>
         <source>無効なクラス型キャストです</source>
-        <translation>Invalid class type cast</translation>
+        <translation>Invalid type conversion.</translation>
     </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>ファイルを作成できません: {0} ({1})</source>
-        <translation>Cannot create the file: {0} ({1})</translation>
+        <translation>Could not create {0}: {1}</translation>
     </message>
     <message>
         <source>ファイルを開けません: {0} ({1})</source>
-        <translation>Cannot open the file: {0} ({1})</translation>
+        <translation>Could not open {0}: {1}</translation>
     </message>
     <message>
         <source>ファイルを読めません: {0} ({1})</source>
-        <translation>Cannot read the file: {0} ({1})</translation>
+        <translation>Could not read {0}: {1}</translation>
     </message>
     <message>
         <source>ファイルに書き込めません: {0} ({1})</source>
-        <translation>Cannot write to the file: {0} ({1})</translation>
+        <translation>Could not write to {0}: {1}</translation>
     </message>
     <message>
         <source>ファイルを置き換えられません: {0} ({1})</source>
-        <translation>Cannot replace the file: {0} ({1})</translation>
+        <translation>Could not replace {0}: {1}</translation>
     </message>
     <message>
         <source>通常のファイルではありません: {0}</source>
-        <translation>Not a regular file: {0}</translation>
+        <translation>{0} is not a regular file.</translation>
+    </message>
+    <message>
+        <source>フォルダを作成できません: {0} ({1})</source>
+        <translation>Cannot create the folder: {0} ({1})</translation>
     </message>
 </context>
 <context>
     <name>GameConfig</name>
     <message>
         <source>ゲーム設定</source>
-        <translation>Game settings</translation>
+        <translation>Game Settings</translation>
     </message>
     <message>
         <source>音</source>
@@ -113,19 +169,19 @@
     </message>
     <message>
         <source>効果音</source>
-        <translation>Sound effects</translation>
+        <translation>Sound Effects</translation>
     </message>
     <message>
         <source>ゲーム中の効果音について設定します。</source>
-        <translation>Settings for the sound effects during the game.</translation>
+        <translation>Settings for the sounds played during a game.</translation>
     </message>
     <message>
         <source>鳴らす</source>
-        <translation>Play</translation>
+        <translation>Play sound effects</translation>
     </message>
     <message>
         <source>チェックすると効果音を鳴らします。</source>
-        <translation>When checked, sound effects are played.</translation>
+        <translation>Play the laser and explosion sounds during a game.</translation>
     </message>
     <message>
         <source>レーザ発射音を鳴らす</source>
@@ -133,14 +189,14 @@
     </message>
     <message>
         <source>このチェックをはずすと、レーザ発射音のみ鳴らさなくなります。</source>
-        <translation>Uncheck to silence the laser sound alone.</translation>
+        <translation>Clear this box to silence the laser and keep the explosions.</translation>
     </message>
 </context>
 <context>
     <name>ImageBox</name>
     <message>
         <source>指定可能範囲は1～{0}です</source>
-        <translation>The allowed range is 1 to {0}</translation>
+        <translation>The value must be between 1 and {0}.</translation>
     </message>
     <message>
         <source>エラー</source>
@@ -155,37 +211,33 @@
     </message>
     <message>
         <source>消去します</source>
-        <translation>Clears it</translation>
+        <translation>Set the high score back to 0.</translation>
     </message>
     <message>
         <source>消去しません</source>
-        <translation>Keeps it</translation>
+        <translation>Keep the high score.</translation>
     </message>
     <message>
         <source>プログラムを終了します</source>
-        <translation>Quit the program?</translation>
+        <translation>Quit ORBIT RAVEN?</translation>
     </message>
     <message>
         <source>終了します</source>
-        <translation>Quits</translation>
+        <translation>Quit the game.</translation>
     </message>
     <message>
         <source>終了しません</source>
-        <translation>Goes on playing</translation>
+        <translation>Go back to the game.</translation>
     </message>
     <message>
         <source>INIファイルが違います</source>
-        <translation>The INI file belongs to another program</translation>
-    </message>
-    <message>
-        <source>{0} の値 &apos;{1}&apos; は {2} 以上でなければなりません</source>
-        <translation>The value &apos;{1}&apos; of {0} must be {2} or more</translation>
+        <translation>This settings file belongs to another program.</translation>
     </message>
     <message>
         <source>操作説明書 {0} を開けませんでした。
 テキストエディタなどで直接開いてください。</source>
-        <translation>The manual {0} could not be opened.
-Open it directly, for example in a text editor.</translation>
+        <translation>Could not open the manual {0}.
+Open the file in a text editor instead.</translation>
     </message>
 </context>
 <context>
@@ -220,27 +272,27 @@ Open it directly, for example in a text editor.</translation>
     </message>
     <message>
         <source>ハイスコアを消去(&amp;H)</source>
-        <translation>Clear the &amp;high score</translation>
+        <translation>Clear &amp;High Score</translation>
     </message>
     <message>
         <source>ゲーム設定(&amp;G)...</source>
-        <translation>&amp;Game settings...</translation>
+        <translation>&amp;Game Settings...</translation>
     </message>
     <message>
         <source>システム設定(&amp;S)...</source>
-        <translation>&amp;System settings...</translation>
+        <translation>&amp;System Settings...</translation>
     </message>
     <message>
         <source>情報(&amp;I)</source>
-        <translation>&amp;Info</translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>このプログラムについて(&amp;A)...</source>
-        <translation>&amp;About this program...</translation>
+        <translation>&amp;About ORBIT RAVEN</translation>
     </message>
     <message>
         <source>操作説明書（&amp;M)...</source>
-        <translation>&amp;Manual...</translation>
+        <translation>&amp;Manual</translation>
     </message>
     <message>
         <source>終了(&amp;Q)</source>
@@ -248,41 +300,37 @@ Open it directly, for example in a text editor.</translation>
     </message>
     <message>
         <source>タイトルに戻る(&amp;T)</source>
-        <translation>Back to the &amp;title</translation>
+        <translation>Back to &amp;Title Screen</translation>
     </message>
     <message>
         <source>プログラムを終了(&amp;Q)</source>
-        <translation>&amp;Quit the program</translation>
+        <translation>&amp;Quit</translation>
     </message>
 </context>
 <context>
     <name>Resources</name>
     <message>
         <source>{0} ﾘｿｰｽが見つかりません</source>
-        <translation>Resource {0} not found</translation>
+        <translation>Could not find the resource {0}.</translation>
     </message>
 </context>
 <context>
     <name>SettingsFile</name>
     <message>
         <source>&apos;{0}&apos; は整数ではありません</source>
-        <translation>&apos;{0}&apos; is not an integer</translation>
-    </message>
-    <message>
-        <source>設定ファイルの [{0}] {1}={2} は整数ではありません。{3} のまま続けます。</source>
-        <translation>[{0}] {1}={2} in the settings file is not an integer. Going on with {3}.</translation>
+        <translation>&apos;{0}&apos; is not a whole number.</translation>
     </message>
     <message>
         <source>{0} は空です</source>
-        <translation>{0} is empty</translation>
+        <translation>{0} is empty.</translation>
     </message>
     <message>
         <source>{0} に設定として読める行がありません</source>
-        <translation>{0} has no line that reads as a setting</translation>
+        <translation>{0} contains no settings that can be read.</translation>
     </message>
     <message>
         <source>設定ファイルを読み込めませんでした。</source>
-        <translation>The settings file could not be read.</translation>
+        <translation>Could not read the settings file.</translation>
     </message>
     <message>
         <source>既定の設定で始めます。</source>
@@ -290,38 +338,95 @@ Open it directly, for example in a text editor.</translation>
     </message>
     <message>
         <source>{0} の設定で始めます。</source>
-        <translation>Starting with the settings in {0}.</translation>
+        <translation>Starting with the settings from {0}.</translation>
     </message>
     <message>
         <source>{0} は読み込めなかったため、上書きしません。</source>
-        <translation>{0} could not be read, so it is not overwritten.</translation>
+        <translation>{0} could not be read, so it will not be overwritten.</translation>
     </message>
     <message>
         <source>設定ファイル {0} を保存できませんでした。
 これまでのファイルは変更されていません。
 
 {1}</source>
-        <translation>The settings file {0} could not be saved.
-The file as it was has not been changed.
+        <translation>Could not save the settings file {0}.
+The previous file has not been changed.
 
 {1}</translation>
+    </message>
+    <message>
+        <source>設定ファイル {0} に使えない値があります。</source>
+        <translation>The settings file {0} has values that cannot be used.</translation>
+    </message>
+    <message>
+        <source>[{0}] {1}={2} は整数ではありません。{3} を使います。</source>
+        <translation>[{0}] {1}={2} is not an integer. Using {3}.</translation>
+    </message>
+    <message>
+        <source>[{0}] {1}={2} は大きすぎて扱えない整数です。{3} を使います。</source>
+        <translation>[{0}] {1}={2} is an integer too large to use. Using {3}.</translation>
+    </message>
+    <message>
+        <source>[{0}] {1}={2} は {4} 以上でなければなりません。{3} を使います。</source>
+        <translation>[{0}] {1}={2} must be {4} or more. Using {3}.</translation>
+    </message>
+    <message>
+        <source>元の値は {0} に残ります。</source>
+        <translation>The old values stay in {0}.</translation>
+    </message>
+    <message>
+        <source>{0} は保存するときに {1} として残します。</source>
+        <translation>When the settings are saved, {0} is kept as {1}.</translation>
     </message>
     <message>
         <source>{0} はすでに起動していて、同じ設定ファイルを使っています。
 {1}
 
-どちらも終了するときに設定を保存するため、後から終了したほうの設定が残ります。</source>
+どちらも設定を保存するため、後から保存したほうの設定が残ります。</source>
         <translation>{0} is already running and uses the same settings file.
 {1}
 
-Both copies save their settings when they end, so the settings of the copy that ends last are kept.</translation>
+Both copies save their settings, so the settings of the copy that saves last are kept.</translation>
+    </message>
+    <message>
+        <source>{0} がほかにも起動していて同じ設定ファイルを使っているかどうか、確かめられません。
+{1}
+
+同じ設定ファイルを使っているときは、後から保存したほうの設定が残ります。</source>
+        <translation>Cannot tell whether another copy of {0} is running and using the same settings file.
+{1}
+
+If one is, the settings of the copy that saves last are kept.</translation>
+    </message>
+    <message>
+        <source>設定ファイル {0} を保存できませんでした。
+
+{1}</source>
+        <translation>The settings file {0} could not be saved.
+
+{1}</translation>
+    </message>
+</context>
+<context>
+    <name>Sounds</name>
+    <message>
+        <source>レーザー</source>
+        <translation>Laser</translation>
+    </message>
+    <message>
+        <source>敵の爆発</source>
+        <translation>Enemy explosion</translation>
+    </message>
+    <message>
+        <source>自機の爆発</source>
+        <translation>Ship explosion</translation>
     </message>
 </context>
 <context>
     <name>SystemConfig</name>
     <message>
         <source>システム設定</source>
-        <translation>System settings</translation>
+        <translation>System Settings</translation>
     </message>
     <message>
         <source>ヘルプ</source>
@@ -329,11 +434,11 @@ Both copies save their settings when they end, so the settings of the copy that 
     </message>
     <message>
         <source>バルーンヘルプ</source>
-        <translation>Balloon help</translation>
+        <translation>Tooltips</translation>
     </message>
     <message>
         <source>このメッセージのような簡易ヘルプ（バルーンヘルプ）について設定します。</source>
-        <translation>Settings for short help like this message (balloon help).</translation>
+        <translation>Settings for tooltips, the short help texts like this one.</translation>
     </message>
     <message>
         <source>表示する</source>
@@ -341,23 +446,23 @@ Both copies save their settings when they end, so the settings of the copy that 
     </message>
     <message>
         <source>チェックするとバルーンヘルプを表示します。</source>
-        <translation>When checked, balloon help is shown.</translation>
+        <translation>Show a tooltip when the mouse pointer rests on a control.</translation>
     </message>
     <message>
         <source>表示するまでの時間</source>
-        <translation>Wait before shown</translation>
+        <translation>Delay (ms)</translation>
     </message>
     <message>
         <source>バルーンヘルプを表示するまでの待ち時間（ミリ秒）です。</source>
-        <translation>How long balloon help waits before it shows (milliseconds).</translation>
+        <translation>How long the pointer must rest before a tooltip appears, in milliseconds.</translation>
     </message>
     <message>
         <source>表示時間</source>
-        <translation>Time shown</translation>
+        <translation>Duration (ms)</translation>
     </message>
     <message>
         <source>バルーンヘルプを表示している時間（ミリ秒）です。</source>
-        <translation>How long balloon help stays shown (milliseconds).</translation>
+        <translation>How long a tooltip stays on the screen, in milliseconds.</translation>
     </message>
     <message>
         <source>マウス</source>
@@ -365,54 +470,54 @@ Both copies save their settings when they end, so the settings of the copy that 
     </message>
     <message>
         <source>マウスカーソルの自動移動</source>
-        <translation>Mouse cursor jump</translation>
+        <translation>Automatic Pointer Movement</translation>
     </message>
     <message>
         <source>ウィンドウを開いたり閉じたりした際、マウスカーソルを前回位置やボタン上などに自動移動します。</source>
-        <translation>When a window opens or closes, the mouse cursor moves by itself to where it was before, onto a button and so on.</translation>
+        <translation>When a window opens or closes, the pointer moves by itself onto a button or back to where it was.</translation>
     </message>
     <message>
         <source>自動移動する</source>
-        <translation>Move by itself</translation>
+        <translation>Enabled</translation>
     </message>
     <message>
         <source>チェックすると自動移動を行います。</source>
-        <translation>When checked, the cursor moves by itself.</translation>
+        <translation>Move the pointer automatically when a window opens or closes.</translation>
     </message>
     <message>
         <source>移動速度</source>
-        <translation>Speed</translation>
+        <translation>Step size (px)</translation>
     </message>
     <message>
         <source>自動移動時のカーソルの移動速度(大きいほど高速)です。</source>
-        <translation>How fast the cursor moves by itself (larger is faster).</translation>
+        <translation>How far the pointer moves every 10 ms, in pixels. Larger is faster.</translation>
     </message>
     <message>
         <source>最長移動時間</source>
-        <translation>Longest move</translation>
+        <translation>Max. steps</translation>
     </message>
     <message>
         <source>自動移動に要する時間の上限.（大きいほど長い）です。これを超える場合は高速移動します。</source>
-        <translation>The longest a move may take (larger is longer). A move that would take longer goes faster.</translation>
+        <translation>A move takes at most this many steps of 10 ms (100 is one second); longer distances use bigger steps.</translation>
     </message>
     <message>
         <source>初期設定に戻す</source>
-        <translation>Defaults</translation>
+        <translation>Restore Defaults</translation>
     </message>
     <message>
         <source>この枠内の内容をすべて初期設定に戻します。</source>
-        <translation>Puts everything in this frame back to its defaults.</translation>
+        <translation>Restore the default values of this group.</translation>
     </message>
 </context>
 <context>
     <name>WavePlayer</name>
     <message>
         <source>ファイルを開けません: {0}</source>
-        <translation>Cannot open the file: {0}</translation>
+        <translation>Could not open {0}.</translation>
     </message>
     <message>
         <source>ファイルを読めません: {0}</source>
-        <translation>Cannot read the file: {0}</translation>
+        <translation>Could not read {0}.</translation>
     </message>
 </context>
 <context>
@@ -438,7 +543,7 @@ Both copies save their settings when they end, so the settings of the copy that 
     </message>
     <message>
         <source>実行しますか？</source>
-        <translation>Go ahead?</translation>
+        <translation>Do you want to continue?</translation>
     </message>
     <message>
         <source>はい(&amp;Y)</source>
@@ -450,11 +555,11 @@ Both copies save their settings when they end, so the settings of the copy that 
     </message>
     <message>
         <source>実行します</source>
-        <translation>Goes ahead</translation>
+        <translation>Carry out the action.</translation>
     </message>
     <message>
         <source>実行しません</source>
-        <translation>Does not go ahead</translation>
+        <translation>Cancel the action.</translation>
     </message>
 </context>
 </TS>

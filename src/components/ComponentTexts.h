@@ -73,10 +73,21 @@ inline constexpr TText Defaults = ORV_TEXT("SystemConfig", "初期設定に戻�
 inline constexpr TText DefaultsHint =
     ORV_TEXT("SystemConfig", "この枠内の内容をすべて初期設定に戻します。");
 
-// The settings file. {0} section, {1} key, {2} value, {3} the value kept.
+// The settings file.
 inline constexpr TText NotAnInteger = ORV_TEXT("SettingsFile", "'{0}' は整数ではありません");
-inline constexpr TText NotAnIntegerKept = ORV_TEXT(
-    "SettingsFile", "設定ファイルの [{0}] {1}={2} は整数ではありません。{3} のまま続けます。");
+// Values that cannot be used, in one message: {0} the settings file, then one
+// line per value, then where the old values stay ({0} that file).
+inline constexpr TText ValuesNotUsable =
+    ORV_TEXT("SettingsFile", "設定ファイル {0} に使えない値があります。");
+// {0} section, {1} key, {2} value, {3} the value used instead, {4} the least
+// value allowed.
+inline constexpr TText NotAnIntegerUsing =
+    ORV_TEXT("SettingsFile", "[{0}] {1}={2} は整数ではありません。{3} を使います。");
+inline constexpr TText IntegerOutOfRange =
+    ORV_TEXT("SettingsFile", "[{0}] {1}={2} は大きすぎて扱えない整数です。{3} を使います。");
+inline constexpr TText ValueBelowMinimum =
+    ORV_TEXT("SettingsFile", "[{0}] {1}={2} は {4} 以上でなければなりません。{3} を使います。");
+inline constexpr TText OldValuesKept = ORV_TEXT("SettingsFile", "元の値は {0} に残ります。");
 inline constexpr TText FileEmpty = ORV_TEXT("SettingsFile", "{0} は空です");
 inline constexpr TText FileWithoutSettings =
     ORV_TEXT("SettingsFile", "{0} に設定として読める行がありません");
@@ -84,17 +95,25 @@ inline constexpr TText LoadFailed =
     ORV_TEXT("SettingsFile", "設定ファイルを読み込めませんでした。");
 inline constexpr TText StartWithDefaults = ORV_TEXT("SettingsFile", "既定の設定で始めます。");
 inline constexpr TText StartWithFile = ORV_TEXT("SettingsFile", "{0} の設定で始めます。");
+// {0} the unusable settings file, {1} where it is kept.
+inline constexpr TText UnusableKept =
+    ORV_TEXT("SettingsFile", "{0} は保存するときに {1} として残します。");
 inline constexpr TText NotOverwritten =
     ORV_TEXT("SettingsFile", "{0} は読み込めなかったため、上書きしません。");
 // {0} the program's title, {1} the settings file.
 inline constexpr TText AnotherCopyRunning =
+    ORV_TEXT("SettingsFile", "{0} はすでに起動していて、同じ設定ファイルを使っています。\n{1}\n\n"
+                             "どちらも設定を保存するため、後から保存したほうの設定が残ります。");
+inline constexpr TText CopiesNotChecked =
     ORV_TEXT("SettingsFile",
-             "{0} はすでに起動していて、同じ設定ファイルを使っています。\n{1}\n\n"
-             "どちらも終了するときに設定を保存するため、後から終了したほうの設定が残ります。");
+             "{0} がほかにも起動していて同じ設定ファイルを使っているかどうか、確かめられません。\n"
+             "{1}\n\n同じ設定ファイルを使っているときは、後から保存したほうの設定が残ります。");
 // {0} the file, {1} why.
 inline constexpr TText SaveFailed = ORV_TEXT(
     "SettingsFile",
     "設定ファイル {0} を保存できませんでした。\nこれまでのファイルは変更されていません。\n\n{1}");
+inline constexpr TText SaveFailedNoFile =
+    ORV_TEXT("SettingsFile", "設定ファイル {0} を保存できませんでした。\n\n{1}");
 
 // The window manager's setters.
 inline constexpr TText EntryMaxRange =

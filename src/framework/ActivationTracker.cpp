@@ -239,7 +239,6 @@ void TActivationTracker::FocusCameBack() {
 }
 
 void TActivationTracker::FocusLeftForReal() {
-    grabbed_ = false;
     ReleaseHeldLoss();
 }
 
@@ -256,7 +255,9 @@ bool TActivationTracker::ReturnFromGrab(const TForm* form) {
     return true;
 }
 
+// The grab is over for us, whether or not its end was seen.
 void TActivationTracker::ReleaseHeldLoss() {
+    grabbed_ = false;
     if (lossHeld_) {
         lossHeld_ = false;
         TForm* loser = heldLoser_;

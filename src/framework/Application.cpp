@@ -85,10 +85,11 @@ TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr) {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     qt_ = std::make_unique<QtApp>(argc, argv, *this);
+    queued_ = std::make_unique<QObject>();
     hints_ = std::make_unique<THintManager>();
     exeName_ = QCoreApplication::applicationFilePath().toStdString();
     messageBox_ = CreateQtMessageBox();
-    sound_ = CreateQtSoundService();
+    sound_ = CreatePulseSoundService();
     shell_ = CreateQtShell();
     cursor_ = CreateQtCursor();
     sleeper_ = CreateQtSleeper();
@@ -107,8 +108,16 @@ TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr) {
     });
 }
 
+// Torn down in the reverse order of what depends on what. Calls queued for
+// the application go first: the loop has ended, and what they reach (the
+// forms, the activation tracker) is about to go. Closing a sound output runs
+// a nested event loop, so the sound is silenced next, while every form and
+// service is still whole.
 TApplication::~TApplication() {
+    queued_.reset();
     SetShowHint(false);
+    if (sound_)
+        sound_->Stop();
     DestroyComponents();
     signalNotifier_.reset();
     activation_.reset();
@@ -176,7 +185,7 @@ void TApplication::ReleaseLater(TForm& form) {
         return;
     released_.push_back(&form);
     QMetaObject::invokeMethod(
-        qt_.get(), [this] { DestroyReleased(); }, Qt::QueuedConnection);
+        queued_.get(), [this] { DestroyReleased(); }, Qt::QueuedConnection);
 }
 
 void TApplication::DestroyReleased() {
@@ -194,7 +203,7 @@ void TApplication::DestroyReleased() {
 void TApplication::ReleaseSoon() {
     if (!released_.empty())
         QMetaObject::invokeMethod(
-            qt_.get(), [this] { DestroyReleased(); }, Qt::QueuedConnection);
+            queued_.get(), [this] { DestroyReleased(); }, Qt::QueuedConnection);
 }
 
 void TApplication::ReleaseNow() {

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+class QObject;
 class QSocketNotifier;
 
 namespace orv {
@@ -182,6 +183,9 @@ public:
 private:
     class QtApp;
     std::unique_ptr<QtApp> qt_;
+    // The context of the calls the application queues for itself; pending
+    // ones go with it.
+    std::unique_ptr<QObject> queued_;
     TLanguage language_;
     std::unique_ptr<THintManager> hints_;
     std::string title_;

@@ -44,6 +44,8 @@ public:
     // Runs once all stored properties of the owning form have been set.
     virtual void Loaded() { loaded_ = true; }
     bool IsLoaded() const { return loaded_; }
+    // Runs once the owning form and all its components have run Loaded.
+    virtual void FormLoaded() {}
 
 protected:
     // The component's own last step before its components go: where a form

@@ -105,14 +105,49 @@ pid_t TempFileOwner(const std::string& name, const std::string& stem) {
     return static_cast<pid_t>(std::stol(rest.substr(0, dash)));
 }
 
-// The file a path names, through any symbolic links.
-std::string LinkTarget(const std::string& path) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
-        return path;
+// Opens the lock file at name and holds a shared lock on it, after telling
+// whether another process holds it (an exclusive lock that cannot be had).
+// A lock file its last holder removed while this one waited is not the one
+// at name any more: then it starts again.
+TLockResult LockFile(const std::string& name, TFileLock& lock) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        // Read access is enough for a lock, so another user's lock file works.
+        int raw = ::open(name.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (raw < 0)
+            raw = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+        TFd fd(raw);
+        if (!fd.Valid())
+            return TLockResult::lrNoLock;
+        // Whatever the umask, other users must be able to open it to meet
+        // here (only its owner can change that).
+        ::fchmod(fd.Get(), 0644);
+        const bool alone = ::flock(fd.Get(), LOCK_EX | LOCK_NB) == 0;
+        if (!alone && errno != EWOULDBLOCK)
+            return TLockResult::lrNoLock;
+        if (::flock(fd.Get(), LOCK_SH) != 0)
+            return TLockResult::lrNoLock;
+        struct stat opened {};
+        struct stat named {};
+        if (::fstat(fd.Get(), &opened) != 0 || ::stat(name.c_str(), &named) != 0 ||
+            opened.st_dev != named.st_dev || opened.st_ino != named.st_ino)
+            continue;
+        lock.Add(fd.Release(), name);
+        return alone ? TLockResult::lrTaken : TLockResult::lrHeldElsewhere;
+    }
+    return TLockResult::lrNoLock;
+}
+
+// The name of path's lock file in a runtime folder: path's canonical form
+// hashed, the same in every build of the program.
+std::string RuntimeLockName(const std::string& dir, const std::string& path) {
     std::error_code error;
-    const auto target = std::filesystem::weakly_canonical(path, error);
-    return error ? path : target.string();
+    const std::string canonical = std::filesystem::weakly_canonical(path, error).string();
+    std::uint64_t hash = 14695981039346656037ULL; // FNV-1a
+    for (const char c : error ? path : canonical)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    char key[17];
+    std::snprintf(key, sizeof key, "%016llx", static_cast<unsigned long long>(hash));
+    return dir + ExtractFileName(path) + "-" + key + ".lock";
 }
 
 mode_t FileMode(const std::string& path) {
@@ -149,17 +184,26 @@ bool SameFile(const std::string& a, const std::string& b) {
 
 TFileLock& TFileLock::operator=(TFileLock&& other) noexcept {
     if (this != &other) {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = other.fd_;
-        other.fd_ = -1;
+        Release();
+        held_ = std::move(other.held_);
+        other.held_.clear();
     }
     return *this;
 }
 
 TFileLock::~TFileLock() {
-    if (fd_ >= 0)
-        ::close(fd_); // closing the last descriptor releases the lock
+    Release();
+}
+
+// The last holder (the one that gets the exclusive lock) removes the file
+// before it lets go; a copy that opened it meanwhile sees that and opens anew.
+void TFileLock::Release() noexcept {
+    for (const THeld& held : held_) {
+        if (::flock(held.fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(held.path.c_str());
+        ::close(held.fd); // closing the last descriptor releases the lock
+    }
+    held_.clear();
 }
 
 bool TFileSystem::FileExists(const std::string& path) const {
@@ -251,38 +295,41 @@ bool TFileSystem::DirectoryWritable(const std::string& dir) const {
     }
 }
 
-bool TFileSystem::ForceDirectories(const std::string& dir) const {
+void TFileSystem::ForceDirectories(const std::string& dir) const {
     std::error_code error;
     std::filesystem::create_directories(dir, error);
-    return std::filesystem::is_directory(dir, error);
+    if (std::filesystem::is_directory(dir))
+        return;
+    throw EInOutError(Format(FrameworkTexts::FolderNotCreated,
+                             {dir, error ? error.message() : std::strerror(ENOTDIR)}));
 }
 
 TLockResult TFileSystem::LockFor(const std::string& path, TFileLock& lock) const {
-    std::error_code error;
-    const std::string canonical = std::filesystem::weakly_canonical(path, error).string();
-    // FNV-1a: the same name in every build of the program.
-    std::uint64_t hash = 14695981039346656037ULL;
-    for (const char c : error ? path : canonical)
-        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
-    char key[17];
-    std::snprintf(key, sizeof key, "%016llx", static_cast<unsigned long long>(hash));
-    const std::string name = RuntimeDir() + ExtractFileName(path) + "-" + key + ".lock";
-    TFd fd(::open(name.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
-    if (!fd.Valid())
-        return TLockResult::lrNoLock;
-    if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0)
-        return errno == EWOULDBLOCK ? TLockResult::lrHeldElsewhere : TLockResult::lrNoLock;
-    lock = TFileLock(fd.Release());
-    return TLockResult::lrTaken;
+    TFileLock taken;
+    TLockResult result = LockFile(ResolveLink(path) + ".lock", taken);
+    // The first runtime folder that takes a lock file; an unusable
+    // $XDG_RUNTIME_DIR falls back to the temporary folder.
+    for (const std::string& dir : RuntimeDirs()) {
+        const TLockResult runtime = LockFile(RuntimeLockName(dir, path), taken);
+        if (runtime == TLockResult::lrNoLock)
+            continue;
+        if (result != TLockResult::lrHeldElsewhere)
+            result = runtime;
+        break;
+    }
+    lock = std::move(taken);
+    return result;
 }
 
-std::string TFileSystem::RuntimeDir() const {
+std::vector<std::string> TFileSystem::RuntimeDirs() const {
+    std::vector<std::string> dirs;
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     if (runtime && runtime[0] == '/')
-        return std::string(runtime) + "/";
+        dirs.push_back(std::string(runtime) + "/");
     std::error_code error;
     const std::string temp = std::filesystem::temp_directory_path(error).string();
-    return (error || temp.empty() ? std::string("/tmp") : temp) + "/";
+    dirs.push_back((error || temp.empty() ? std::string("/tmp") : temp) + "/");
+    return dirs;
 }
 
 std::string TFileSystem::UserConfigDir() const {
@@ -298,9 +345,24 @@ std::string TFileSystem::UserConfigDir() const {
     return std::string(home) + "/.config/";
 }
 
+std::string ResolveLink(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path current = path;
+    std::error_code error;
+    // A bound against links that point in a circle.
+    for (int depth = 0; depth < 40 && fs::is_symlink(current, error); ++depth) {
+        const fs::path target = fs::read_symlink(current, error);
+        if (error)
+            break;
+        current =
+            (target.is_absolute() ? target : current.parent_path() / target).lexically_normal();
+    }
+    return current.string();
+}
+
 void ReplaceFile(const TFileSystem& files, const std::string& path, const std::string& backup,
                  std::string_view bytes) {
-    const std::string target = LinkTarget(path);
+    const std::string target = ResolveLink(path);
     const std::string backupTarget = backup.empty() || target == path
                                          ? backup
                                          : ExtractFilePath(target) + ExtractFileName(backup);

@@ -3,21 +3,30 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orv {
 
-// An exclusive advisory lock, held while the object lives.
+// Shared advisory locks on lock files, held while the object lives. The last
+// holder of a lock file removes it when it lets go, so none are left behind.
 class TFileLock {
 public:
     TFileLock() = default;
-    explicit TFileLock(int fd) : fd_(fd) {}
-    TFileLock(TFileLock&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    TFileLock(TFileLock&& other) noexcept : held_(std::move(other.held_)) { other.held_.clear(); }
     TFileLock& operator=(TFileLock&& other) noexcept;
     ~TFileLock();
-    bool Held() const { return fd_ >= 0; }
+    bool Held() const { return !held_.empty(); }
+    // Takes over a locked lock file's descriptor.
+    void Add(int fd, std::string path) { held_.push_back({fd, std::move(path)}); }
 
 private:
-    int fd_ = -1;
+    void Release() noexcept;
+
+    struct THeld {
+        int fd = -1;
+        std::string path;
+    };
+    std::vector<THeld> held_;
 };
 
 enum class TLockResult : std::uint8_t { lrTaken, lrHeldElsewhere, lrNoLock };
@@ -55,25 +64,35 @@ public:
     virtual bool DeleteFile(const std::string& path) const;
     // Whether a file can be created in dir (tried, not guessed from modes).
     virtual bool DirectoryWritable(const std::string& dir) const;
-    // Creates dir and its missing parents.
-    virtual bool ForceDirectories(const std::string& dir) const;
-    // Takes, without waiting, the lock that stands for the file at path: a
-    // lock file in the user's runtime directory named after path's canonical
-    // form, so every process that uses the file meets at the same lock, and
-    // the file's own directory gets no extra file. lrNoLock when no lock file
-    // can be made (nothing can be known then).
+    // Creates dir and its missing parents; raises EInOutError naming the
+    // folder and the cause when it cannot.
+    virtual void ForceDirectories(const std::string& dir) const;
+    // Takes, without waiting, the locks that stand for the file at path, and
+    // holds them while lock lives: "<file>.lock" beside the file a link
+    // points to, which every copy of every user meets, and one in the runtime
+    // directory ($XDG_RUNTIME_DIR, else the temporary directory) named after
+    // the file's canonical path, which copies of one user meet before the
+    // file's folder exists. Every holder holds a shared lock, so a copy that
+    // starts later finds all that run. lrHeldElsewhere when another process
+    // holds either; lrNoLock when neither lock file can be made (nothing can
+    // be known then).
     virtual TLockResult LockFor(const std::string& path, TFileLock& lock) const;
-    // $XDG_RUNTIME_DIR, else the temporary directory, with a trailing '/'.
-    virtual std::string RuntimeDir() const;
+    // The folders a runtime lock may go to, in order, with a trailing '/'.
+    virtual std::vector<std::string> RuntimeDirs() const;
     // The user's configuration directory ($XDG_CONFIG_HOME, by default
     // ~/.config), with a trailing separator.
     virtual std::string UserConfigDir() const;
 };
 
+// The file path names after following symbolic links, also when the link
+// points to nothing (yet); path itself when it is no link.
+std::string ResolveLink(const std::string& path);
+
 // Replaces the file at path with bytes so that a complete file stands at path
 // at every moment: the new text goes to a flushed temporary file first, which
 // then takes the old one's place in one rename. A symbolic link at path stays
-// and its target is replaced; the file keeps its permission bits. When backup
+// and its target is replaced (when the target's folder is missing the save
+// fails: a link never becomes a plain file); the file keeps its permission bits. When backup
 // is not empty, path exists and backup is not path itself, the old file
 // becomes backup (beside the link's target for a link) before the new one
 // takes its place, so that at every moment the old file is path, backup or

@@ -1,6 +1,7 @@
 #include "Forms.h"
 
 #include "Application.h"
+#include "FormWidget.h"
 #include "Keys.h"
 #include "Menus.h"
 #include "Peers.h"
@@ -8,27 +9,15 @@
 #include "TitleBar.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QEventLoop>
-#include <QGuiApplication>
-#include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QWidget>
+#include <QWindow>
 
 namespace orv {
 namespace {
-
-int VirtualKeyOf(const QKeyEvent& event) {
-    TKeyOrigin origin;
-    origin.keypad = event.modifiers() & Qt::KeypadModifier;
-    origin.shift = event.modifiers() & Qt::ShiftModifier;
-    // Only X11 and Wayland give the key codes Keys.cpp knows.
-    const QString platform = QGuiApplication::platformName();
-    if (platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland")))
-        origin.scanCode = event.nativeScanCode();
-    return VirtualKeyFromQt(event.key(), origin);
-}
 
 void MarkDefault(const TWinControl& container, const TButton* enterButton) {
     for (TControl* control : container.Controls()) {
@@ -70,105 +59,6 @@ TButton* FindCancelButton(const TWinControl& container) {
 }
 
 } // namespace
-
-class TForm::FormWidget : public QWidget {
-public:
-    explicit FormWidget(TForm& form) : form_(form) {
-        // The form takes the keys when no control has the focus, but Tab
-        // never stops on it.
-        setFocusPolicy(Qt::ClickFocus);
-        setAttribute(Qt::WA_KeyCompression, false);
-        // The button Enter presses looks like the default button, wherever
-        // the focus goes; Tab and clicks move the focus too, and the active
-        // control follows it.
-        focusWatch_ =
-            connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-                if ((old && old->window() == this) || (now && now->window() == this))
-                    form_.MarkDefaultButton();
-                form_.FocusMoved(now);
-            });
-    }
-
-    void MoveFocus(bool forward) { focusNextPrevChild(forward); }
-    void StopWatchingFocus() { disconnect(focusWatch_); }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        int key = VirtualKeyOf(*event);
-        if (key)
-            form_.KeyDown(key, ShiftFromQt(event->modifiers()));
-    }
-
-    void keyReleaseEvent(QKeyEvent* event) override {
-        // X11 sends a release before every auto-repeated press.
-        if (event->isAutoRepeat())
-            return;
-        int key = VirtualKeyOf(*event);
-        if (key)
-            form_.KeyUp(key, ShiftFromQt(event->modifiers()));
-    }
-
-    void hideEvent(QHideEvent* event) override {
-        form_.WindowHidden();
-        QWidget::hideEvent(event);
-    }
-
-    void changeEvent(QEvent* event) override {
-        if (event->type() == QEvent::WindowStateChange && form_.RefuseMaximize()) {
-            QWidget::changeEvent(event);
-            return;
-        }
-        if (event->type() == QEvent::WindowStateChange)
-            form_.OnWindowStateChange(&form_);
-        QWidget::changeEvent(event);
-    }
-
-    bool event(QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::Move:
-        case QEvent::Resize:
-            form_.WindowMoved();
-            break;
-        case QEvent::WindowActivate:
-            if (TApplication::Exists())
-                Application().FormActivated(form_);
-            break;
-        case QEvent::WindowDeactivate:
-            if (TApplication::Exists())
-                Application().FormDeactivated(form_);
-            break;
-        default:
-            break;
-        }
-        const bool handled = QWidget::event(event);
-        if (event->type() == QEvent::WindowActivate) {
-            // The focus frame shows from the start, as on desktop dialogs,
-            // not only once Tab has been pressed.
-            setAttribute(Qt::WA_KeyboardFocusChange);
-            if (QWidget* focus = focusWidget())
-                focus->update();
-        }
-        return handled;
-    }
-
-    void closeEvent(QCloseEvent* event) override {
-        if (!form_.CloseQuery()) {
-            event->ignore();
-            return;
-        }
-        event->accept();
-        if (form_.modal_) {
-            form_.SetModalResult(mrCancel);
-            return;
-        }
-        if (TApplication::Exists() && Application().MainForm() == &form_)
-            Application().Terminate();
-    }
-
-private:
-    TForm& form_;
-    QMetaObject::Connection focusWatch_;
-};
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
     auto peer = std::make_unique<FormWidget>(*this);
@@ -295,9 +185,30 @@ void TForm::SetMenu(TMainMenu* menu) {
         menuBar_->setNativeMenuBar(false);
     }
     menuBar_->setVisible(menu_ != nullptr);
-    if (menu_)
+    if (menu_) {
         menu_->Fill(*menuBar_);
+        LeaveMenuBarWithMenus();
+    }
     SetBounds(Left(), Top(), Width(), Height() + (menu_ ? kMenuHeight : 0));
+}
+
+// A menu closed with Esc leaves Qt's bar holding the focus to walk it by
+// keyboard, unseen, and the next Esc would only end that: the bar lets the
+// focus go as its menu closes, so Esc is the form's again.
+void TForm::LeaveMenuBarWithMenus() {
+    QMenuBar* bar = menuBar_;
+    for (const QAction* action : bar->actions()) {
+        if (QMenu* menu = action->menu())
+            QObject::connect(menu, &QMenu::aboutToHide, bar, [bar] {
+                QMetaObject::invokeMethod(
+                    bar,
+                    [bar] {
+                        if (bar->hasFocus() && !QApplication::activePopupWidget())
+                            bar->clearFocus();
+                    },
+                    Qt::QueuedConnection);
+            });
+    }
 }
 
 // The client area keeps its size; the window grows by whatever height the
@@ -379,6 +290,9 @@ void TForm::Show() {
                       main->Top() + (main->Height() - Height()) / 2, Width(), Height());
     }
     Handle();
+    // The menu bar's height is known for sure only now, with its font and
+    // style settled.
+    PlaceClient();
     Peer()->show();
     if (activeControl_)
         activeControl_->SetFocus();
@@ -403,9 +317,23 @@ bool TForm::Showing() const {
     return Peer()->isVisible();
 }
 
+// The desktop keeps a dialog above the window it belongs to, gives the two
+// one task-bar entry, and minimises and restores them together.
+void TForm::BelongToOpener() {
+    QWidget* window = Peer();
+    QWidget* opener = OpenerWindow(*window);
+    if (!opener || window->isVisible())
+        return;
+    if (window->windowType() != Qt::Dialog)
+        window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+    window->winId(); // the window system's window, to name its opener on
+    window->windowHandle()->setTransientParent(opener->windowHandle());
+}
+
 int TForm::ShowModal() {
     modalResult_ = mrNone;
     modal_ = true;
+    BelongToOpener();
     Peer()->setWindowModality(Qt::ApplicationModal);
     Show();
     Peer()->activateWindow();
@@ -500,6 +428,8 @@ void TForm::FinishLoading() {
         const auto components = Components();
         for (TComponent* component : components)
             component->Loaded();
+        for (TComponent* component : components)
+            component->FormLoaded();
     } catch (...) {
         // The form's constructor is failing: its components go now, while
         // the handlers they hold still find the whole form.
@@ -551,6 +481,20 @@ void TForm::ColorChanged() {
 void TForm::Resize() {
     if (OnResize)
         OnResize(this);
+}
+
+QWidget* OpenerWindow(const QWidget& opening) {
+    QWidget* active = QApplication::activeWindow();
+    if (active && active != &opening)
+        return active;
+    if (!TApplication::Exists())
+        return nullptr;
+    const TForm* form = Application().ActiveForm();
+    if (!form || form->Peer() == &opening || !form->Showing())
+        form = Application().MainForm();
+    if (!form || form->Peer() == &opening || !form->Showing())
+        return nullptr;
+    return form->Peer();
 }
 
 } // namespace orv

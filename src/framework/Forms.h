@@ -150,8 +150,11 @@ protected:
 private:
     class FormWidget;
     void CreateHandle();
+    // A modal form is a dialog of the window that opened it.
+    void BelongToOpener();
     void MarkDefaultButton();
     void ShowTitleBar(bool own);
+    void LeaveMenuBarWithMenus();
     // The window system moved or sized the window (a person, the desktop or
     // the program itself): keep the bounds and tell the hooks.
     void WindowMoved();
@@ -184,5 +187,9 @@ private:
     TPosition position_ = TPosition::poDesigned;
     std::string caption_;
 };
+
+// The window of ours that a window about to open belongs to: the active
+// one, else the active form, else the main form; null when none shows.
+QWidget* OpenerWindow(const QWidget& opening);
 
 } // namespace orv

@@ -19,6 +19,7 @@ inline constexpr TText FileNotRead = ORV_TEXT("Files", "ファイルを読めま
 inline constexpr TText FileNotWritten = ORV_TEXT("Files", "ファイルに書き込めません: {0} ({1})");
 inline constexpr TText FileNotReplaced =
     ORV_TEXT("Files", "ファイルを置き換えられません: {0} ({1})");
+inline constexpr TText FolderNotCreated = ORV_TEXT("Files", "フォルダを作成できません: {0} ({1})");
 inline constexpr TText NotRegularFile = ORV_TEXT("Files", "通常のファイルではありません: {0}");
 
 } // namespace orv::FrameworkTexts

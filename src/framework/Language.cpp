@@ -1,9 +1,9 @@
 #include "Language.h"
 
+#include "Catalogue.h"
 #include "Translation.h"
 
 #include <QCoreApplication>
-#include <QTranslator>
 
 namespace orv {
 
@@ -26,20 +26,19 @@ bool TLanguage::LoadCatalogue(const std::string& code) {
     code_ = kSource;
     if (code == kSource)
         return true;
-    auto translator = std::make_unique<QTranslator>();
-    const QString file = QStringLiteral("orbit-raven_") + QString::fromStdString(code);
-    if (code.empty() || !translator->load(file, QStringLiteral(":/i18n")))
+    auto catalogue = std::make_unique<TCatalogue>(code);
+    if (!catalogue->Loaded())
         return false;
-    QCoreApplication::installTranslator(translator.get());
-    translator_ = std::move(translator);
+    QCoreApplication::installTranslator(catalogue->Translator());
+    catalogue_ = std::move(catalogue);
     code_ = code;
     return true;
 }
 
 void TLanguage::Unload() {
-    if (translator_)
-        QCoreApplication::removeTranslator(translator_.get());
-    translator_.reset();
+    if (catalogue_)
+        QCoreApplication::removeTranslator(catalogue_->Translator());
+    catalogue_.reset();
 }
 
 } // namespace orv

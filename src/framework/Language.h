@@ -3,9 +3,9 @@
 #include <memory>
 #include <string>
 
-class QTranslator;
-
 namespace orv {
+
+class TCatalogue;
 
 // The language the program's texts are shown in. Japanese, the language the
 // texts are written in, needs no translation; any other known language loads
@@ -31,7 +31,7 @@ private:
     void Unload();
 
     std::string code_ = kSource;
-    std::unique_ptr<QTranslator> translator_;
+    std::unique_ptr<TCatalogue> catalogue_;
 };
 
 } // namespace orv

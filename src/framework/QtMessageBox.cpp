@@ -1,6 +1,7 @@
 #include "MessageBox.h"
 
 #include "Application.h"
+#include "Forms.h"
 #include "TitleBar.h"
 
 #include <QApplication>
@@ -62,9 +63,10 @@ void GiveOwnTitleBar(QMessageBox& box) {
 class TQtMessageBox final : public IMessageBox {
 public:
     int Show(const std::string& text, const std::string& caption, unsigned flags) override {
+        // Its parent makes it a dialog of the window that opened it.
         QMessageBox box(IconOf(flags), QString::fromStdString(caption),
-                        QString::fromStdString(text), QMessageBox::NoButton,
-                        QApplication::activeWindow());
+                        QString::fromStdString(text), QMessageBox::NoButton);
+        box.setParent(OpenerWindow(box), box.windowFlags());
         switch (flags & 0x0Fu) {
         case MB_YESNO:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

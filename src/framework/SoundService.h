@@ -16,8 +16,10 @@ class ISoundService {
 public:
     virtual ~ISoundService() = default;
     // Asynchronous play returns at once; synchronous play returns when the
-    // sound has ended. An image that is not a playable wave is ignored.
-    virtual void Play(TSoundImage image, bool sync) = 0;
+    // sound has ended. An image that is not a playable wave is ignored. The
+    // title names the sound where the desktop lists what plays (a volume
+    // mixer); empty leaves the audio server's own name.
+    virtual void Play(TSoundImage image, bool sync, const std::string& title) = 0;
     // Silences whatever is playing.
     virtual void Stop() = 0;
     // The desktop's sound for a message of this kind (MB_OK, MB_ICONHAND,
@@ -33,8 +35,9 @@ public:
 // empty text for a name it has no counterpart for.
 std::string SoundEventId(const std::string& name);
 
-// The desktop's audio server through Qt Multimedia. With no audio device it
+// The desktop's audio server (PulseAudio, or PipeWire's server for it); the
+// desktop's event sounds through its sound theme. With no audio server it
 // stays silent; synchronous play still takes the sound's length.
-std::unique_ptr<ISoundService> CreateQtSoundService();
+std::unique_ptr<ISoundService> CreatePulseSoundService();
 
 } // namespace orv

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include <algorithm>
+#include <cctype>
 #include <utility>
 
 namespace orv {
@@ -20,9 +21,37 @@ bool IsChoice(const std::string& values, const std::string& value) {
 
 } // namespace
 
-TCommandLine::TCommandLine(std::string program, std::string version,
+std::string TerminalLanguage(const std::function<const char*(const char*)>& environment) {
+    std::string locale;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = environment(name);
+        if (value && *value) {
+            locale = value;
+            break;
+        }
+    }
+    // language[_territory][.codeset][@modifier]; a codeset is compared as
+    // the C library does, without case or punctuation.
+    const auto dot = locale.find('.');
+    std::string codeset;
+    if (dot != std::string::npos)
+        for (const char c : locale.substr(dot + 1, locale.find('@', dot) - dot - 1))
+            if (std::isalnum(static_cast<unsigned char>(c)))
+                codeset += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const bool japanese =
+        locale.rfind("ja", 0) == 0 && (locale.size() == 2 || locale[2] == '_' || locale[2] == '.');
+    return japanese && codeset == "utf8" ? "ja" : "en";
+}
+
+TCommandLine::TCommandLine(std::string program, std::string version, const std::string& language,
                            std::vector<TCommandLineOption> options)
-    : program_(std::move(program)), version_(std::move(version)), options_(std::move(options)) {}
+    : program_(std::move(program)), version_(std::move(version)), texts_(language),
+      options_(std::move(options)) {}
+
+std::string TCommandLine::Say(const TText& text, std::string_view first, std::string_view second,
+                              std::string_view third) const {
+    return texts_.Format(text, {program_, first, second, third});
+}
 
 const TCommandLineOption* TCommandLine::FindLong(const std::string& name) const {
     for (const auto& option : options_)
@@ -38,8 +67,9 @@ const TCommandLineOption* TCommandLine::FindShort(char name) const {
     return nullptr;
 }
 
-bool TCommandLine::Fail(std::string message) {
-    error_ = program_ + ": " + std::move(message);
+bool TCommandLine::Fail(const TText& text, std::string_view first, std::string_view second,
+                        std::string_view third) {
+    error_ = Say(text, first, second, third);
     return false;
 }
 
@@ -49,7 +79,7 @@ bool TCommandLine::Take(const TCommandLineOption& option, const std::string& sho
     const std::string values = option.Values;
     if (values.empty()) {
         if (inlineValue)
-            return Fail("option '" + shownName + "' doesn't allow an argument");
+            return Fail(GameTexts::NoArgumentAllowed, shownName);
         given_[option.Name];
         return true;
     }
@@ -59,9 +89,9 @@ bool TCommandLine::Take(const TCommandLineOption& option, const std::string& sho
     else if (next < arguments.size())
         value = arguments[next++];
     else
-        return Fail("option '" + shownName + "' requires an argument (" + values + ")");
+        return Fail(GameTexts::ArgumentRequired, shownName, values);
     if (!IsChoice(values, value) && !(option.AnyValue && !value.empty()))
-        return Fail("invalid argument '" + value + "' for '" + shownName + "' (" + values + ")");
+        return Fail(GameTexts::InvalidArgument, value, shownName, values);
     given_[option.Name] = value;
     return true;
 }
@@ -79,23 +109,23 @@ bool TCommandLine::Parse(const std::vector<std::string>& arguments) {
                 equals == std::string::npos ? "" : argument.substr(equals + 1);
             const auto* option = FindLong(name);
             if (!option)
-                return Fail("unrecognized option '--" + name + "'");
+                return Fail(GameTexts::UnknownOption, "--" + name);
             if (!Take(*option, "--" + name, equals == std::string::npos ? nullptr : &value,
                       arguments, next))
                 return false;
         } else if (argument == "--") {
             // The end of the options; the game takes no other arguments.
             if (next < arguments.size())
-                return Fail("unexpected argument '" + arguments[next] + "'");
+                return Fail(GameTexts::UnexpectedArgument, arguments[next]);
         } else if (argument.size() > 1 && argument[0] == '-') {
             const auto* option = argument.size() == 2 ? FindShort(argument[1]) : nullptr;
             if (!option)
-                return Fail("invalid option '" + argument + "'");
+                return Fail(GameTexts::InvalidOption, argument);
             if (!Take(*option, argument, nullptr, arguments, next))
                 return false;
         } else {
             // The game takes no files or other words.
-            return Fail("unexpected argument '" + argument + "'");
+            return Fail(GameTexts::UnexpectedArgument, argument);
         }
     }
     return true;
@@ -107,16 +137,14 @@ std::string TCommandLine::Value(const std::string& name) const {
 }
 
 std::string TCommandLine::Usage() const {
-    std::string text = "Usage: " + program_ +
-                       " [OPTION]...\n"
-                       "A small arcade shooter where your ship never stops.\n\n";
+    std::string text = Say(GameTexts::Usage) + "\n" + Say(GameTexts::Summary) + "\n\n";
     for (const auto& option : options_) {
         std::string names = option.Short ? std::string("  -") + option.Short + ", " : "      ";
         names += std::string("--") + option.Name;
         if (*option.Values)
             names += std::string("=") + option.Values;
         names.resize(std::max<std::size_t>(names.size() + 2, 24), ' ');
-        text += names + option.Help + "\n";
+        text += names + texts_.Tr(option.Help) + "\n";
     }
     return text;
 }
@@ -134,9 +162,7 @@ TStartDecision DecideStart(TCommandLine& commandLine, const std::vector<std::str
     if (commandLine.Has("version"))
         return {false, 0, commandLine.VersionText(), ""};
     if (!hasGraphicalSession)
-        return {false, 1, "",
-                commandLine.Program() +
-                    ": no display found; the game needs a graphical session (X11 or Wayland)\n"};
+        return {false, 1, "", commandLine.Say(GameTexts::NoDisplay) + "\n"};
     return {true, 0, "", ""};
 }
 

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "GameTexts.h"
+#include "framework/Catalogue.h"
+
+#include <functional>
 #include <iterator>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orv {
@@ -13,24 +18,29 @@ struct TCommandLineOption {
     const char* Name = "";   // long name, without the leading "--"
     char Short = 0;          // one-letter name, or 0
     const char* Values = ""; // a value's choices, "a|b"; empty for a switch
-    const char* Help = "";   // one line for --help
+    TText Help;              // one line for --help
     bool AnyValue = false;   // also takes values beyond the choices named
 };
 
 // Every option the program takes. Adding one is one line here; the program
 // asks TCommandLine::Value or Has for it by its long name.
 inline constexpr TCommandLineOption kCommandLineOptions[] = {
-    {"help", 'h', "", "show this help and exit"},
-    {"version", 'V', "", "show the version and exit"},
+    {"help", 'h', "", GameTexts::HelpOption},
+    {"version", 'V', "", GameTexts::VersionOption},
     // An unknown language is not a mistake: the program says so and shows Japanese.
-    {"lang", 0, "ja|en", "show menus, dialogs and messages in Japanese or English", true},
-    {"title-bar", 0, "own|desktop",
-     "who draws the title bars (own: by default only where Qt would)"},
+    {"lang", 0, "ja|en", GameTexts::LangOption, true},
+    {"title-bar", 0, "own|desktop", GameTexts::TitleBarOption},
 };
+
+// The language of what the program prints in a terminal, from the locale
+// as the C library reads it (LC_ALL, else LC_MESSAGES, else LANG): "ja"
+// for Japanese in UTF-8, "en" for anything else.
+std::string TerminalLanguage(const std::function<const char*(const char*)>& environment);
 
 class TCommandLine {
 public:
-    TCommandLine(std::string program, std::string version,
+    // Its usage and mistakes are told in the language given ("en", "ja").
+    TCommandLine(std::string program, std::string version, const std::string& language,
                  std::vector<TCommandLineOption> options = {std::begin(kCommandLineOptions),
                                                             std::end(kCommandLineOptions)});
 
@@ -46,6 +56,10 @@ public:
     const std::string& Program() const { return program_; }
     std::string Usage() const;
     std::string VersionText() const;
+    // A line for the terminal in the command line's language: {0} is the
+    // program's name, {1} to {3} the words given.
+    std::string Say(const TText& text, std::string_view first = {}, std::string_view second = {},
+                    std::string_view third = {}) const;
 
 private:
     const TCommandLineOption* FindLong(const std::string& name) const;
@@ -53,10 +67,12 @@ private:
     bool Take(const TCommandLineOption& option, const std::string& shownName,
               const std::string* inlineValue, const std::vector<std::string>& arguments,
               std::size_t& next);
-    bool Fail(std::string message);
+    bool Fail(const TText& text, std::string_view first, std::string_view second = {},
+              std::string_view third = {});
 
     std::string program_;
     std::string version_;
+    TCatalogue texts_;
     std::vector<TCommandLineOption> options_;
     std::map<std::string, std::string> given_;
     std::string error_;

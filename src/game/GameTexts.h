@@ -31,14 +31,44 @@ inline constexpr TText QuitQuestion = ORV_TEXT("MainForm", "プログラムを�
 inline constexpr TText QuitYesHint = ORV_TEXT("MainForm", "終了します");
 inline constexpr TText QuitNoHint = ORV_TEXT("MainForm", "終了しません");
 
-// On standard error: {0} the program, {1} the language asked for.
+// What the program prints in a terminal, in the terminal's language; {0} is
+// always the program's name. Here {1} is the language asked for.
 inline constexpr TText UnknownLanguage =
     ORV_TEXT("CommandLine", "{0}: 言語 '{1}' の表示はありません。日本語で表示します");
+inline constexpr TText Usage = ORV_TEXT("CommandLine", "使い方: {0} [オプション]...");
+inline constexpr TText Summary =
+    ORV_TEXT("CommandLine", "自機が止まらない、小さなシューティングゲームです。");
+inline constexpr TText HelpOption = ORV_TEXT("CommandLine", "このヘルプを表示して終了する");
+inline constexpr TText VersionOption = ORV_TEXT("CommandLine", "バージョンを表示して終了する");
+inline constexpr TText LangOption =
+    ORV_TEXT("CommandLine", "メニュー・ダイアログ・メッセージを日本語か英語で表示する");
+inline constexpr TText TitleBarOption = ORV_TEXT(
+    "CommandLine", "タイトルバーをゲームが描く (own) か、デスクトップに任せる (desktop) か");
+// {1} the option as it was written.
+inline constexpr TText UnknownOption =
+    ORV_TEXT("CommandLine", "{0}: '{1}' は認識できないオプションです");
+inline constexpr TText InvalidOption = ORV_TEXT("CommandLine", "{0}: 無効なオプション '{1}' です");
+inline constexpr TText NoArgumentAllowed =
+    ORV_TEXT("CommandLine", "{0}: オプション '{1}' は引数を取りません");
+// {2} the values it takes.
+inline constexpr TText ArgumentRequired =
+    ORV_TEXT("CommandLine", "{0}: オプション '{1}' には引数 ({2}) が必要です");
+// {1} the value, {2} the option, {3} the values it takes.
+inline constexpr TText InvalidArgument =
+    ORV_TEXT("CommandLine", "{0}: '{2}' の引数 '{1}' は無効です ({3})");
+// {1} the word.
+inline constexpr TText UnexpectedArgument =
+    ORV_TEXT("CommandLine", "{0}: 余分な引数 '{1}' があります");
+inline constexpr TText NoDisplay =
+    ORV_TEXT("CommandLine", "{0}: ディスプレイが見つかりません。このゲームにはグラフィカル"
+                            "セッション (X11 または Wayland) が必要です");
+
+// What the desktop calls each sound while it plays (a volume mixer's list).
+inline constexpr TText LaserSound = ORV_TEXT("Sounds", "レーザー");
+inline constexpr TText EnemyExplosionSound = ORV_TEXT("Sounds", "敵の爆発");
+inline constexpr TText ShipExplosionSound = ORV_TEXT("Sounds", "自機の爆発");
 
 inline constexpr TText WrongIniFile = ORV_TEXT("MainForm", "INIファイルが違います");
-// {0} the key, {1} its value, {2} the least value allowed.
-inline constexpr TText ValueTooSmall =
-    ORV_TEXT("MainForm", "{0} の値 '{1}' は {2} 以上でなければなりません");
 // {0} the manual's file.
 inline constexpr TText ManualNotOpened = ORV_TEXT(
     "MainForm", "操作説明書 {0} を開けませんでした。\nテキストエディタなどで直接開いてください。");

@@ -17,7 +17,6 @@
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
 #include "framework/Creation.h"
-#include "framework/Exceptions.h"
 #include "framework/Keys.h"
 #include "framework/Menus.h"
 #include "framework/Picture.h"
@@ -105,11 +104,14 @@ struct StoredPlayer {
     TWavePlayer* TMainForm::*field;
     const char* name;
     const char* resource;
+    TText title;
 };
 constexpr StoredPlayer kPlayers[] = {
-    {&TMainForm::MyExplodeWavePlayer, "MyExplodeWavePlayer", "SND_MYSHIP_EXPLODE"},
-    {&TMainForm::EnemyExplodeWavePlayer, "EnemyExplodeWavePlayer", "SND_ENEMY_EXPLODE"},
-    {&TMainForm::LaserWavePlayer, "LaserWavePlayer", "SND_LASER"},
+    {&TMainForm::MyExplodeWavePlayer, "MyExplodeWavePlayer", "SND_MYSHIP_EXPLODE",
+     GameTexts::ShipExplosionSound},
+    {&TMainForm::EnemyExplodeWavePlayer, "EnemyExplodeWavePlayer", "SND_ENEMY_EXPLODE",
+     GameTexts::EnemyExplosionSound},
+    {&TMainForm::LaserWavePlayer, "LaserWavePlayer", "SND_LASER", GameTexts::LaserSound},
 };
 
 // A label's stored properties after its bounds.
@@ -169,10 +171,8 @@ void TMainForm::BeforeDestruction() {
     Application().Controllers().SetOnButton({});
     Application().OnMinimize = nullptr;
     Application().OnDeactivate = nullptr;
-    if (Game) {
-        AutoIniFile->WriteInteger(TGame::kIniSection, TGame::kHiScoreKey, Game->HiScore());
-        Game->SaveSettings(*AutoIniFile);
-    }
+    if (Game)
+        StoreGameEntries();
     game_.reset();
     Game = nullptr;
 }
@@ -284,6 +284,7 @@ void TMainForm::CreateNonVisual() {
         player->SetEnabled(true);
         player->Sync = false;
         player->SetResourceName(stored.resource);
+        player->Title = Tr(stored.title);
         this->*stored.field = player;
     }
 }
@@ -329,6 +330,7 @@ void TMainForm::Loaded() {
     SetClientHeight(GameFrame->Height());
     SetClientWidth(GameFrame->Width() + TitleImageBox->Width() + 8);
     Game->ToTitle();
+    Game->OnGameEnded = Bind(&TMainForm::GameEnded, this);
     LaserWavePlayer->Stop();
     WatchPlayer();
 }
@@ -414,28 +416,28 @@ void TMainForm::AutoIniFileIniLoaded(TObject*) {
         Application().MessageBox(Tr(GameTexts::WrongIniFile), Application().Title(), MB_OK);
         Application().Terminate();
     }
-    RepairInteger(TGame::kIniSection, TGame::kHiScoreKey, 0);
+    AutoIniFile->RepairInteger(TGame::kIniSection, TGame::kHiScoreKey, 0);
     Game->SetHiScore(AutoIniFile->ReadInteger(TGame::kIniSection, TGame::kHiScoreKey, 0));
-    RepairInteger(TGame::kIniSection, TGame::kSpeedKey, TGame::kNormalSpeed, 1);
+    storedHiScore_ = Game->HiScore();
+    AutoIniFile->RepairInteger(TGame::kIniSection, TGame::kSpeedKey, TGame::kNormalSpeed, 1);
     Game->LoadSettings(*AutoIniFile);
     CheckSpeedItem(Game->GetSpeed());
 }
 
-void TMainForm::RepairInteger(const std::string& section, const std::string& key, int def,
-                              int minimum) {
-    std::string problem;
-    try {
-        if (AutoIniFile->ReadInteger(section, key, def) < minimum)
-            problem =
-                Format(GameTexts::ValueTooSmall,
-                       {key, AutoIniFile->ReadString(section, key, ""), std::to_string(minimum)});
-    } catch (const EConvertError& error) {
-        problem = error.what();
-    }
-    if (problem.empty())
-        return;
-    Application().MessageBox(problem, Application().Title(), MB_OK | MB_ICONWARNING);
-    AutoIniFile->WriteInteger(section, key, def);
+void TMainForm::StoreGameEntries() {
+    AutoIniFile->WriteInteger(TGame::kIniSection, TGame::kHiScoreKey, Game->HiScore());
+    Game->SaveSettings(*AutoIniFile);
+}
+
+void TMainForm::SaveNow() {
+    AutoIniFile->Save([this] { StoreGameEntries(); });
+    storedHiScore_ = Game->HiScore();
+}
+
+// A new high score is saved at once; the one save on the tick's path.
+void TMainForm::GameEnded(TObject*) {
+    if (Game->HiScore() != storedHiScore_)
+        SaveNow();
 }
 
 void TMainForm::CheckSpeedItem(int speed) {
@@ -485,13 +487,15 @@ void TMainForm::ClearHiScoreItemClick(TObject*) {
         YesNoDialog->NoButtonHint = Tr(GameTexts::ClearHiScoreNoHint);
         YesNoDialog->CancelButton = YnNo;
         YesNoDialog->DefaultButton = YnNo;
-        if (YesNoDialog->Execute())
+        if (YesNoDialog->Execute()) {
             Game->SetHiScore(0);
+            SaveNow();
+        }
     });
 }
 
 void TMainForm::GameConfigItemClick(TObject*) {
-    Guarded([] {
+    Guarded([this] {
         auto* form = new TGameConfigForm(&Application());
         // Released however the dialog ends.
         struct Release {
@@ -504,13 +508,19 @@ void TMainForm::GameConfigItemClick(TObject*) {
         form->SoundCheckBox->SetChecked(sound);
         form->LaserSoundCheckBox->SetChecked(laserSound);
         form->LaserSoundCheckBox->SetEnabled(sound);
-        if (form->ShowModal() == mrOk)
+        if (form->ShowModal() == mrOk) {
             Game->SetSound(form->SoundCheckBox->Checked(), form->LaserSoundCheckBox->Checked());
+            SaveNow();
+        }
     });
 }
 
 void TMainForm::SysConfigItemClick(TObject*) {
-    Guarded([this] { SystemConfig1->Execute(); });
+    Guarded([this] {
+        SystemConfig1->Execute();
+        if (SystemConfig1->Confirmed())
+            SaveNow();
+    });
 }
 
 void TMainForm::AboutItemClick(TObject*) {

@@ -4,7 +4,6 @@
 #include "framework/GameControllers.h"
 #include "framework/ImageList.h"
 
-#include <climits>
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -51,6 +50,7 @@ public:
     void TitleItemClick(TObject* sender);
     void AutoIniFileIniLoaded(TObject* sender);
     void AutoIniFileIniSaving(TObject* sender);
+    void GameEnded(TObject* sender);
 
     // The commands that open a dialog.
     void ClearHiScoreItemClick(TObject* sender);
@@ -129,15 +129,17 @@ private:
     // Runs a dialog with the game held: fire off, a running game paused
     // for the dialog and resumed after it.
     template <typename Dialog> auto Guarded(Dialog dialog);
-    // An integer setting that does not convert, or is below minimum, is
-    // reported and replaced by its default, so start-up goes on and the file
-    // is mended at the end.
-    void RepairInteger(const std::string& section, const std::string& key, int def,
-                       int minimum = INT_MIN);
+    // What the window writes into the settings file before its components go.
+    void StoreGameEntries();
+    // Writes the settings file as the program's end would now, so that a
+    // session that dies later loses at most the game in progress.
+    void SaveNow();
 
     std::unique_ptr<TGame> game_;
     // Dialogs open now; the game is theirs until they close.
     int dialogs_ = 0;
+    // The high score the settings file holds.
+    int storedHiScore_ = 0;
 };
 
 } // namespace orv

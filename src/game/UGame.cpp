@@ -157,14 +157,19 @@ void TGame::NewGame() {
 }
 
 void TGame::ToTitle() {
+    const bool ended = state_ == gsPlaying || state_ == gsPaused;
     fieldBox_->SetTimerEnabled(false);
     Clear();
     SetState(gsTitle);
+    if (ended && OnGameEnded)
+        OnGameEnded(this);
 }
 
 void TGame::GameOver() {
     fieldBox_->SetTimerEnabled(false);
     SetState(gsGameOver);
+    if (OnGameEnded)
+        OnGameEnded(this);
 }
 
 void TGame::Pause() {

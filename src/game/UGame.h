@@ -53,6 +53,10 @@ public:
     void LoadSettings(const TAutoIniFile& ini);
     void SaveSettings(TAutoIniFile& ini) const;
 
+    // Raised when a game ends: at game over, or when a running or paused
+    // game goes back to the title.
+    TNotifyEvent OnGameEnded;
+
     void Tick(TObject* sender);
     void PaintOverlay(TObject* sender);
 

@@ -10,7 +10,10 @@
 int main(int argc, char** argv) {
     // Before the application object: without a display it would abort
     // instead of saying so.
-    orv::TCommandLine commandLine("orbit-raven", orv::TMainForm::kVersion);
+    // What it prints there is in the terminal's language, whatever the
+    // windows are shown in.
+    orv::TCommandLine commandLine("orbit-raven", orv::TMainForm::kVersion,
+                                  orv::TerminalLanguage(std::getenv));
     const auto start = orv::DecideStart(commandLine, {argv + 1, argv + argc},
                                         orv::TApplication::HasGraphicalSession(std::getenv));
     std::fputs(start.Out.c_str(), stdout);
@@ -22,10 +25,8 @@ int main(int argc, char** argv) {
     // Before any form exists, so every text is shown in the language chosen.
     const std::string language = commandLine.Value("lang");
     if (!application.Language().Load(language.empty() ? orv::TLanguage::kSource : language))
-        std::fputs(
-            (orv::Format(orv::GameTexts::UnknownLanguage, {commandLine.Program(), language}) + "\n")
-                .c_str(),
-            stderr);
+        std::fputs((commandLine.Say(orv::GameTexts::UnknownLanguage, language) + "\n").c_str(),
+                   stderr);
     if (commandLine.Has("title-bar"))
         application.SetOwnTitleBars(commandLine.Value("title-bar") == "own");
     application.SetTitle(orv::TMainForm::kProgramName);

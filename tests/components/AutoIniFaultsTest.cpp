@@ -26,28 +26,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::AutoIniFiles;
+using test::EnvironmentVariable;
 
 // --- Mended faults ------------------------------------------------------------
-
-// Sets an environment variable for one scope.
-class EnvironmentVariable {
-public:
-    EnvironmentVariable(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        setenv(name, value.c_str(), 1);
-    }
-    ~EnvironmentVariable() {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 class AutoIniSaveFailure : public AutoIniFiles,
                            public ::testing::WithParamInterface<const char*> {};
@@ -242,7 +223,7 @@ TEST_F(AutoIniFiles, TemporaryFilesOfEndedProcessesAreRemovedAtStart) {
     auto ini = Start();
     EXPECT_EQ(Listing(),
               (std::set<std::string>{"GAME.INI.tmp" + alive + "-0", "OTHER.INI.tmp" + dead + "-0",
-                                     "GAME.INI.tmp" + dead + "-x"}));
+                                     "GAME.INI.tmp" + dead + "-x", "GAME.INI.lock"}));
     ini->SetWriteEnabled(false);
 }
 

@@ -3,6 +3,7 @@
 // program, which pauses a game.
 
 #include "Driver.h"
+#include "support/AudioServer.h"
 
 #include <gtest/gtest.h>
 
@@ -89,6 +90,28 @@ TEST(WholeProgram, CtrlQAsksBeforeEnding) {
     ASSERT_TRUE(program.WaitForExit(10000)) << "Enter did not end the program";
     EXPECT_EQ(program.ExitCode(), 0);
     EXPECT_NE(program.SettingsFile().indexOf("[Application]\r\nName=ORBIT RAVEN\r\n"), -1);
+}
+
+// With a real audio server, the end after a sound is as clean as any: the
+// outputs close while everything they may call back into is whole.
+TEST(WholeProgram, QuitsCleanlyAfterASoundWithAnAudioServer) {
+    if (!test::AudioServer::Available())
+        GTEST_SKIP() << "pulseaudio or parec is not installed";
+    const test::AudioServer audio;
+    ASSERT_TRUE(audio.Running()) << "the private audio server did not start";
+    for (int round = 0; round < 4; ++round) {
+        Program program(audio.Environment());
+        ASSERT_TRUE(program.WaitForWindow()) << "round " << round;
+        program.Key("space");
+        RunTool("xdotool", {"keydown", "z"});
+        Wait(1000);
+        RunTool("xdotool", {"keyup", "z"});
+        program.Key("ctrl+q");
+        ASSERT_TRUE(program.AnswerQuestion("Return")) << "round " << round;
+        ASSERT_TRUE(program.WaitForExit(10000)) << "round " << round;
+        EXPECT_EQ(program.Status(), QProcess::NormalExit) << "round " << round;
+        EXPECT_EQ(program.ExitCode(), 0) << "round " << round;
+    }
 }
 
 // The desktop's language never changes the texts: only --lang en does, and

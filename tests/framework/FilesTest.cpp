@@ -187,7 +187,7 @@ TEST_F(Files, ReportsMissingThingsWithoutThrowingWhereAsked) {
     EXPECT_TRUE(files_.DirectoryWritable(dir_));
     EXPECT_FALSE(files_.DirectoryWritable(dir_ + "none/"));
     EXPECT_TRUE(Listing().empty()); // the probe cleaned up after itself
-    EXPECT_TRUE(files_.ForceDirectories(dir_ + "a/b/c"));
+    EXPECT_NO_THROW(files_.ForceDirectories(dir_ + "a/b/c"));
     EXPECT_TRUE(fs::is_directory(dir_ + "a/b/c"));
 }
 

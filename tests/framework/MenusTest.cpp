@@ -1,10 +1,17 @@
 #include "framework/Menus.h"
+#include "EventLoop.h"
+#include "framework/Forms.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QStyleOptionMenuItem>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
 
 namespace orv {
 namespace {
@@ -64,6 +71,71 @@ TEST(Menus, RadioItemsDrawAsRadioItemsAndSeparatorsWithoutText) {
     items[1]->Action()->trigger();
     EXPECT_TRUE(items[0]->Action()->isChecked());
     EXPECT_FALSE(items[1]->Action()->isChecked());
+}
+
+// A form with a menu bar: 速度 opens a menu, and Esc is a shortcut of the
+// bar's second entry, which counts its clicks.
+struct MenuForm {
+    MenuForm() {
+        form.SetBorderStyle(TFormBorderStyle::bsSingle);
+        auto* menu = new TMainMenu(&form);
+        speed->SetCaption("速度(&T)");
+        auto* fast = new TMenuItem(&form);
+        fast->SetCaption("速い(&F)");
+        speed->Add(fast);
+        pause->SetCaption("[一時停止(&P)]");
+        pause->SetShortCut(27);
+        pause->OnClick = [this](TObject*) { ++pauses; };
+        menu->Add(speed);
+        menu->Add(pause);
+        form.SetMenu(menu);
+        form.SetClientWidth(604);
+        form.SetClientHeight(422);
+        form.Show();
+        bar = form.Peer()->findChild<QMenuBar*>();
+    }
+    // Right below the bar at the bar's own height, and the window holds both.
+    bool ClientPlaced() const {
+        return bar->height() == bar->sizeHint().height() &&
+               form.ClientPeer()->geometry() == QRect(0, bar->height(), 604, 422) &&
+               form.Peer()->height() == bar->height() + 422;
+    }
+
+    TForm form{nullptr};
+    TMenuItem* speed = new TMenuItem(&form);
+    TMenuItem* pause = new TMenuItem(&form);
+    QMenuBar* bar = nullptr;
+    int pauses = 0;
+};
+
+TEST(Menus, TheClientAreaLiesBelowTheMenuBarWhateverHeightTheBarTakes) {
+    MenuForm menu;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu.form.Peer()));
+    EXPECT_TRUE(menu.ClientPlaced());
+    const int before = menu.bar->height();
+    TFont font = menu.form.Font();
+    font.SetHeight(-30);
+    menu.form.SetFont(font);
+    EXPECT_TRUE(test::RunEventsUntil([&] { return menu.ClientPlaced(); }))
+        << "bar " << menu.bar->height() << " wants " << menu.bar->sizeHint().height()
+        << ", client at " << menu.form.ClientPeer()->y();
+    EXPECT_GT(menu.bar->height(), before);
+}
+
+// A menu opened with the mouse and closed with Esc leaves Esc to the form:
+// the next Esc runs its shortcut at once.
+TEST(Menus, EscAfterAMenuClosedWithEscRunsTheShortcut) {
+    MenuForm menu;
+    menu.form.Peer()->activateWindow();
+    ASSERT_TRUE(test::RunEventsUntil([&] { return menu.form.Peer()->isActiveWindow(); }));
+    QTest::mouseClick(menu.bar, Qt::LeftButton, {},
+                      menu.bar->actionGeometry(menu.speed->Action()).center());
+    ASSERT_TRUE(test::RunEventsUntil([] { return QApplication::activePopupWidget() != nullptr; }));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    ASSERT_TRUE(test::RunEventsUntil([] { return QApplication::activePopupWidget() == nullptr; }));
+    test::DeliverPosted();
+    QTest::keyClick(menu.form.Peer()->windowHandle(), Qt::Key_Escape);
+    EXPECT_EQ(menu.pauses, 1) << "the bar kept the key";
 }
 
 } // namespace

@@ -5,26 +5,22 @@
 
 #include "framework/Application.h"
 #include "framework/Resources.h"
+#include "framework/Wave.h"
+#include "support/AudioServer.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <thread>
 
 namespace orv {
 
-QTemporaryDir* runtimeDir = nullptr;
+test::AudioServer* audioServer = nullptr;
 
 void Pump(int ms) {
     QElapsedTimer clock;
@@ -35,46 +31,25 @@ void Pump(int ms) {
 
 namespace {
 
-// Records the null sink's monitor as unsigned 8-bit mono while it lives.
-class Recorder {
-public:
-    Recorder() {
-        path_ = runtimeDir->filePath(QStringLiteral("rec-%1.raw").arg(++count_));
-        process_.setStandardOutputFile(path_);
-        process_.start(QStringLiteral("parec"),
-                       {QStringLiteral("-d"), QStringLiteral("orv_null.monitor"),
-                        QStringLiteral("--raw"), QStringLiteral("--format=u8"),
-                        QStringLiteral("--channels=1"), QStringLiteral("--rate=22050"),
-                        QStringLiteral("--latency-msec=20")});
-        process_.waitForStarted();
-        Pump(300); // let the stream connect before anything plays
-    }
-    // Stops recording; the loudest sample's distance from silence.
-    int Peak() {
-        process_.terminate();
-        process_.waitForFinished(3000);
-        QFile file(path_);
-        file.open(QIODevice::ReadOnly);
-        const QByteArray data = file.readAll();
-        bytes_ = data.size();
-        int peak = 0;
-        for (const char c : data)
-            peak = std::max(peak, std::abs(static_cast<unsigned char>(c) - 128));
-        return peak;
-    }
-    qsizetype Bytes() const { return bytes_; }
-
-private:
-    static inline int count_ = 0;
-    QString path_;
-    QProcess process_;
-    qsizetype bytes_ = 0;
-};
-
 TSoundImage Resource(const char* name) {
     return std::make_shared<const std::vector<std::uint8_t>>(
         LoadResourceData(TResourceType::rtRCData, name));
 }
+
+// The audible part of a wave's own samples, as the recorder measures it.
+double AudibleMsOf(const TSoundImage& image) {
+    const auto info = ParseWave(*image);
+    return test::AudibleMs(
+        QByteArray(reinterpret_cast<const char*>(image->data()) + info->DataOffset,
+                   static_cast<qsizetype>(info->DataSize)));
+}
+
+// A recorder whose stream has connected, so the sink plays in its small
+// steps before anything is played.
+struct Listening {
+    Listening() { Pump(300); }
+    test::Recorder recorder{*audioServer};
+};
 
 // Streams the audio server holds open for this program.
 int OpenStreams() {
@@ -94,7 +69,7 @@ QString PactlList(const char* list) {
 }
 
 // Connected from the start, so the first sound is not late, with no output
-// open; a volume mixer shows the program's name and icon.
+// open; a volume mixer shows the program's name and icon, and the sound's.
 TEST(RealSound, TheProgramIsConnectedFromTheStartAndNamed) {
     Pump(300);
     EXPECT_EQ(OpenStreams(), 0);
@@ -103,57 +78,68 @@ TEST(RealSound, TheProgramIsConnectedFromTheStartAndNamed) {
         << clients.toStdString();
     EXPECT_TRUE(clients.contains(QStringLiteral("application.icon_name = \"orbit-raven\"")))
         << clients.toStdString();
-    Application().Sound().Play(Resource("SND_LASER"), false);
+    Application().Sound().Play(Resource("SND_LASER"), false, "Laser");
     Pump(100);
     const QString streams = PactlList("sink-inputs");
     EXPECT_TRUE(streams.contains(QStringLiteral("application.name = \"ORBIT RAVEN\"")))
         << streams.toStdString();
+    EXPECT_TRUE(streams.contains(QStringLiteral("media.name = \"Laser\"")))
+        << streams.toStdString();
     Application().Sound().Stop();
 }
 
-TEST(RealSound, LaserIsHeardOnTheAudioServer) {
-    Recorder recorder;
-    Application().Sound().Play(Resource("SND_LASER"), false);
-    // The null sink buffers generously; give the sound time to come out.
-    Pump(2500);
-    const int peak = recorder.Peak();
-    EXPECT_GT(recorder.Bytes(), 0) << "nothing was recorded";
-    EXPECT_GT(peak, 20) << "the recording is silent";
+// Only a new sound or Stop may cut a sound: each is heard to its end.
+TEST(RealSound, EverySoundIsHeardWhole) {
+    for (const char* name : {"SND_LASER", "SND_ENEMY_EXPLODE", "SND_MYSHIP_EXPLODE"}) {
+        const TSoundImage sound = Resource(name);
+        Listening listening;
+        Application().Sound().Play(sound, false, name);
+        Pump(static_cast<int>(ParseWave(*sound)->DurationMs()) + 1500);
+        const double heard = test::AudibleMs(listening.recorder.Stop());
+        EXPECT_GE(heard, 0.95 * AudibleMsOf(sound)) << name;
+    }
+}
+
+TEST(RealSound, SynchronousPlayReturnsWhenTheWholeSoundHasPlayed) {
+    const TSoundImage laser = Resource("SND_LASER");
+    Listening listening;
+    QElapsedTimer clock;
+    clock.start();
+    Application().Sound().Play(laser, true, "Laser");
+    const qint64 took = clock.elapsed();
+    const double heard = test::AudibleMs(listening.recorder.Stop());
+    EXPECT_GE(took, 300);
+    EXPECT_LE(took, 350);
+    EXPECT_GE(heard, 0.95 * AudibleMsOf(laser));
 }
 
 TEST(RealSound, StopSilencesALongSound) {
-    Recorder during;
-    Application().Sound().Play(Resource("SND_MYSHIP_EXPLODE"), false);
-    Pump(2000);
-    ASSERT_GT(during.Peak(), 20) << "the explosion was not heard";
+    test::Recorder during(*audioServer);
+    Pump(300);
+    Application().Sound().Play(Resource("SND_MYSHIP_EXPLODE"), false, {});
+    Pump(1500);
+    ASSERT_GT(test::AudibleMs(during.Stop()), 0) << "the explosion was not heard";
     // Three seconds long and still playing: only Stop can silence it now.
     Application().Sound().Stop();
     Pump(300);
-    Recorder afterStop;
+    test::Recorder afterStop(*audioServer);
     Pump(1200);
-    EXPECT_LE(afterStop.Peak(), 2) << "sound went on after Stop";
+    EXPECT_EQ(test::AudibleMs(afterStop.Stop(), 2), 0) << "sound went on after Stop";
 }
 
 // An open output keeps the process waking: once a sound has played out the
 // stream is closed, and the next sound opens a new one.
 TEST(RealSound, TheOutputClosesWhenASoundHasPlayedOut) {
     for (int round = 0; round < 2; ++round) {
-        Application().Sound().Play(Resource("SND_LASER"), false);
+        Application().Sound().Play(Resource("SND_LASER"), false, {});
         Pump(100);
         EXPECT_EQ(OpenStreams(), 1) << "round " << round;
         QElapsedTimer clock;
         clock.start();
-        while (OpenStreams() != 0 && clock.elapsed() < 3000)
+        while (OpenStreams() != 0 && clock.elapsed() < 5000)
             Pump(100);
         EXPECT_EQ(OpenStreams(), 0) << "round " << round << ": still open after the sound";
     }
-}
-
-TEST(RealSound, SynchronousPlayTakesTheSoundsLength) {
-    QElapsedTimer clock;
-    clock.start();
-    Application().Sound().Play(Resource("SND_LASER"), true);
-    EXPECT_GE(clock.elapsed(), 290);
 }
 
 } // namespace
@@ -161,41 +147,24 @@ TEST(RealSound, SynchronousPlayTakesTheSoundsLength) {
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    if (QStandardPaths::findExecutable(QStringLiteral("pulseaudio")).isEmpty() ||
-        QStandardPaths::findExecutable(QStringLiteral("parec")).isEmpty()) {
+    if (!orv::test::AudioServer::Available()) {
         std::puts("SKIPPED: pulseaudio or parec is not installed; no real-sound test");
         return 77;
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     // The application connects to the audio server as it starts: the server
     // comes first.
-    QTemporaryDir dir;
-    orv::runtimeDir = &dir;
-    const QString socket = dir.filePath(QStringLiteral("native"));
-    QProcess server;
-    server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    server.start(QStringLiteral("pulseaudio"),
-                 {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
-                  QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--use-pid-file=no"),
-                  QStringLiteral("--disable-shm=yes"), QStringLiteral("-F"),
-                  QStringLiteral("/dev/null"), QStringLiteral("--log-level=error"),
-                  QStringLiteral("--load=module-native-protocol-unix socket=%1 auth-anonymous=1")
-                      .arg(socket),
-                  QStringLiteral("--load=module-null-sink sink_name=orv_null")});
-    server.waitForStarted();
-    for (int i = 0; i < 200 && !QFile::exists(socket); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    if (!QFile::exists(socket)) {
+    orv::test::AudioServer server;
+    if (!server.Running()) {
         std::puts("FAILED: the private pulseaudio server did not start");
         return 1;
     }
-    setenv("PULSE_SERVER", ("unix:" + socket).toUtf8().constData(), 1);
+    orv::audioServer = &server;
+    setenv("PULSE_SERVER", server.Address().toUtf8().constData(), 1);
     orv::TApplication app(argc, argv);
     app.SetTitle("ORBIT RAVEN");
     app.SetDesktopEntry("orbit-raven");
     const int result = RUN_ALL_TESTS();
     app.SetSoundService(nullptr);
-    server.terminate();
-    server.waitForFinished(3000);
     return result;
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 namespace orv {
@@ -56,7 +57,7 @@ TEST(CommandLine, DecidesWhatTheProgramDoes) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.Arguments));
-        TCommandLine commandLine("orbit-raven", "1.10");
+        TCommandLine commandLine("orbit-raven", "1.10", "en");
         const auto start = DecideStart(commandLine, c.Arguments, c.Display);
         EXPECT_EQ(start.StartGame, c.StartGame);
         EXPECT_EQ(start.ExitStatus, c.Status);
@@ -72,8 +73,8 @@ TEST(CommandLine, DecidesWhatTheProgramDoes) {
 TEST(CommandLine, UsageListsEveryOptionAndValuesAreChecked) {
     // The program's own --lang takes any value; this one checks its choices.
     std::vector<TCommandLineOption> options = {kCommandLineOptions[0], kCommandLineOptions[1]};
-    options.push_back({"lang", 0, "en|ja", "language of the texts"});
-    TCommandLine commandLine("orbit-raven", "1.10", options);
+    options.push_back({"lang", 0, "en|ja", kCommandLineOptions[2].Help});
+    TCommandLine commandLine("orbit-raven", "1.10", "en", options);
     const auto usage = commandLine.Usage();
     EXPECT_NE(usage.find("  -h, --help"), std::string::npos) << usage;
     EXPECT_NE(usage.find("  -V, --version"), std::string::npos) << usage;
@@ -90,6 +91,68 @@ TEST(CommandLine, UsageListsEveryOptionAndValuesAreChecked) {
              {"--lang"}, {"--lang", "fr"}, {"--lang="}, {"--lang", "e"}, {"--lang=en|ja"}}) {
         EXPECT_FALSE(commandLine.Parse(wrong)) << testing::PrintToString(wrong);
         EXPECT_EQ(commandLine.Error().find('\n'), std::string::npos);
+    }
+}
+
+// The terminal's locale decides, as the C library would, and Japanese needs a
+// terminal that shows UTF-8.
+TEST(CommandLine, SpeaksTheTerminalsLanguage) {
+    const std::vector<std::pair<std::map<std::string, std::string>, std::string>> cases = {
+        {{}, "en"},
+        {{{"LANG", "ja_JP.UTF-8"}}, "ja"},
+        {{{"LANG", "ja_JP.utf8"}}, "ja"},
+        {{{"LANG", "ja.UTF-8@modifier"}}, "ja"},
+        {{{"LANG", "ja_JP.eucJP"}}, "en"},
+        {{{"LANG", "ja_JP"}}, "en"},
+        {{{"LANG", "jam_JM.UTF-8"}}, "en"},
+        {{{"LANG", "C.UTF-8"}}, "en"},
+        {{{"LANG", "ja_JP.UTF-8"}, {"LC_MESSAGES", "en_US.UTF-8"}}, "en"},
+        {{{"LANG", "en_US.UTF-8"}, {"LC_MESSAGES", "ja_JP.UTF-8"}}, "ja"},
+        {{{"LC_MESSAGES", "ja_JP.UTF-8"}, {"LC_ALL", "C"}}, "en"},
+        {{{"LC_MESSAGES", "ja_JP.UTF-8"}, {"LC_ALL", ""}}, "ja"},
+    };
+    for (const auto& [variables, expected] : cases) {
+        const auto lookup = [&variables](const char* name) -> const char* {
+            const auto found = variables.find(name);
+            return found == variables.end() ? nullptr : found->second.c_str();
+        };
+        EXPECT_EQ(TerminalLanguage(lookup), expected) << testing::PrintToString(variables);
+    }
+}
+
+// In Japanese every line the terminal gets is the catalogue's source; the
+// English is what the package test expects word for word.
+TEST(CommandLine, TellsItsUsageAndMistakesInJapaneseOrEnglish) {
+    const std::vector<std::string> mistakes[] = {
+        {"--bogus"}, {"-x"}, {"--lang"}, {"--help=1"}, {"--title-bar=none"}, {"extra"}};
+    for (const std::string language : {"en", "ja"}) {
+        SCOPED_TRACE(language);
+        TCommandLine commandLine("orbit-raven", "1.10", language);
+        const bool japanese = language == "ja";
+        const std::string usage = commandLine.Usage();
+        EXPECT_EQ(FirstLine(usage), japanese ? "使い方: orbit-raven [オプション]..."
+                                             : "Usage: orbit-raven [OPTION]...");
+        for (const auto& option : kCommandLineOptions)
+            EXPECT_NE(usage.find(japanese ? option.Help.Source : "--" + std::string(option.Name)),
+                      std::string::npos)
+                << option.Name;
+        for (const auto& arguments : mistakes) {
+            const auto start = DecideStart(commandLine, arguments, true);
+            EXPECT_EQ(start.ExitStatus, 2);
+            EXPECT_EQ(FirstLine(start.Err).rfind("orbit-raven: ", 0), 0u) << start.Err;
+            // Japanese lines are all wide characters past the program's name.
+            const bool hasJapanese = std::any_of(start.Err.begin(), start.Err.end(),
+                                                 [](char c) { return (c & 0x80) != 0; });
+            EXPECT_EQ(hasJapanese, japanese) << start.Err;
+        }
+        EXPECT_EQ(DecideStart(commandLine, {}, false).Err,
+                  japanese
+                      ? std::string(GameTexts::NoDisplay.Source).replace(0, 3, "orbit-raven") + "\n"
+                      : "orbit-raven: no display found; the game needs a graphical session "
+                        "(X11 or Wayland)\n");
+        EXPECT_EQ(commandLine.Say(GameTexts::UnknownLanguage, "fr"),
+                  japanese ? "orbit-raven: 言語 'fr' の表示はありません。日本語で表示します"
+                           : "orbit-raven: language 'fr' is not available; showing Japanese");
     }
 }
 

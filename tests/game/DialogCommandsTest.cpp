@@ -20,6 +20,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
 
 namespace orv {
@@ -251,9 +252,50 @@ TEST_F(DialogCommands, EnglishChangesWhatIsShownButNotTheSettingsFile) {
                                  ComponentTexts::Confirm})
         sources += std::string(caption.Source) + ";";
     EXPECT_EQ(japanese.titles, sources);
-    EXPECT_EQ(english.titles, "Confirm;Game settings;System settings;About this program;Confirm;");
-    EXPECT_EQ(english.buttons, "&YesClear the high score?;&YesQuit the program?;");
-    EXPECT_EQ(english.menu, "&Manual...");
+    EXPECT_EQ(english.titles, "Confirm;Game Settings;System Settings;About ORBIT RAVEN;Confirm;");
+    EXPECT_EQ(english.buttons, "&YesClear the high score?;&YesQuit ORBIT RAVEN?;");
+    EXPECT_EQ(english.menu, "&Manual");
+}
+
+// Every label, button and check box of every dialog shows its caption whole
+// in each language, at the dialogs' own sizes and the default font.
+TEST_F(DialogCommands, EveryCaptionFitsInEachLanguage) {
+    std::vector<std::string> cut;
+    int checked = 0;
+    const auto note = [&](const std::string& caption, const std::string& shown) {
+        ++checked;
+        if (shown != caption)
+            cut.push_back(caption + " -> " + shown);
+    };
+    std::function<void(const TComponent&)> walk = [&](const TComponent& owner) {
+        for (TComponent* c : owner.Components()) {
+            if (auto* label = dynamic_cast<TLabel*>(c); label && !label->Caption().empty())
+                note(label->Caption(), label->ShownCaption());
+            else if (auto* button = dynamic_cast<TButton*>(c))
+                note(button->Caption(), button->ShownCaption());
+            else if (auto* box = dynamic_cast<TCheckBox*>(c))
+                note(box->Caption(), box->ShownCaption());
+            walk(*c);
+        }
+    };
+    ModalAnswer answer([&](TForm& f) {
+        walk(f);
+        f.Close();
+    });
+    for (const char* language : {"ja", "en"}) {
+        ASSERT_TRUE(Application().Language().Load(language));
+        Open();
+        for (TMenuItem* item : {form->ClearHiScoreItem, form->GameConfigItem, form->SysConfigItem,
+                                form->AboutItem, form->TerminateItem})
+            item->Click();
+        form.reset();
+        QCoreApplication::processEvents();
+    }
+    Application().Language().Load("ja");
+    EXPECT_EQ(cut, std::vector<std::string>{});
+    // Both languages: two questions, the game settings, both pages of the
+    // system settings with their number fields, the about box.
+    EXPECT_GT(checked, 2 * 30);
 }
 
 TEST_F(DialogCommands, DialogComponentsHaveTheirStoredValues) {

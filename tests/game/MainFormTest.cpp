@@ -3,10 +3,12 @@
 #include "components/media/ImageBox.h"
 #include "components/settings/AutoIni.h"
 #include "framework/Application.h"
+#include "framework/Files.h"
 #include "framework/Keys.h"
 #include "framework/Menus.h"
 #include "framework/Resources.h"
 #include "framework/StdCtrls.h"
+#include "game/CommandLine.h"
 #include "game/GameTexts.h"
 #include "game/Main.h"
 #include "game/UGame.h"
@@ -22,6 +24,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -127,6 +130,7 @@ TEST_F(MainWindow, HeldFireSurvivesAutoRepeatReleasesAndStopsOnRealRelease) {
     Key(Qt::Key_Z, true);
     EXPECT_TRUE(Game->Ship()->Fire());
     Key(Qt::Key_Z, false, true); // the X server's release before a repeat
+    EXPECT_TRUE(Game->Ship()->Fire()) << "a repeat's release stopped the fire";
     Key(Qt::Key_Z, true, true);
     EXPECT_TRUE(Game->Ship()->Fire());
     Key(Qt::Key_Z, false);
@@ -215,12 +219,20 @@ TEST_F(MainWindow, ForeignSettingsFileIsRefusedAndStillWrittenBack) {
     EXPECT_TRUE(QFile::exists(QString::fromStdString(Dir() + "orbit-raven.~NI")));
 }
 
+// Every value that cannot be used is named in one message, with the file,
+// the value used instead and where the old one stays; a number too large is
+// not called "no integer".
 TEST_F(MainWindow, UnconvertibleNumbersAreReportedAndReplacedByDefaults) {
-    WriteIni("[Game]\r\nSpeed=fast\r\nHiScore=12x\r\nLaserSound=No\r\n");
+    WriteIni("[Game]\r\nSpeed=fast\r\nHiScore=99999999999\r\nLaserSound=No\r\n"
+             "[WindowManager]\r\nCursorMaxMoves=12x\r\n");
     Open();
-    ASSERT_EQ(fakes.messageBox.shown.size(), 2u);
-    EXPECT_EQ(fakes.messageBox.shown[0].text, Format(ComponentTexts::NotAnInteger, {"12x"}));
-    EXPECT_EQ(fakes.messageBox.shown[1].text, Format(ComponentTexts::NotAnInteger, {"fast"}));
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+    const std::string& text = fakes.messageBox.shown[0].text;
+    for (const std::string& part :
+         {IniPath(), std::string("[Game] HiScore=99999999999 "), std::string("[Game] Speed=fast "),
+          std::string("[WindowManager] CursorMaxMoves=12x "), Dir() + "orbit-raven.~NI"})
+        EXPECT_NE(text.find(part), std::string::npos) << part << "\nnot in\n" << text;
+    EXPECT_EQ(text.find("99999999999 は整数ではありません"), std::string::npos) << text;
     EXPECT_FALSE(Application().Terminated());
     EXPECT_EQ(Game->GetSpeed(), 200);
     EXPECT_EQ(Game->HiScore(), 0);
@@ -244,7 +256,7 @@ TEST_F(MainWindow, SpeedsOfZeroOrBelowAreReportedAndReplacedByTheDefault) {
         ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
         const std::string& text = fakes.messageBox.shown[0].text;
         EXPECT_NE(text.find("Speed"), std::string::npos) << text;
-        EXPECT_NE(text.find("'" + stored + "'"), std::string::npos) << text;
+        EXPECT_NE(text.find("Speed=" + stored), std::string::npos) << text;
         EXPECT_EQ(Game->GetSpeed(), 200);
         EXPECT_TRUE(form->NormalSpeedItem->Checked());
         form.reset();
@@ -291,28 +303,98 @@ std::string ShortCutName(int shortCut) {
     return "<shortcut " + std::to_string(shortCut) + ">";
 }
 
-// The manual and the manual page name every shortcut of the menu, and the
-// manual calls the settings by the dialog's words.
-TEST_F(MainWindow, TheManualsNameEveryShortcut) {
+// Where the program keeps its settings: the file's and the backup's names
+// beside a program run from its folder, and the folder in the user's
+// configuration directory of an installed one, written from the home folder.
+struct SettingsPlaces {
+    std::string file, backup, userFolder;
+};
+
+// The manuals, the manual page and the README name every shortcut of the
+// menu, every option of the command line and where the settings are, as the
+// program has them; the manual calls the settings by the dialog's words.
+TEST_F(MainWindow, TheDocumentsNameEveryShortcutOptionAndSettingsFile) {
+    SettingsPlaces places;
     Open();
-    const std::string manual = ReadSource("resources/Manual.txt");
-    const std::string page = ReadSource("packaging/orbit-raven.6");
+    ASSERT_EQ(ExtractFilePath(form->AutoIniFile->IniFileName()), Dir());
+    places.file = ExtractFileName(form->AutoIniFile->IniFileName());
+    places.backup = ExtractFileName(form->AutoIniFile->BakFileName());
+    form.reset();
+    {
+        const std::string config = Dir() + "config/";
+        const std::string configHome = Dir() + "config";
+        const char* saved = std::getenv("XDG_CONFIG_HOME");
+        const std::string savedValue = saved ? saved : "";
+        setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
+        QFile marker(QString::fromStdString(Dir() + TAutoIniFile::kInstalledMarker));
+        ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+        marker.close();
+        Open();
+        const std::string installed = form->AutoIniFile->IniFileName();
+        form.reset();
+        marker.remove();
+        saved ? setenv("XDG_CONFIG_HOME", savedValue.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
+        ASSERT_EQ(installed.rfind(config, 0), 0u) << installed;
+        EXPECT_EQ(ExtractFileName(installed), places.file);
+        places.userFolder = "~/.config/" + ExtractFilePath(installed.substr(config.size()));
+    }
+    EXPECT_EQ(places.userFolder, "~/.config/orbit-raven/");
+
+    struct Document {
+        const char* path;
+        bool manual;
+        const char* buildFolder;
+    };
+    const Document documents[] = {{"resources/Manual.txt", true, "ビルドしたフォルダ"},
+                                  {"resources/Manual-en.txt", true, "build folder"},
+                                  {"packaging/orbit-raven.6", false, "build folder"},
+                                  {"README.md", false, "build folder"}};
+    Open();
+    std::vector<int> shortCuts;
     std::vector<const TMenuItem*> items(form->MainMenu1->Items().begin(),
                                         form->MainMenu1->Items().end());
-    int shortCuts = 0;
     while (!items.empty()) {
         const TMenuItem* item = items.back();
         items.pop_back();
         items.insert(items.end(), item->Items().begin(), item->Items().end());
-        if (item->ShortCut() == 0)
-            continue;
-        ++shortCuts;
-        const std::string name = ShortCutName(item->ShortCut());
-        const std::string inManual = name == "Space" ? "スペース" : name;
-        EXPECT_NE(manual.find("\n  " + inManual + " "), std::string::npos) << inManual;
-        EXPECT_NE(page.find("\n.B " + name + "\n"), std::string::npos) << name;
+        if (item->ShortCut() != 0)
+            shortCuts.push_back(item->ShortCut());
     }
-    EXPECT_EQ(shortCuts, 5);
+    EXPECT_EQ(shortCuts.size(), 5u);
+    for (const Document& document : documents) {
+        SCOPED_TRACE(document.path);
+        const std::string text = ReadSource(document.path);
+        const bool page = std::string(document.path).ends_with(".6");
+        const bool japanese = std::string(document.path).ends_with("Manual.txt");
+        std::vector<std::string> wanted = {places.file, places.userFolder, "XDG_CONFIG_HOME",
+                                           document.buildFolder};
+        if (document.manual || page)
+            wanted.push_back(places.backup);
+        for (const int shortCut : shortCuts) {
+            const std::string name = ShortCutName(shortCut);
+            if (document.manual)
+                wanted.push_back("\n  " + (japanese && name == "Space" ? "スペース" : name) + " ");
+            else if (page)
+                wanted.push_back("\n.B " + name + "\n");
+        }
+        // The manuals name the options that change the game; the manual
+        // page and the README all of them.
+        for (const TCommandLineOption& option : kCommandLineOptions) {
+            std::string name = std::string("--") + option.Name;
+            if (page)
+                for (std::size_t at = 0; (at = name.find('-', at)) != std::string::npos; at += 2)
+                    name.insert(at, "\\");
+            if (!document.manual || *option.Values)
+                wanted.push_back(name);
+        }
+        // Line breaks and indents count as one space, except in the lists.
+        const std::string flat = QString::fromStdString(text).simplified().toStdString();
+        for (const std::string& what : wanted)
+            EXPECT_TRUE(text.find(what) != std::string::npos ||
+                        flat.find(what) != std::string::npos)
+                << what;
+    }
+    const std::string manual = ReadSource("resources/Manual.txt");
     EXPECT_NE(manual.find("バルーンヘルプ"), std::string::npos);
     EXPECT_EQ(manual.find("バルーンヒント"), std::string::npos);
 }

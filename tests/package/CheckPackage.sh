@@ -78,7 +78,7 @@ done
 [ "$(dpkg-deb -f "$deb" Package)" = orbit-raven ] || fail "package name"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libqt6multimedia6 libcanberra0 libc6 \
+for dep in libqt6widgets6 libpulse0 libcanberra0 libc6 \
     fonts-ipafont-gothic fonts-dejavu-core sound-theme-freedesktop qt6-translations-l10n; do
     [[ ",$depends," == *[\ ,]"$dep"[\ ,]* ]] || fail "Depends lacks $dep: $depends"
 done
@@ -101,6 +101,14 @@ appstreamcli validate-tree --no-net "$root" || fail "appstreamcli validate-tree"
 grep -q '<screenshot type="default">' "$metainfo" || fail "metainfo has no default screenshot"
 grep -q '<p xml:lang="ja">' "$metainfo" || fail "metainfo has no Japanese description"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo lacks release $version"
+grep -q "<project_license>GPL-3.0-or-later</project_license>" "$metainfo" ||
+    fail "metainfo names no project licence"
+# A copyright file tools can read (DEP-5) that licenses the whole package.
+copyright="$root/usr/share/doc/orbit-raven/copyright"
+head -1 "$copyright" | grep -q "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ||
+    fail "the copyright file is not machine-readable"
+grep -Pzq "Files: \*\nCopyright: [^\n]+\nLicense: GPL-3\+\n" "$copyright" ||
+    fail "the copyright file does not put every file under GPL-3+"
 # Errors and warnings fail; the informational tags are listed in the README.
 lintian_status=0
 lintian_out=$(lintian --fail-on error,warning "$deb" 2>&1) || lintian_status=$?

@@ -34,9 +34,10 @@ public:
 // Records what would be played; plays nothing.
 class FakeSound : public ISoundService {
 public:
-    void Play(TSoundImage image, bool sync) override {
+    void Play(TSoundImage image, bool sync, const std::string& title) override {
         played.push_back(image);
         lastSync = sync;
+        lastTitle = title;
         playing = image;
     }
     void Stop() override {
@@ -49,6 +50,7 @@ public:
     std::vector<TSoundImage> played;
     TSoundImage playing;
     bool lastSync = false;
+    std::string lastTitle;
     int stops = 0;
     std::vector<unsigned> beeps;
     std::vector<std::string> events;

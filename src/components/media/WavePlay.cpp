@@ -26,7 +26,7 @@ void TWavePlayer::Loaded() {
 
 void TWavePlayer::Play() {
     if (enabled_ && image_)
-        Application().Sound().Play(image_, Sync);
+        Application().Sound().Play(image_, Sync, Title);
 }
 
 void TWavePlayer::Stop() {

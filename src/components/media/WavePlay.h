@@ -30,6 +30,9 @@ public:
     void SetResourceName(const std::string& value);
 
     bool Sync = false;
+    // What the desktop calls the sound while it plays (a volume mixer's
+    // list); empty leaves the audio server's own name.
+    std::string Title;
 
     // The loaded sound, or null.
     const TSoundImage& SoundImage() const { return image_; }

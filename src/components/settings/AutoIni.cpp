@@ -18,6 +18,7 @@ TAutoIniFile::~TAutoIniFile() {
 void TAutoIniFile::Loaded() {
     if (IsLoaded())
         return;
+    holdValueProblems_ = true;
     ResolveFileNames();
     TakeLock();
     ReadChosenFile();
@@ -25,6 +26,15 @@ void TAutoIniFile::Loaded() {
         OnIniLoaded(this);
     ServeLoadCallbacks();
     TComponent::Loaded();
+    // On a form, the values of every client are reported together once it
+    // has loaded.
+    holdValueProblems_ = dynamic_cast<TForm*>(Owner()) != nullptr;
+    ShowValueProblems();
+}
+
+void TAutoIniFile::FormLoaded() {
+    holdValueProblems_ = false;
+    ShowValueProblems();
 }
 
 std::string TAutoIniFile::ReadString(const std::string& section, const std::string& key,
@@ -45,17 +55,67 @@ int TAutoIniFile::ReadInteger(const std::string& section, const std::string& key
 
 int TAutoIniFile::ReadIntegerOrKeep(const std::string& section, const std::string& key,
                                     int current) const {
+    return CheckInteger(section, key, current, INT_MIN) ? ReadInteger(section, key, current)
+                                                        : current;
+}
+
+void TAutoIniFile::RepairInteger(const std::string& section, const std::string& key,
+                                 int replacement, int minimum) {
+    if (!CheckInteger(section, key, replacement, minimum))
+        WriteInteger(section, key, replacement);
+}
+
+bool TAutoIniFile::CheckInteger(const std::string& section, const std::string& key, int replacement,
+                                int minimum) const {
     try {
-        return ReadInteger(section, key, current);
+        if (ReadInteger(section, key, minimum) >= minimum)
+            return true;
     } catch (const EConvertError&) {
-        // Names and value come from the file: shown so that no byte cuts the text.
-        Application().MessageBox(
-            Format(ComponentTexts::NotAnIntegerKept,
-                   {VisibleText(section), VisibleText(key),
-                    VisibleText(ReadString(section, key, "")), std::to_string(current)}),
-            Application().Title(), MB_OK | MB_ICONWARNING);
-        return current;
+        minimum = INT_MIN; // not a number at all
     }
+    NoteValueProblem(section, key, replacement, minimum);
+    return false;
+}
+
+namespace {
+// Digits after optional blanks and a sign (or "$" and hex digits): an integer
+// that does not fit rather than no integer.
+bool LooksLikeInteger(std::string_view text) {
+    text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
+    const bool hex = !text.empty() && text.front() == '$';
+    if (!text.empty() && (hex || text.front() == '+' || text.front() == '-'))
+        text.remove_prefix(1);
+    return !text.empty() && text.find_first_not_of(hex ? "0123456789abcdefABCDEF" : "0123456789") ==
+                                std::string_view::npos;
+}
+} // namespace
+
+void TAutoIniFile::NoteValueProblem(const std::string& section, const std::string& key,
+                                    int replacement, int minimum) const {
+    const std::string value = ReadString(section, key, "");
+    // Names and value come from the file: shown so that no byte cuts the text.
+    const std::string shown[] = {VisibleText(section), VisibleText(key), VisibleText(value),
+                                 std::to_string(replacement), std::to_string(minimum)};
+    const TText& what = minimum != INT_MIN        ? ComponentTexts::ValueBelowMinimum
+                        : LooksLikeInteger(value) ? ComponentTexts::IntegerOutOfRange
+                                                  : ComponentTexts::NotAnIntegerUsing;
+    valueProblems_.push_back(Format(what, {shown[0], shown[1], shown[2], shown[3], shown[4]}));
+    ShowValueProblems();
+}
+
+void TAutoIniFile::ShowValueProblems() const {
+    if (holdValueProblems_ || valueProblems_.empty() || !TApplication::Exists())
+        return;
+    // The file read becomes the backup at the first save; any other file
+    // read is left as it is.
+    const std::string& oldValues = readFileName_ == iniFileName_ ? bakFileName_ : readFileName_;
+    std::string text = Format(ComponentTexts::ValuesNotUsable, {iniFileName_}) + "\n";
+    for (const std::string& problem : valueProblems_)
+        text += "\n" + problem;
+    if (!oldValues.empty())
+        text += "\n\n" + Format(ComponentTexts::OldValuesKept, {oldValues});
+    valueProblems_.clear();
+    Application().MessageBox(text, Application().Title(), MB_OK | MB_ICONWARNING);
 }
 
 void TAutoIniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
@@ -130,8 +190,13 @@ void TAutoIniFile::RegisterClient(TComponent* client, TClientCallback onLoad,
     block.SaveCallbacks[slot] = std::move(onSave);
     if (!IsLoaded())
         block.LoadCallbacks[slot] = std::move(onLoad);
-    else if (onLoad)
+    else if (onLoad) {
+        const bool held = holdValueProblems_;
+        holdValueProblems_ = true;
         onLoad(*this);
+        holdValueProblems_ = held;
+        ShowValueProblems();
+    }
 }
 
 void TAutoIniFile::UnregisterClient(TComponent* client) {
@@ -199,19 +264,27 @@ void TAutoIniFile::ResolveFileNames() {
         names(exeDir, exeIniFileName_, exeBakFileName_);
     // The original settings come with the program.
     orgFileName_ = exeDir + orgName_ + ".INI";
-    files_->RemoveStaleTempFiles(iniFileName_);
+    // A link's file is saved beside its target: its backup and the
+    // leftovers of a killed save are there too.
+    const std::string target = ResolveLink(iniFileName_);
+    if (target != iniFileName_)
+        bakFileName_ = ExtractFilePath(target) + ExtractFileName(bakFileName_);
+    files_->RemoveStaleTempFiles(target);
     files_->RemoveStaleTempFiles(bakFileName_);
 }
 
-// Each copy keeps its settings in memory and writes them all at its end, so
-// of two copies on one file the one that ends last wins: the player is told.
+// Each copy keeps its settings in memory and writes them all whenever it
+// saves, so of two copies on one file the one that saves last wins: the
+// player is told, and told too when no lock could say.
 void TAutoIniFile::TakeLock() {
-    if (files_->LockFor(iniFileName_, lock_) != TLockResult::lrHeldElsewhere ||
-        !TApplication::Exists())
+    const TLockResult result = files_->LockFor(iniFileName_, lock_);
+    if (result == TLockResult::lrTaken || !TApplication::Exists())
         return;
-    Application().MessageBox(
-        Format(ComponentTexts::AnotherCopyRunning, {Application().Title(), iniFileName_}), {},
-        MB_OK | MB_ICONWARNING);
+    Application().MessageBox(Format(result == TLockResult::lrHeldElsewhere
+                                        ? ComponentTexts::AnotherCopyRunning
+                                        : ComponentTexts::CopiesNotChecked,
+                                    {Application().Title(), iniFileName_}),
+                             {}, MB_OK | MB_ICONWARNING);
 }
 
 // Settings file, backup, then the original settings (after the files beside
@@ -239,8 +312,29 @@ void TAutoIniFile::ReadChosenFile() {
         if (used.empty())
             ReportError(static_cast<int>(step) + 1);
     }
+    readFileName_ = used;
+    ChooseUnusableKeep(used);
     if (!problems.empty())
         ShowLoadProblems(problems, used);
+}
+
+// An unusable file is the player's own (an editor's other encoding, say):
+// without a backup read, it is all there is of the old settings, so it is
+// kept as the backup, or beside it under a name that says what it is.
+void TAutoIniFile::ChooseUnusableKeep(const std::string& used) {
+    if (iniState_ != TIniState::isUnusable || used == bakFileName_)
+        return;
+    if (!files_->FileExists(bakFileName_)) {
+        unusableKeep_ = bakFileName_;
+        return;
+    }
+    const std::string stem =
+        ExtractFilePath(bakFileName_) + ExtractFileName(iniFileName_) + ".unusable";
+    for (int n = 1; n < 1000 && unusableKeep_.empty(); ++n) {
+        const std::string name = n == 1 ? stem : stem + std::to_string(n);
+        if (!files_->FileExists(name))
+            unusableKeep_ = name;
+    }
 }
 
 // Reads path into the image when it holds settings; otherwise notes why not
@@ -285,6 +379,8 @@ void TAutoIniFile::ShowLoadProblems(const std::vector<std::string>& problems,
     std::string text = Tr(ComponentTexts::LoadFailed) + "\n";
     for (const std::string& problem : problems)
         text += "\n" + problem;
+    if (!unusableKeep_.empty())
+        text += "\n" + Format(ComponentTexts::UnusableKept, {iniFileName_, unusableKeep_});
     text += "\n\n" + (used.empty() ? Tr(ComponentTexts::StartWithDefaults)
                                    : Format(ComponentTexts::StartWithFile, {used}));
     Application().MessageBox(text, {}, MB_OK | MB_ICONWARNING);
@@ -312,27 +408,61 @@ void TAutoIniFile::SaveStep() noexcept {
         WriteFile();
 }
 
+void TAutoIniFile::Save(const std::function<void()>& ownerStores) {
+    if (!IsLoaded() || !firstBlock_ || !writeEnabled_)
+        return;
+    // Whatever happens, the image is the one before this save again.
+    struct TRestore {
+        TAutoIniFile& ini;
+        TAutoIniSections image;
+        ~TRestore() {
+            ini.sections_ = std::move(image);
+            ini.interim_ = false;
+        }
+    } restore{*this, sections_};
+    interim_ = true;
+    if (ownerStores)
+        ownerStores();
+    std::vector<TClientCallback> saves;
+    ForEachSlot([&saves](TClientBlock& block, int i) {
+        if (block.SaveCallbacks[i])
+            saves.push_back(block.SaveCallbacks[i]);
+    });
+    for (auto save = saves.rbegin(); save != saves.rend(); ++save)
+        (*save)(*this);
+    if (OnIniSaving)
+        OnIniSaving(this);
+    WriteFile();
+}
+
 void TAutoIniFile::WriteFile() noexcept {
+    const bool existed = files_->FileExists(iniFileName_);
     if (iniState_ == TIniState::isUnreadable) {
-        ShowSaveError(Format(ComponentTexts::NotOverwritten, {iniFileName_}));
+        ShowSaveError(Format(ComponentTexts::NotOverwritten, {iniFileName_}), existed);
         return;
     }
     try {
         files_->ForceDirectories(ExtractFilePath(iniFileName_));
-        // A file that held no settings must not take the good backup's place.
-        const std::string backup = iniState_ == TIniState::isUnusable ? "" : bakFileName_;
+        // Only the first save keeps the file the session started from. A file
+        // that held no settings must not take a good backup's place.
+        const std::string backup = savedOnce_                           ? std::string()
+                                   : iniState_ == TIniState::isUnusable ? unusableKeep_
+                                                                        : bakFileName_;
         ReplaceFile(*files_, iniFileName_, backup, FormatIniFile(sections_, comment_));
+        savedOnce_ = true;
     } catch (const std::exception& error) {
-        ShowSaveError(error.what());
+        ShowSaveError(error.what(), existed);
     }
 }
 
-void TAutoIniFile::ShowSaveError(const std::string& detail) const noexcept {
+void TAutoIniFile::ShowSaveError(const std::string& detail, bool fileExisted) const noexcept {
     if (!TApplication::Exists())
         return;
     try {
-        Application().MessageBox(Format(ComponentTexts::SaveFailed, {iniFileName_, detail}), {},
-                                 MB_OK | MB_ICONERROR);
+        Application().MessageBox(
+            Format(fileExisted ? ComponentTexts::SaveFailed : ComponentTexts::SaveFailedNoFile,
+                   {iniFileName_, detail}),
+            {}, MB_OK | MB_ICONERROR);
     } catch (...) {
         // The program is ending; there is no one left to tell.
     }

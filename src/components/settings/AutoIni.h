@@ -5,6 +5,7 @@
 #include "framework/Files.h"
 
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -28,10 +29,14 @@ namespace orv {
 // A file that cannot be read (no permission, not a regular file) or holds no
 // settings (empty, garbage) is passed over like a missing one and reported in
 // a message box. An unreadable settings file is never written over, and an
-// unusable one never becomes the backup.
+// unusable one never replaces a backup that was read; when none was, it is
+// kept as the backup (or beside it, when something stands there already).
+//
+// A settings file that is a symbolic link keeps its backup, its temporary
+// files and its lock beside the file the link points to.
 //
 // A second copy of the program on the same settings file is told, at its
-// load step, that the copy which ends last writes its settings over the
+// load step, that the copy which saves last writes its settings over the
 // other's; both go on.
 class TAutoIniFile : public TComponent {
 public:
@@ -55,9 +60,16 @@ public:
                            const std::string& def) const;
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
     int ReadInteger(const std::string& section, const std::string& key, int def) const;
-    // ReadInteger for start-up: a text that is no integer is shown in a
-    // message naming section, key and value, and current is kept, so the
-    // program starts and a valid value is written at the end.
+    // For start-up: an entry that is not an integer of at least minimum (a
+    // missing or empty one is fine) is replaced by replacement in the image,
+    // so the file is mended at the end, and noted for one message shown when
+    // the owner's form has loaded, naming the file, the entry, the value used
+    // instead and where the old value stays.
+    void RepairInteger(const std::string& section, const std::string& key, int replacement,
+                       int minimum = INT_MIN);
+    // ReadInteger for start-up: a text that is no integer is noted as by
+    // RepairInteger and current is kept, so the program starts and a valid
+    // value is written at the end.
     int ReadIntegerOrKeep(const std::string& section, const std::string& key, int current) const;
     void WriteInteger(const std::string& section, const std::string& key, int value);
     bool ReadBool(const std::string& section, const std::string& key, bool def) const;
@@ -71,6 +83,19 @@ public:
     // registers later is loaded at once. Unregistering runs the save callback.
     void RegisterClient(TComponent* client, TClientCallback onLoad, TClientCallback onSave);
     void UnregisterClient(TComponent* client);
+
+    // Writes the file now, byte for byte as the save step at the end would at
+    // this moment: ownerStores writes what the owner writes before its
+    // components go, the clients store theirs as they would when destroyed
+    // (the last registered first), then OnIniSaving. The image is then put
+    // back as it was, so the end writes the same as without this save. Only
+    // the session's first save makes the backup, so the backup holds the
+    // settings the session started with.
+    void Save(const std::function<void()>& ownerStores = {});
+    // True while Save runs: clients store their settings and stay registered.
+    bool IsInterimSave() const { return interim_; }
+    // Shows the values CheckInteger noted, in one message.
+    void FormLoaded() override;
 
     TNotifyEvent OnIniLoaded;
     TNotifyEvent OnIniSaving;
@@ -110,15 +135,21 @@ private:
 
     void ResolveFileNames();
     void TakeLock();
+    void ChooseUnusableKeep(const std::string& used);
     std::string SettingsDir() const;
     void ReadChosenFile();
     TIniState TryRead(const std::string& path, std::vector<std::string>& problems);
     void ShowLoadProblems(const std::vector<std::string>& problems, const std::string& used) const;
+    bool CheckInteger(const std::string& section, const std::string& key, int replacement,
+                      int minimum) const;
+    void ShowValueProblems() const;
+    void NoteValueProblem(const std::string& section, const std::string& key, int replacement,
+                          int minimum) const;
     void ReportError(int errNo) const;
     void ServeLoadCallbacks();
     void SaveStep() noexcept;
     void WriteFile() noexcept;
-    void ShowSaveError(const std::string& detail) const noexcept;
+    void ShowSaveError(const std::string& detail, bool fileExisted) const noexcept;
     template <typename Fn> void ForEachSlot(Fn fn);
 
     std::string iniName_;
@@ -134,12 +165,22 @@ private:
     std::string exeIniFileName_;
     std::string exeBakFileName_;
     TIniState iniState_ = TIniState::isMissing;
+    // The file the image came from, empty when none.
+    std::string readFileName_;
+    // Where an unusable settings file is kept at the first save, when no
+    // backup was read; empty when it is replaced.
+    std::string unusableKeep_;
+    bool savedOnce_ = false;
+    bool interim_ = false;
+    // Value problems wait for the owner form's end of loading.
+    bool holdValueProblems_ = false;
+    mutable std::vector<std::string> valueProblems_;
     TAutoIniSections sections_;
     std::unique_ptr<TClientBlock> firstBlock_ = std::make_unique<TClientBlock>();
     TClientBlock* lastBlock_ = firstBlock_.get();
     int clientCount_ = 0;
     std::unique_ptr<TFileSystem> files_ = std::make_unique<TFileSystem>();
-    // Held from the load step until the file is written.
+    // Held from the load step until the file is written at the end.
     TFileLock lock_;
 };
 

@@ -49,7 +49,9 @@ void TSystemConfig::SaveToIni(TAutoIniFile& ini) {
     ini.WriteBool(kSection, "ShowHint", savedShowHint_);
     ini.WriteInteger(kSection, "HintPause", Application().HintPause());
     ini.WriteInteger(kSection, "HintHidePause", Application().HintHidePause());
-    iniFile_ = nullptr;
+    // A save in the middle of the session keeps this client registered.
+    if (!ini.IsInterimSave())
+        iniFile_ = nullptr;
 }
 
 void TSystemConfig::CaptureSettings() {
@@ -75,6 +77,7 @@ bool TSystemConfig::Execute() {
     form->SetSettings(settings_, windowManager_);
     const int result = form->ShowModal();
     savedShowHint_ = Application().ShowHint();
+    confirmed_ = result == mrOk;
     return result == mrOk || result == mrCancel;
 }
 

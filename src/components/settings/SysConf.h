@@ -33,6 +33,8 @@ public:
 
     // Shows the form; true when it closed with OK or Cancel.
     virtual bool Execute();
+    // Whether the form last shown closed with OK.
+    bool Confirmed() const { return confirmed_; }
 
     TAutoIniFile* IniFile() const { return iniFile_; }
     TWindowManager* WindowManager() const { return windowManager_; }
@@ -50,6 +52,7 @@ private:
     TAutoIniFile* iniFile_ = nullptr;
     TWindowManager* windowManager_ = nullptr;
     bool savedShowHint_ = false;
+    bool confirmed_ = false;
 };
 
 } // namespace orv

@@ -472,7 +472,9 @@ void TWindowManager::SavePlacements(TAutoIniFile& ini) {
         ini.WriteInteger(kPropertiesSection, "CursorMoveStep", CursorMoveStep);
         ini.WriteInteger(kPropertiesSection, "CursorMaxMoves", CursorMaxMoves);
     }
-    iniFile_ = nullptr;
+    // A save in the middle of the session keeps this client registered.
+    if (!ini.IsInterimSave())
+        iniFile_ = nullptr;
 }
 
 } // namespace orv
