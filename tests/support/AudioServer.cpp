@@ -74,6 +74,14 @@ QProcessEnvironment AudioServer::Environment(QProcessEnvironment base) const {
     return base;
 }
 
+QString AudioServer::Clients() const {
+    QProcess pactl;
+    pactl.setProcessEnvironment(Environment());
+    pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("clients")});
+    pactl.waitForFinished(5000);
+    return QString::fromUtf8(pactl.readAllStandardOutput());
+}
+
 Recorder::Recorder(const AudioServer& server) {
     static int count = 0;
     path_ = server.FilePath(QStringLiteral("rec-%1.raw").arg(++count));

@@ -33,6 +33,8 @@ public:
     QProcessEnvironment
     Environment(QProcessEnvironment base = QProcessEnvironment::systemEnvironment()) const;
     QString FilePath(const QString& name) const { return dir_.filePath(name); }
+    // The clients connected, as `pactl list clients` tells them.
+    QString Clients() const;
 
 private:
     void WaitForSmallSteps();
