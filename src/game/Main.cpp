@@ -208,12 +208,12 @@ void TMainForm::CreateDialogs() {
     AboutDialog->FormCentering = false;
     AboutDialog->OkButtonCaption = Tr(ComponentTexts::AboutOk);
     AboutDialog->OkButtonHint = Tr(ComponentTexts::AboutOkHint);
-    AboutDialog->Name1Caption = "- Shooting Game -";
+    AboutDialog->Name1Caption = GameTexts::kAboutKind;
     AboutDialog->Name2Caption = kProgramName;
     AboutDialog->Name3Caption = "";
-    AboutDialog->VersionCaption = "Ver1.00";
-    AboutDialog->MakerCaption = "STUDIO ZEO PRESENTS";
-    AboutDialog->YearCaption = "(C) 2026 STUDIO ZEO";
+    AboutDialog->VersionCaption = TAboutDialog::kDefaultVersion;
+    AboutDialog->MakerCaption = TAboutDialog::kDefaultMaker;
+    AboutDialog->YearCaption = GameTexts::kAboutYear;
 }
 
 void TMainForm::CreateNonVisual() {
@@ -271,7 +271,7 @@ void TMainForm::Loaded() {
     TPicture logo;
     logo.LoadIcon("ZEOICON");
     AboutDialog->SetMakerPicture(logo);
-    AboutDialog->VersionCaption = std::string("Ver") + kVersion;
+    AboutDialog->VersionCaption = GameTexts::kVersionPrefix + std::string(kVersion);
     FillUnitImageList();
     game_ = std::make_unique<TGame>();
     Game = game_.get();
@@ -451,8 +451,8 @@ void TMainForm::ClearHiScoreItemClick(TObject*) {
         YesNoDialog->FormMessage = Tr(GameTexts::ClearHiScoreQuestion);
         YesNoDialog->YesButtonHint = Tr(GameTexts::ClearHiScoreYesHint);
         YesNoDialog->NoButtonHint = Tr(GameTexts::ClearHiScoreNoHint);
-        YesNoDialog->CancelButton = YnNo;
-        YesNoDialog->DefaultButton = YnNo;
+        YesNoDialog->CancelButton = ynNo;
+        YesNoDialog->DefaultButton = ynNo;
         if (YesNoDialog->Execute())
             RunGameCommand(gcClearHiScore);
     });
@@ -490,7 +490,7 @@ bool TMainForm::ConfirmQuit() {
         YesNoDialog->FormMessage = Tr(GameTexts::QuitQuestion);
         YesNoDialog->YesButtonHint = Tr(GameTexts::QuitYesHint);
         YesNoDialog->NoButtonHint = Tr(GameTexts::QuitNoHint);
-        YesNoDialog->CancelButton = YnNo;
+        YesNoDialog->CancelButton = ynNo;
         YesNoDialog->DefaultButton = ynYes;
         return YesNoDialog->Execute();
     });
