@@ -16,11 +16,14 @@ void PauseResume() {
         Game->Resume();
 }
 
-} // namespace
+void StartPauseResume() {
+    if (CanStart())
+        Game->Start();
+    else
+        PauseResume();
+}
 
-void RunGameCommand(TGameCommand command) {
-    if (!Game)
-        return;
+void Run(TGameCommand command) {
     switch (command) {
     case gcFireOn:
         Game->SetFire(true);
@@ -42,18 +45,44 @@ void RunGameCommand(TGameCommand command) {
         PauseResume();
         break;
     case gcStartPauseResume:
-        if (CanStart())
-            Game->Start();
-        else
-            PauseResume();
+        StartPauseResume();
         break;
     case gcLeave:
+    case gcHold:
         Game->SetFire(false);
         Game->Pause();
         break;
-    case gcNone:
+    case gcResume:
+        Game->Resume();
+        break;
+    case gcTitle:
+        Game->ToTitle();
+        break;
+    case gcFastSpeed:
+        Game->SetSpeed(TGame::kFastSpeed);
+        break;
+    case gcNormalSpeed:
+        Game->SetSpeed(TGame::kNormalSpeed);
+        break;
+    case gcSlowSpeed:
+        Game->SetSpeed(TGame::kSlowSpeed);
+        break;
+    case gcClearHiScore:
+        Game->SetHiScore(0);
+        break;
+    default:
         break;
     }
+}
+
+} // namespace
+
+bool RunGameCommand(TGameCommand command) {
+    if (!Game)
+        return false;
+    const TGameState before = Game->State();
+    Run(command);
+    return Game->State() != before;
 }
 
 } // namespace orv

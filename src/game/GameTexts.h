@@ -68,6 +68,12 @@ inline constexpr TText LaserSound = ORV_TEXT("Sounds", "レーザー");
 inline constexpr TText EnemyExplosionSound = ORV_TEXT("Sounds", "敵の爆発");
 inline constexpr TText ShipExplosionSound = ORV_TEXT("Sounds", "自機の爆発");
 
+// The about box's lines of the maker's own, the same in every language; the
+// version line is the prefix and the program's version.
+inline constexpr const char* kAboutKind = "- Shooting Game -";
+inline constexpr const char* kAboutYear = "(C) 2026 STUDIO ZEO";
+inline constexpr const char* kVersionPrefix = "Ver";
+
 inline constexpr TText WrongIniFile = ORV_TEXT("MainForm", "INIファイルが違います");
 // {0} the manual's file.
 inline constexpr TText ManualNotOpened = ORV_TEXT(

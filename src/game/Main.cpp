@@ -2,6 +2,7 @@
 
 #include "Commands.h"
 #include "GameTexts.h"
+#include "MainMenu.h"
 #include "PlayerInput.h"
 #include "UGame.h"
 #include "components/ComponentTexts.h"
@@ -17,6 +18,7 @@
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
 #include "framework/Creation.h"
+#include "framework/Exceptions.h"
 #include "framework/Keys.h"
 #include "framework/Menus.h"
 #include "framework/Picture.h"
@@ -27,7 +29,6 @@ namespace orv {
 namespace {
 
 constexpr TColor kStoredZeoGreen = RGB(0, 128, 0);
-constexpr int kSpeedGroup = 10;
 
 struct StoredLabel {
     TLabel* TMainForm::*field;
@@ -56,48 +57,22 @@ constexpr StoredLabel kZeoLabels[] = {
     {&TMainForm::Zeo2Label, "Zeo2Label", {423, 120, 181, 24}, "PRESENTS", kStoredZeoGreen},
 };
 
-// The speed menu's items and their tick periods in milliseconds.
+// The speed menu's items, their commands and tick periods in milliseconds.
 struct SpeedChoice {
     TMenuItem* TMainForm::*item;
+    TGameCommand command;
     int milliseconds;
 };
 constexpr SpeedChoice kSpeeds[] = {
-    {&TMainForm::FastSpeedItem, TGame::kFastSpeed},
-    {&TMainForm::NormalSpeedItem, TGame::kNormalSpeed},
-    {&TMainForm::SlowSpeedItem, TGame::kSlowSpeed},
+    {&TMainForm::FastSpeedItem, gcFastSpeed, TGame::kFastSpeed},
+    {&TMainForm::NormalSpeedItem, gcNormalSpeed, TGame::kNormalSpeed},
+    {&TMainForm::SlowSpeedItem, gcSlowSpeed, TGame::kSlowSpeed},
 };
 
 struct StoredImageBox {
     TBounds bounds;
     bool autoSizeOnBitmapChange;
     int interval;
-};
-
-// The menu items in creation order; the menu is put together afterwards.
-struct StoredItem {
-    TMenuItem* TMainForm::*field;
-    const char* name;
-    TText caption;
-    int shortCut;
-};
-constexpr StoredItem kItems[] = {
-    {&TMainForm::StartItem, "StartItem", GameTexts::StartItem, VK_SPACE},
-    {&TMainForm::PauseItem, "PauseItem", GameTexts::PauseItem, VK_ESCAPE},
-    {&TMainForm::SpeedItem, "SpeedItem", GameTexts::SpeedItem, 0},
-    {&TMainForm::FastSpeedItem, "FastSpeedItem", GameTexts::FastSpeedItem, 0},
-    {&TMainForm::NormalSpeedItem, "NormalSpeedItem", GameTexts::NormalSpeedItem, 0},
-    {&TMainForm::SlowSpeedItem, "SlowSpeedItem", GameTexts::SlowSpeedItem, 0},
-    {&TMainForm::ConfigItem, "ConfigItem", GameTexts::ConfigItem, 0},
-    {&TMainForm::ClearHiScoreItem, "ClearHiScoreItem", GameTexts::ClearHiScoreItem, 0},
-    {&TMainForm::N1, "N1", TText{"", "-"}, 0},
-    {&TMainForm::GameConfigItem, "GameConfigItem", GameTexts::GameConfigItem, 0},
-    {&TMainForm::SysConfigItem, "SysConfigItem", GameTexts::SysConfigItem, 0},
-    {&TMainForm::InfoItem, "InfoItem", GameTexts::InfoItem, 0},
-    {&TMainForm::AboutItem, "AboutItem", GameTexts::AboutItem, 0},
-    {&TMainForm::ManualItem, "ManualItem", GameTexts::ManualItem, VK_F1},
-    {&TMainForm::QuitItem, "QuitItem", GameTexts::QuitItem, 0},
-    {&TMainForm::TitleItem, "TitleItem", GameTexts::TitleItem, ShortCut('T', ssCtrl)},
-    {&TMainForm::TerminateItem, "TerminateItem", GameTexts::TerminateItem, ShortCut('Q', ssCtrl)},
 };
 
 struct StoredPlayer {
@@ -210,29 +185,8 @@ void TMainForm::CreateImageBoxes() {
 }
 
 void TMainForm::CreateMenu() {
-    MainMenu1 = CreateComponent<TMainMenu>(*this, "MainMenu1");
-    for (const StoredItem& stored : kItems) {
-        TMenuItem* item = CreateComponent<TMenuItem>(*this, stored.name);
-        item->SetCaption(Tr(stored.caption));
-        if (stored.shortCut)
-            item->SetShortCut(stored.shortCut);
-        this->*stored.field = item;
-    }
-    for (TMenuItem* speed : {FastSpeedItem, NormalSpeedItem, SlowSpeedItem}) {
-        speed->SetRadioItem(true);
-        speed->SetGroupIndex(kSpeedGroup);
-        SpeedItem->Add(speed);
-    }
-    NormalSpeedItem->SetChecked(true);
-    for (TMenuItem* item : {ClearHiScoreItem, N1, GameConfigItem, SysConfigItem})
-        ConfigItem->Add(item);
-    InfoItem->Add(AboutItem);
-    InfoItem->Add(ManualItem);
-    QuitItem->Add(TitleItem);
-    QuitItem->Add(TerminateItem);
-    for (TMenuItem* item : {StartItem, PauseItem, SpeedItem, ConfigItem, InfoItem, QuitItem})
-        MainMenu1->Add(item);
-    SetMenu(MainMenu1);
+    CreateMainMenu(*this);
+    SetMenuShortCuts(*this, keyBindings_);
 }
 
 void TMainForm::CreateDialogs() {
@@ -253,12 +207,12 @@ void TMainForm::CreateDialogs() {
     AboutDialog->FormCentering = false;
     AboutDialog->OkButtonCaption = Tr(ComponentTexts::AboutOk);
     AboutDialog->OkButtonHint = Tr(ComponentTexts::AboutOkHint);
-    AboutDialog->Name1Caption = "- Shooting Game -";
+    AboutDialog->Name1Caption = GameTexts::kAboutKind;
     AboutDialog->Name2Caption = kProgramName;
     AboutDialog->Name3Caption = "";
-    AboutDialog->VersionCaption = "Ver1.00";
-    AboutDialog->MakerCaption = "STUDIO ZEO PRESENTS";
-    AboutDialog->YearCaption = "(C) 2026 STUDIO ZEO";
+    AboutDialog->VersionCaption = TAboutDialog::kDefaultVersion;
+    AboutDialog->MakerCaption = TAboutDialog::kDefaultMaker;
+    AboutDialog->YearCaption = GameTexts::kAboutYear;
 }
 
 void TMainForm::CreateNonVisual() {
@@ -316,7 +270,7 @@ void TMainForm::Loaded() {
     TPicture logo;
     logo.LoadIcon("ZEOICON");
     AboutDialog->SetMakerPicture(logo);
-    AboutDialog->VersionCaption = std::string("Ver") + kVersion;
+    AboutDialog->VersionCaption = GameTexts::kVersionPrefix + std::string(kVersion);
     FillUnitImageList();
     game_ = std::make_unique<TGame>();
     Game = game_.get();
@@ -373,12 +327,25 @@ void TMainForm::SetLabelFonts() {
     }
 }
 
+void TMainForm::SetKeyBindings(TKeyBindings bindings) {
+    keyBindings_ = std::move(bindings);
+    SetMenuShortCuts(*this, keyBindings_);
+}
+
+void TMainForm::RunCommand(TGameCommand command) {
+    TMenuItem* item = MenuItemOf(*this, command);
+    if (item && IsWindowCommand(command))
+        item->Click();
+    else
+        RunGameCommand(command);
+}
+
 void TMainForm::FormKeyDown(TObject*, int& key, unsigned) {
-    RunGameCommand(KeyCommand(key, true));
+    RunCommand(KeyCommand(keyBindings_, key, true));
 }
 
 void TMainForm::FormKeyUp(TObject*, int& key, unsigned) {
-    RunGameCommand(KeyCommand(key, false));
+    RunCommand(KeyCommand(keyBindings_, key, false));
 }
 
 void TMainForm::StartItemClick(TObject*) {
@@ -390,24 +357,26 @@ void TMainForm::PauseItemClick(TObject*) {
 }
 
 void TMainForm::FastSpeedItemClick(TObject*) {
-    ChooseSpeed(TGame::kFastSpeed);
+    ChooseSpeed(gcFastSpeed);
 }
 
 void TMainForm::NormalSpeedItemClick(TObject*) {
-    ChooseSpeed(TGame::kNormalSpeed);
+    ChooseSpeed(gcNormalSpeed);
 }
 
 void TMainForm::SlowSpeedItemClick(TObject*) {
-    ChooseSpeed(TGame::kSlowSpeed);
+    ChooseSpeed(gcSlowSpeed);
 }
 
-void TMainForm::ChooseSpeed(int milliseconds) {
-    CheckSpeedItem(milliseconds);
-    Game->SetSpeed(milliseconds);
+void TMainForm::ChooseSpeed(TGameCommand command) {
+    for (const SpeedChoice& choice : kSpeeds)
+        if (choice.command == command)
+            (this->*choice.item)->SetChecked(true);
+    RunGameCommand(command);
 }
 
 void TMainForm::TitleItemClick(TObject*) {
-    Game->ToTitle();
+    RunGameCommand(gcTitle);
 }
 
 void TMainForm::AutoIniFileIniLoaded(TObject*) {
@@ -448,20 +417,17 @@ void TMainForm::CheckSpeedItem(int speed) {
 }
 
 template <typename Dialog> auto TMainForm::Guarded(Dialog dialog) {
-    RunGameCommand(gcFireOff);
-    const bool wasPlaying = Game->State() == gsPlaying;
-    if (wasPlaying)
-        Game->Pause();
+    const bool paused = RunGameCommand(gcHold);
     // Resumes also when the dialog fails.
     struct Resume {
-        bool playing;
+        bool paused;
         int& dialogs;
         ~Resume() {
             --dialogs;
-            if (playing && Game)
-                Game->Resume();
+            if (paused)
+                RunGameCommand(gcResume);
         }
-    } resume{wasPlaying, ++dialogs_};
+    } resume{paused, ++dialogs_};
     return dialog();
 }
 
@@ -485,10 +451,10 @@ void TMainForm::ClearHiScoreItemClick(TObject*) {
         YesNoDialog->FormMessage = Tr(GameTexts::ClearHiScoreQuestion);
         YesNoDialog->YesButtonHint = Tr(GameTexts::ClearHiScoreYesHint);
         YesNoDialog->NoButtonHint = Tr(GameTexts::ClearHiScoreNoHint);
-        YesNoDialog->CancelButton = YnNo;
-        YesNoDialog->DefaultButton = YnNo;
+        YesNoDialog->CancelButton = ynNo;
+        YesNoDialog->DefaultButton = ynNo;
         if (YesNoDialog->Execute()) {
-            Game->SetHiScore(0);
+            RunGameCommand(gcClearHiScore);
             SaveNow();
         }
     });
@@ -532,7 +498,7 @@ bool TMainForm::ConfirmQuit() {
         YesNoDialog->FormMessage = Tr(GameTexts::QuitQuestion);
         YesNoDialog->YesButtonHint = Tr(GameTexts::QuitYesHint);
         YesNoDialog->NoButtonHint = Tr(GameTexts::QuitNoHint);
-        YesNoDialog->CancelButton = YnNo;
+        YesNoDialog->CancelButton = ynNo;
         YesNoDialog->DefaultButton = ynYes;
         return YesNoDialog->Execute();
     });

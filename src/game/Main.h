@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Commands.h"
+#include "PlayerInput.h"
 #include "framework/Forms.h"
 #include "framework/GameControllers.h"
 #include "framework/ImageList.h"
@@ -60,6 +62,10 @@ public:
     void TerminateItemClick(TObject* sender);
     void FormCloseQuery(TObject* sender, bool& canClose);
     bool ConfirmQuit();
+
+    // The keys of the window and the menu; the menu's shortcuts follow them.
+    const TKeyBindings& KeyBindings() const { return keyBindings_; }
+    void SetKeyBindings(TKeyBindings bindings);
 
     // The components, in creation order.
     TLabel* ScoreLabel = nullptr;
@@ -124,8 +130,11 @@ private:
     // player leaves the program.
     void WatchPlayer();
     void ControllerButton(TControllerButton button, bool down);
-    // One of the speed menu's periods: checks its item and sets it.
-    void ChooseSpeed(int milliseconds);
+    // One of the speed menu's commands: checks its item and runs it.
+    void ChooseSpeed(TGameCommand command);
+    // A command from a key: the window's own commands as their menu items
+    // give them, the others on the game.
+    void RunCommand(TGameCommand command);
     // Runs a dialog with the game held: fire off, a running game paused
     // for the dialog and resumed after it.
     template <typename Dialog> auto Guarded(Dialog dialog);
@@ -136,6 +145,7 @@ private:
     void SaveNow();
 
     std::unique_ptr<TGame> game_;
+    TKeyBindings keyBindings_ = DefaultKeyBindings();
     // Dialogs open now; the game is theirs until they close.
     int dialogs_ = 0;
     // The high score the settings file holds.

@@ -2,45 +2,57 @@
 
 #include "framework/Keys.h"
 
-#include <cstddef>
-
 namespace orv {
 namespace {
 
-template <class Input> struct Binding {
-    Input input;
+struct ButtonBinding {
+    TControllerButton button;
     TGameCommand down;
     TGameCommand up;
 };
 
-constexpr Binding<int> kKeys[] = {
-    {'Z', gcFireOn, gcFireOff}, {VK_OEM_PERIOD, gcFireOn, gcFireOff},
-    {'X', gcTurn, gcNone},      {VK_OEM_COMMA, gcTurn, gcNone},
-    {'G', gcGiveUp, gcNone},
-};
-
-constexpr Binding<TControllerButton> kButtons[] = {
+constexpr ButtonBinding kButtons[] = {
     {cbSouth, gcFireOn, gcFireOff}, {cbRightTrigger, gcFireOn, gcFireOff},
     {cbEast, gcTurn, gcNone},       {cbStart, gcStartPauseResume, gcNone},
     {cbBack, gcGiveUp, gcNone},
 };
 
-template <class Input, std::size_t N>
-TGameCommand Find(const Binding<Input> (&bindings)[N], Input input, bool down) {
-    for (const Binding<Input>& binding : bindings)
-        if (binding.input == input)
+} // namespace
+
+TKeyBindings DefaultKeyBindings() {
+    return {
+        {VK_SPACE, gcStart, gcNone, krMenu},
+        {VK_ESCAPE, gcPauseResume, gcNone, krMenu},
+        {VK_F1, gcManual, gcNone, krMenu},
+        {ShortCut('T', ssCtrl), gcTitle, gcNone, krMenu},
+        {ShortCut('Q', ssCtrl), gcQuit, gcNone, krMenu},
+        {'Z', gcFireOn, gcFireOff},
+        {VK_OEM_PERIOD, gcFireOn, gcFireOff},
+        {'X', gcTurn},
+        {VK_OEM_COMMA, gcTurn},
+        {'G', gcGiveUp},
+    };
+}
+
+TGameCommand KeyCommand(const TKeyBindings& bindings, int key, bool down) {
+    for (const TKeyBinding& binding : bindings)
+        if (binding.route == krWindow && binding.key == key)
             return down ? binding.down : binding.up;
     return gcNone;
 }
 
-} // namespace
-
-TGameCommand KeyCommand(int key, bool down) {
-    return Find(kKeys, key, down);
+int MenuShortCut(const TKeyBindings& bindings, TGameCommand command) {
+    for (const TKeyBinding& binding : bindings)
+        if (binding.route == krMenu && binding.down == command)
+            return binding.key;
+    return 0;
 }
 
 TGameCommand ButtonCommand(TControllerButton button, bool down) {
-    return Find(kButtons, button, down);
+    for (const ButtonBinding& binding : kButtons)
+        if (binding.button == button)
+            return down ? binding.down : binding.up;
+    return gcNone;
 }
 
 } // namespace orv

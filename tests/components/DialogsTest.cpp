@@ -60,10 +60,10 @@ TEST(YesNoDialog, EveryAnswerPath) {
         {"no button", [](TForm& f) { AsYesNo(f).NoButton->Click(); }, ynYes, ynYes, false},
         {"close box", [](TForm& f) { f.Close(); }, ynYes, ynYes, false},
         {"Esc, cancel is yes", [](TForm& f) { PressKey(f, VK_ESCAPE); }, ynYes, ynYes, true},
-        {"Esc, cancel is no", [](TForm& f) { PressKey(f, VK_ESCAPE); }, YnNo, ynYes, false},
-        {"Enter, default yes", [](TForm& f) { PressKey(f, VK_RETURN); }, YnNo, ynYes, true},
-        {"Enter, default no", [](TForm& f) { PressKey(f, VK_RETURN); }, YnNo, YnNo, false},
-        {"Y without Alt", [](TForm& f) { PressKey(f, 'Y'); }, YnNo, YnNo, true},
+        {"Esc, cancel is no", [](TForm& f) { PressKey(f, VK_ESCAPE); }, ynNo, ynYes, false},
+        {"Enter, default yes", [](TForm& f) { PressKey(f, VK_RETURN); }, ynNo, ynYes, true},
+        {"Enter, default no", [](TForm& f) { PressKey(f, VK_RETURN); }, ynNo, ynNo, false},
+        {"Y without Alt", [](TForm& f) { PressKey(f, 'Y'); }, ynNo, ynNo, true},
     };
     for (const Case& c : cases) {
         ModalAnswer answer(c.answer);
@@ -79,8 +79,8 @@ TEST(YesNoDialog, AppliesTextsHintsFocusAndCancelToItsForm) {
     dialog.FormMessage = "ハイスコアを消去しますか？";
     dialog.YesButtonHint = "消去します";
     dialog.NoButtonCaption = "いや";
-    dialog.DefaultButton = YnNo;
-    dialog.CancelButton = YnNo;
+    dialog.DefaultButton = ynNo;
+    dialog.CancelButton = ynNo;
     dialog.ButtonShowHint = false;
     TYesNoForm form(nullptr);
     dialog.ApplyToForm(form);

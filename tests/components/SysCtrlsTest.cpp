@@ -29,7 +29,7 @@ TEST(AnimateForm, RefusesAnOwnerThatIsNotTheMainForm) {
     EXPECT_EQ(messageOf(nullptr), "Owner must be a form");
     TForm main(nullptr);
     TForm later(nullptr);
-    EXPECT_EQ(messageOf(&later), "AnimateForm muse be placed in a main form");
+    EXPECT_EQ(messageOf(&later), "AnimateForm must be placed in a main form");
     EXPECT_EQ(later.ComponentCount(), 0) << "the refused component stayed with its owner";
     later.SetWindowState(TWindowState::wsMinimized);
     EXPECT_TRUE(fakes.sound.events.empty()) << "a refused component still filters";

@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 #include "ModalHook.h"
 #include "framework/Application.h"
+#include "framework/Keys.h"
 #include "framework/Menus.h"
 #include "game/UGame.h"
 #include "game/UUnit.h"
@@ -18,7 +19,52 @@ protected:
         fakes.controllers.Press(button, down);
     }
     bool Firing() const { return Game->Ship()->Fire(); }
+    void Key(int key, bool down = true) {
+        if (down)
+            form->FormKeyDown(form.get(), key, 0);
+        else
+            form->FormKeyUp(form.get(), key, 0);
+    }
 };
+
+TEST(KeyBindings, TheDefaultsBindNoKeyTwice) {
+    const TKeyBindings keys = DefaultKeyBindings();
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        for (std::size_t j = i + 1; j < keys.size(); ++j)
+            EXPECT_NE(keys[i].key, keys[j].key) << "rows " << i << " and " << j;
+}
+
+// One table makes both the window's keys and the menu's shortcuts: a key moved
+// in it moves everywhere, the old key gives nothing.
+TEST_F(PlayerInput, RebindingMovesBothTheKeysAndTheShortcuts) {
+    Open();
+    TKeyBindings keys = form->KeyBindings();
+    for (TKeyBinding& binding : keys) {
+        if (binding.down == gcFireOn && binding.key == 'Z')
+            binding.key = 'A';
+        if (binding.down == gcTitle)
+            binding.key = ShortCut('R', ssCtrl);
+    }
+    form->SetKeyBindings(keys);
+    EXPECT_EQ(form->TitleItem->ShortCut(), ShortCut('R', ssCtrl));
+    EXPECT_EQ(form->StartItem->ShortCut(), VK_SPACE) << "an unchanged binding moved";
+
+    form->StartItem->Click();
+    Key('Z');
+    EXPECT_FALSE(Firing()) << "the old key still fires";
+    Key('A');
+    EXPECT_TRUE(Firing());
+    Key('A', false);
+    EXPECT_FALSE(Firing());
+
+    // A window's own command on a plain key runs as its menu item would.
+    keys.push_back({'M', gcAbout});
+    form->SetKeyBindings(keys);
+    ModalAnswer answer([](TForm& dialog) { dialog.Close(); });
+    Key('M');
+    EXPECT_EQ(answer.shown, 1);
+    EXPECT_EQ(Game->State(), gsPlaying) << "the game did not resume after the about box";
+}
 
 TEST_F(PlayerInput, AControllerPlaysLikeTheKeys) {
     Open();

@@ -98,7 +98,7 @@ void TYesNoDialog::ApplyToForm(TForm& form) {
     }
     yesNo.SetActiveControl(DefaultButton == ynYes ? yesNo.YesButton : yesNo.NoButton);
     yesNo.YesButton->SetCancel(CancelButton == ynYes);
-    yesNo.NoButton->SetCancel(CancelButton == YnNo);
+    yesNo.NoButton->SetCancel(CancelButton == ynNo);
     TBaseMessageDialog::ApplyToForm(form);
 }
 
@@ -116,9 +116,9 @@ TAboutDialog::TAboutDialog(TComponent* owner) : TBaseDialog(owner) {
     OkButtonHint = Tr(ComponentTexts::AboutOkHint);
     ButtonShowHint = true;
     ButtonWidth = 56;
-    VersionCaption = "Ver1.00";
-    MakerCaption = "STUDIO ZEO PRESENTS";
-    YearCaption = "(C) XXXX-XXXX";
+    VersionCaption = kDefaultVersion;
+    MakerCaption = kDefaultMaker;
+    YearCaption = kDefaultYear;
 }
 
 void TAboutDialog::ApplyToForm(TForm& form) {

@@ -12,7 +12,7 @@ namespace orv {
 class TForm;
 
 enum TBeepType : std::uint8_t { btDefault, btInformation, btWarning, btQuestion, btSystemError };
-enum TYesNoButtonSelect : std::uint8_t { ynYes, YnNo };
+enum TYesNoButtonSelect : std::uint8_t { ynYes, ynNo };
 
 // A dialog component: configured through its fields, shown with Execute,
 // which makes a fresh form, copies the settings onto it (ApplyToForm), shows
@@ -66,6 +66,12 @@ public:
 // The about box: the program's and the maker's pictures beside six lines.
 class TAboutDialog : public TBaseDialog {
 public:
+    // The lines a new box shows; the maker's words, the same in every
+    // language.
+    static constexpr const char* kDefaultVersion = "Ver1.00";
+    static constexpr const char* kDefaultMaker = "STUDIO ZEO PRESENTS";
+    static constexpr const char* kDefaultYear = "(C) XXXX-XXXX";
+
     explicit TAboutDialog(TComponent* owner);
 
     void ApplyToForm(TForm& form) override;

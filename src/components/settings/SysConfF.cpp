@@ -8,6 +8,7 @@
 #include "framework/Hints.h"
 #include "framework/StdCtrls.h"
 
+#include "components/windows/CursorGlide.h"
 #include "components/windows/WManager.h"
 
 namespace orv {
@@ -32,9 +33,15 @@ constexpr StoredEdit kHintHidePauseEdit{
 constexpr StoredEdit kCursorMoveStepEdit{
     "CursorMoveStepNumScrollEdit",     48, ComponentTexts::CursorMoveStep, 88, 113, 1, 50, 10,
     ComponentTexts::CursorMoveStepHint};
-constexpr StoredEdit kCursorMaxMovesEdit{
-    "CursorMaxMovesNumScrollEdit",     72, ComponentTexts::CursorMaxMoves, 88, 113, 1, 100, 10,
-    ComponentTexts::CursorMaxMovesHint};
+constexpr StoredEdit kCursorMaxMovesEdit{"CursorMaxMovesNumScrollEdit",
+                                         72,
+                                         ComponentTexts::CursorMaxMoves,
+                                         88,
+                                         113,
+                                         1,
+                                         kMostGlideMoves,
+                                         10,
+                                         ComponentTexts::CursorMaxMovesHint};
 
 // A number field with its stored properties set in their storage order; its
 // width comes from its parts when it is loaded.

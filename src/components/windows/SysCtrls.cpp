@@ -14,7 +14,7 @@ TForm& OwnerForm(TComponent* owner) {
     // its own components are being built.
     const TForm* main = Application().MainForm();
     if (main && main != form)
-        throw EAnimateFormError("AnimateForm muse be placed in a main form");
+        throw EAnimateFormError("AnimateForm must be placed in a main form");
     return *form;
 }
 
