@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Load and save of a large settings file: 10,000 entries in 100 sections,
 // through the component's real load and save steps (the save includes the
 // fsync of the new file), and the in-memory reader and writer alone; and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main of every Google Benchmark program here: one application object on
 // Qt's offscreen platform, then the benchmarks.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One game step as the timer drives it: the game's Tick (erase, move and draw
 // both units, the beam with fire held) and the synchronous repaint of the
 // 400 x 400 field box on a shown form.

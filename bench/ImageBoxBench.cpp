@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One tick of a 400 x 400 image box on a shown form: OnTimer draws one cell,
 // then the box repaints synchronously, as every game step does.
 

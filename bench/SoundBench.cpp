@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real sound service against a private PulseAudio server with a null
 // sink: how long from Play to the first sample of the sound coming out of
 // the sink (recorded from its monitor, so an upper bound), how much of the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start to first painted frame, and resident memory while playing, of the
 // real main window. The parent starts itself as a child several times and
 // takes the time from just before the start to the child's first paint of

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures the period error of the image box's timer at 125 ms against a
 // bare clock_nanosleep loop measured in the same run. The box's ticks are
 // timed where the game sees them: on the window thread, as OnTimer runs.

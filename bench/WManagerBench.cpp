@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One move/size event reaching a window manager whose tables are full: the
 // hash lookup of the window and the store of its rectangle, as every move of
 // every window pays it.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installed as one program folder (program and manuals), a launcher in the
 # games folder on the PATH (where Debian and the FHS put games), a desktop
 # entry, the icons in the hicolor theme, AppStream metadata, a manual page

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # `cpack -G DEB` in the build folder makes orbit-raven_<version>_<arch>.deb
 # from the install rules in Install.cmake.
 set(CPACK_GENERATOR DEB)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets ORBIT RAVEN up on a Debian 12 machine: installs the Debian packages
 # that are missing, configures and builds, then either starts the game
 # ("play") or runs every test ("test").

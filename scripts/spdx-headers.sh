@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Gives every source file of the checkout an SPDX header: who holds the
 # copyright and under which licence the file is shared. A file that has one
 # already is left as it is, so the script can run again after any change or

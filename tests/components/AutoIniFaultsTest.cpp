@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Faults found and mended: saves that fail half-way, programs that may not
 // write beside themselves, settings files that are no settings files, and the
 // leftovers of a save that was killed.

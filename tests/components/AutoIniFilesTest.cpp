@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The load and save steps on real files, the clients they serve, and how a
 // client finds its component.
 #include "AutoIniFixture.h"

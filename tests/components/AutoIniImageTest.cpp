@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings image in memory: the reader and the writer on byte buffers,
 // and the typed operations on a component that has no file.
 #include "Fakes.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the settings component keeps whatever the files around it are: an
 // unusable file, a second copy's session, a linked file's history, and the
 // reason a save failed.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's windows as the window manager handles them: moved by their
 // title bars, clicked on where no control is, and its dialogs kept with the
 // window that opened them. Runs under the window manager main() starts.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One player's session under one desktop, the same under each: the run is
 // named after the desktop (e2e_desktops DESKTOP PROGRAM [SCREENSHOT-DIR]),
 // starts it with a private audio server, and skips (exit 77) saying why

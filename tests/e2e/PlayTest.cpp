@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole program played: its states from the title to the end of a game,
 // the quit question, the texts' language, and minimising or leaving the
 // program, which pauses a game.

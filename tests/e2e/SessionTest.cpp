@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A session that ends badly: the X server is killed under the program right
 // after a game over with a new high score, and the next start has it.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's windows among others: the cursor jump between its windows and
 // other programs, places kept per screen width, a doubled screen, the balloon
 // hints of the system settings, and a run under Wayland. main() starts this

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "framework/Files.h"
 #include "framework/CodePage.h"
 #include "framework/Exceptions.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays the laser through the real sound service into a private PulseAudio
 // server with a null sink, records the sink's monitor, and checks that the
 // sound was heard and that Stop silences it. Skips (exit 77) where

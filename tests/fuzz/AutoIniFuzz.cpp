@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary bytes to the settings-file reader. Beyond not crashing,
 // what the reader makes of any input must survive a save: the written file
 // reads back without a dropped line and writes out the same bytes again.

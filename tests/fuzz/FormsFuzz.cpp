@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary lines to the window manager as its [Forms] section. Beyond
 // not crashing, what it keeps must be stable: saving, loading the saved
 // section into a fresh manager and saving again gives the same lines, and no

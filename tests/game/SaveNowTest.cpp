@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings file is written in the middle of a session, when a game ends
 // with a new high score and when a settings dialog is confirmed, exactly as
 // the end of the session would write it then; the backup keeps the file the

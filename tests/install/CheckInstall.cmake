@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a scratch directory and checks the layout a desktop
 # needs: one program folder with the manual, a launcher in the games folder
 # that points into it, the desktop entry, the icons, AppStream metadata and

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every file of the source tree says who holds its copyright and under which
 # licence it is shared, in its own SPDX header or in .reuse/dep5: `reuse
 # lint` over the checkout. Files git ignores (the build folders) are not

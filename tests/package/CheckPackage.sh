@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with cpack, unpacks it with dpkg-deb into a
 # scratch root and checks what a player's system would get: the file list,
 # the control fields, the metadata validators, lintian, and the unpacked

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fails when a source of the components or the game includes Qt, or a
 # framework header that includes Qt: those stay inside the framework, so the
 # layers above it build against the framework's own types only.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every unit test runs against one real application object on Qt's
 // offscreen platform, with message boxes and sound replaced by fakes.
 

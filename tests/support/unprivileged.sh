@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program as an unprivileged user: root reads and writes files
 # whatever their permission bits say, so permission cases need someone else.
 # Not root: runs it as it is. Exits 77 (skipped) when no such user can run it.

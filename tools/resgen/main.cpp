@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Generates the game's sounds, pictures, icons and resources.qrc from code.
 //
 //   resgen OUTPUT_DIR [--preview PREVIEW_DIR]

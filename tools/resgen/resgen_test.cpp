@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Self-test for the resource generator: the formats the game relies on, and
 // properties showing the sounds and pictures are what they claim to be.
 
