@@ -151,12 +151,12 @@ private:
 
     // --- One sound --------------------------------------------------------
 
-    static pa_sample_spec SampleSpec(const TWaveInfo& info) {
-        pa_sample_spec spec{};
-        spec.format = info.BitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-        spec.rate = static_cast<std::uint32_t>(info.SampleRate);
-        spec.channels = static_cast<std::uint8_t>(info.Channels);
-        return spec;
+    static pa_sample_spec SampleFormat(const TWaveInfo& info) {
+        pa_sample_spec format{};
+        format.format = info.BitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+        format.rate = static_cast<std::uint32_t>(info.SampleRate);
+        format.channels = static_cast<std::uint8_t>(info.Channels);
+        return format;
     }
 
     bool Connected() const {
@@ -174,13 +174,13 @@ private:
         }
         if (!connection_ || pa_context_get_state(connection_) != PA_CONTEXT_READY)
             return false;
-        const pa_sample_spec spec = SampleSpec(info);
-        if (!pa_sample_spec_valid(&spec))
+        const pa_sample_spec format = SampleFormat(info);
+        if (!pa_sample_spec_valid(&format))
             return false;
         pa_proplist* props = pa_proplist_new();
         pa_proplist_sets(props, PA_PROP_MEDIA_ROLE, "game");
         stream_ = pa_stream_new_with_proplist(connection_, title.empty() ? "sound" : title.c_str(),
-                                              &spec, nullptr, props);
+                                              &format, nullptr, props);
         pa_proplist_free(props);
         if (!stream_)
             return false;
@@ -192,7 +192,7 @@ private:
         pa_stream_set_write_callback(stream_, &TPulseSoundService::OnWritable, this);
         pa_stream_set_state_callback(stream_, &TPulseSoundService::OnStreamState, this);
         const auto ahead = pa_usec_to_bytes(
-            std::chrono::duration_cast<std::chrono::microseconds>(kServerBuffer).count(), &spec);
+            std::chrono::duration_cast<std::chrono::microseconds>(kServerBuffer).count(), &format);
         pa_buffer_attr buffer{};
         buffer.maxlength = static_cast<std::uint32_t>(-1);
         buffer.tlength = static_cast<std::uint32_t>(ahead);
