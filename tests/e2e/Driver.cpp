@@ -26,9 +26,8 @@ RunPaths& Paths() {
     return paths;
 }
 
-// xwininfo gives the window's absolute place under a reparenting window
-// manager, where xdotool's answer is off by the decoration. What it does not
-// tell (a window gone) stays as it was in rect.
+} // namespace
+
 void ReadWindowRect(const QString& window, QRect& rect) {
     for (const QString& raw : RunTool("xwininfo", {"-id", window}).split('\n')) {
         const QString line = raw.trimmed();
@@ -43,8 +42,6 @@ void ReadWindowRect(const QString& window, QRect& rect) {
             rect.setHeight(value);
     }
 }
-
-} // namespace
 
 void SetRunPaths(const QString& program, const QString& shots) {
     Paths() = {program, shots};

@@ -98,6 +98,11 @@ bool IsLit(QRgb c);
 
 QRect FieldRect(const Program& p, int x, int y, int w, int h);
 
+// xwininfo gives the window's absolute place under a reparenting window
+// manager, where xdotool's answer is off by the decoration. What it does not
+// tell (a window gone) stays as it was in rect.
+void ReadWindowRect(const QString& window, QRect& rect);
+
 // The place and size of the visible window with this exact title.
 QRect WindowRect(const QString& title, int timeoutMs = 10000);
 QImage GrabScreen(const QRect& rect);

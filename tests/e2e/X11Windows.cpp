@@ -42,18 +42,7 @@ FrameExtents X11Window::Frame() const {
 
 QRect X11Window::ClientRect() const {
     QRect rect;
-    for (const QString& raw : RunTool("xwininfo", {"-id", QString::number(id_)}).split('\n')) {
-        const QString line = raw.trimmed();
-        const int value = line.section(':', 1).trimmed().toInt();
-        if (line.startsWith("Absolute upper-left X:"))
-            rect.moveLeft(value);
-        else if (line.startsWith("Absolute upper-left Y:"))
-            rect.moveTop(value);
-        else if (line.startsWith("Width:"))
-            rect.setWidth(value);
-        else if (line.startsWith("Height:"))
-            rect.setHeight(value);
-    }
+    ReadWindowRect(QString::number(id_), rect);
     return rect;
 }
 
