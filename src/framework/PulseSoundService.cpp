@@ -43,6 +43,10 @@ const char* EventOfBeep(unsigned type) {
 // whole sound is in memory, so it never runs dry.
 constexpr std::chrono::milliseconds kServerBuffer{50};
 
+// How long the audio server may hold a sound back before a synchronous play
+// stops waiting for its end (a server that stopped answering).
+constexpr std::chrono::seconds kMostServerDelay{3};
+
 // Holds the lock of a threaded main loop while it lives.
 class TLoopLock {
 public:
@@ -110,7 +114,7 @@ public:
             return;
         const bool started = loop_ && Start(std::move(image), *info, title);
         if (sync && started)
-            WaitForEnd();
+            WaitForEnd(std::chrono::milliseconds(info->DurationMs()));
         else if (sync)
             std::this_thread::sleep_for(std::chrono::milliseconds(info->DurationMs()));
     }
@@ -218,15 +222,25 @@ private:
         }
         playing_.reset();
         ended_ = true;
-        pa_threaded_mainloop_signal(loop_, 0);
     }
 
     // Blocks until the stream has played to its end or was closed, without
-    // running the event loop, so nothing else happens while it plays.
-    void WaitForEnd() {
-        const TLoopLock lock(loop_);
-        while (!ended_)
-            pa_threaded_mainloop_wait(loop_);
+    // running the event loop, so nothing else happens while it plays. A
+    // server that stops answering is given up on, so the program goes on.
+    void WaitForEnd(std::chrono::milliseconds length) {
+        const auto giveUp = std::chrono::steady_clock::now() + length + kMostServerDelay;
+        for (;;) {
+            {
+                const TLoopLock lock(loop_);
+                if (ended_)
+                    return;
+                if (std::chrono::steady_clock::now() >= giveUp) {
+                    CloseStream();
+                    return;
+                }
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
     }
 
     // --- The server's thread (the loop's lock is held) ---------------------
