@@ -3,6 +3,11 @@
 
 #pragma once
 
+#include "Types.h"
+
+#include <cstdint>
+#include <optional>
+
 struct xcb_connection_t;
 
 namespace orv {
@@ -11,6 +16,13 @@ namespace orv {
 bool WaylandSession();
 // The X server's connection; null when the program is not on X11.
 xcb_connection_t* X11Connection();
+
+// Whether an X11 event says that the window manager has framed a window
+// anew or changed its frame, which moves no window of the program's.
+bool FrameChanged(const void* xcbEvent);
+// Where the window manager's frame around an X11 window is now, asked of
+// the X server; none off X11.
+std::optional<TPoint> X11FramePosition(std::uint32_t window);
 
 // Whether the title bars of the program's windows would be Qt's own: under a
 // Wayland compositor that does not offer to draw them (it offers no

@@ -4,6 +4,7 @@
 #include "FormWidget.h"
 
 #include "Application.h"
+#include "Desktop.h"
 #include "Keys.h"
 
 #include <QApplication>
@@ -114,6 +115,23 @@ void TForm::FormWidget::closeEvent(QCloseEvent* event) {
     }
     if (TApplication::Exists() && Application().MainForm() == &form_)
         Application().Terminate();
+}
+
+// A window manager frames a window, or changes its frame, without moving
+// the window inside, and Qt sends no event for that: the form reads its
+// place again, once for a burst of such changes.
+bool TForm::FormWidget::nativeEvent(const QByteArray& eventType, void* message, qintptr*) {
+    if (eventType != "xcb_generic_event_t" || !FrameChanged(message) || rereadQueued_)
+        return false;
+    rereadQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            rereadQueued_ = false;
+            form_.WindowMoved();
+        },
+        Qt::QueuedConnection);
+    return false;
 }
 
 } // namespace orv

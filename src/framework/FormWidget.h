@@ -26,10 +26,12 @@ protected:
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
     TForm& form_;
     QMetaObject::Connection focusWatch_;
+    bool rereadQueued_ = false;
 };
 
 } // namespace orv

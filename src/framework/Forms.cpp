@@ -4,6 +4,7 @@
 #include "Forms.h"
 
 #include "Application.h"
+#include "Desktop.h"
 #include "FormWidget.h"
 #include "Keys.h"
 #include "Menus.h"
@@ -133,8 +134,9 @@ void TForm::WindowMoved() {
     const bool resized = width != Width() || height != Height();
     // Where a program cannot know its place (Wayland), the position stays.
     const bool placed = RaisesWindowEvents();
-    const QPoint frame = placed ? Peer()->pos() : QPoint(Left(), Top());
-    SetBoundsFields(frame.x(), frame.y(), width, height);
+    // While the program places the window, it is where the program put it.
+    const TPoint frame = placed && !sizing_ ? FramePosition() : TPoint{Left(), Top()};
+    SetBoundsFields(frame.X, frame.Y, width, height);
     if (resized) {
         LayOutClient();
         Resize();
@@ -175,10 +177,29 @@ void TForm::SetBounds(int left, int top, int width, int height) {
     const bool outer = sizing_;
     sizing_ = true;
     TWinControl::SetBounds(left, top, width, height);
-    // The window system adds its own frame around the client area.
-    Peer()->move(left, top);
+    MoveFrame(left, top);
     PlaceClient();
     sizing_ = outer;
+}
+
+// A form's bounds are its frame's. Qt's widget keeps the frame it saw at its
+// last move and misses one that the window manager adds later, so a window
+// that exists is placed and read through its window, which asks afresh. A
+// window placed this way just before it shows also asks the window manager
+// to keep its frame's corner where it is put.
+void TForm::MoveFrame(int left, int top) {
+    if (QWindow* window = Peer()->windowHandle())
+        window->setFramePosition({left, top});
+    else
+        Peer()->move(left, top);
+}
+
+TPoint TForm::FramePosition() const {
+    if (const std::optional<TPoint> frame = X11FramePosition(Peer()->internalWinId()))
+        return *frame;
+    const QWindow* window = Peer()->windowHandle();
+    const QPoint frame = window ? window->framePosition() : Peer()->pos();
+    return {frame.x(), frame.y()};
 }
 
 void TForm::SetMenu(TMainMenu* menu) {

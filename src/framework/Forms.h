@@ -161,6 +161,8 @@ private:
     // The window system moved or sized the window (a person, the desktop or
     // the program itself): keep the bounds and tell the hooks.
     void WindowMoved();
+    void MoveFrame(int left, int top);
+    TPoint FramePosition() const;
     void FocusMoved(const QWidget* focused);
     // True when the window was maximised though it cannot be: it is put back.
     bool RefuseMaximize();

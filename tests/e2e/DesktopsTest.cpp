@@ -62,15 +62,16 @@ QProcessEnvironment ProgramEnvironment() {
 struct DialogWay {
     QString caption;
     QStringList keys;
-    int menuX;     // the menu's title on the menu bar, from the window's left
-    int itemDy;    // the item, below the menu's title
-    QPoint button; // from the dialog window's bottom left corner
+    int menuX;            // the menu's title on the menu bar, from the window's left
+    int itemDy;           // the item, below the menu's title
+    QPoint button;        // from the dialog window's bottom left corner
+    bool centred = false; // opens centred on the main window
 };
 
 const DialogWay kDialogs[] = {
     {"確認", {"ctrl+q"}, 333, 43, {155, -20}},
     {"ゲーム設定", {"alt+c", "g"}, 228, 45, {289, -27}},
-    {"システム設定", {"alt+c", "s"}, 228, 68, {373, -33}},
+    {"システム設定", {"alt+c", "s"}, 228, 68, {373, -33}, true},
     {"このプログラムについて", {"alt+i", "a"}, 282, 21, {122, -24}},
 };
 
@@ -129,6 +130,15 @@ void ExpectOwnedByTheMainWindow(const QString& dialog, const Program& program) {
     EXPECT_TRUE(kScreen.contains(window.FrameRect())) << "not wholly on the screen";
 }
 
+// The desktop's frames around both windows share their centre: a window
+// placed before the window manager framed it must not land a title bar off.
+void ExpectCentredOnTheMainWindow(const QString& dialog, const Program& program) {
+    const QPoint offset =
+        X11Window(dialog).FrameRect().center() - X11Window(program.Window()).FrameRect().center();
+    EXPECT_LE(offset.manhattanLength(), 2)
+        << "off the main window's centre by (" << offset.x() << ", " << offset.y() << ")";
+}
+
 // Every dialog opened and closed each way; each one's place as last seen.
 std::map<QString, QPoint> OpenAndCloseEachDialog(Program& program) {
     std::map<QString, QPoint> places;
@@ -144,6 +154,8 @@ std::map<QString, QPoint> OpenAndCloseEachDialog(Program& program) {
             }
             Wait(300);
             ExpectOwnedByTheMainWindow(dialog, program);
+            if (way.centred)
+                ExpectCentredOnTheMainWindow(dialog, program);
             const QRect rect = X11Window(dialog).ClientRect();
             places[way.caption] = rect.topLeft();
             if (!byMouse)
