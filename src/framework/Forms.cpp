@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
@@ -195,8 +196,14 @@ void TForm::MoveFrame(int left, int top) {
 }
 
 TPoint TForm::FramePosition() const {
-    if (const std::optional<TPoint> frame = X11FramePosition(Peer()->internalWinId()))
-        return *frame;
+    if (const std::optional<TPoint> native = X11FramePosition(Peer()->internalWinId())) {
+        // The X server counts device pixels; a scaled program counts its own
+        // from its screen's corner, as Qt does.
+        const QPointF origin = Peer()->screen()->geometry().topLeft();
+        const QPointF frame =
+            origin + (QPointF(native->X, native->Y) - origin) / Peer()->devicePixelRatioF();
+        return {qRound(frame.x()), qRound(frame.y())};
+    }
     const QWindow* window = Peer()->windowHandle();
     const QPoint frame = window ? window->framePosition() : Peer()->pos();
     return {frame.x(), frame.y()};

@@ -6,6 +6,7 @@
 // window that opened them. Runs under the window manager main() starts.
 
 #include "Driver.h"
+#include "X11Windows.h"
 
 #include <gtest/gtest.h>
 
@@ -208,6 +209,52 @@ TEST(WindowManager, DialogsBelongToTheMainWindow) {
     EXPECT_FALSE(Viewable(dialog)) << "Esc did not close the dialog";
     program.Terminate();
     ASSERT_TRUE(program.WaitForExit(10000));
+}
+
+// A dialog placed before the window manager framed it lands where it was
+// put, frame and all, and a scaled program reads back the place it put it:
+// the system settings open centred on the main window and reopen, in the
+// same run and in the next, where they were.
+TEST(WindowManager, ADialogOpensCentredAndReopensWhereItWasAtEachScale) {
+    for (const int scale : {1, 2}) {
+        SCOPED_TRACE(scale);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_SCALE_FACTOR", QString::number(scale));
+        Program program(env);
+        ASSERT_TRUE(program.WaitForWindow()) << "no window appeared";
+        const auto openSettings = [&program] {
+            program.Key("alt+c");
+            RunTool("xdotool", {"key", "s"});
+            const QString dialog = VisibleWindowNamed("システム設定");
+            Wait(500);
+            return dialog;
+        };
+        const auto close = [](const QString& dialog) {
+            RunTool("xdotool", {"windowactivate", "--sync", dialog});
+            RunTool("xdotool", {"key", "--clearmodifiers", "Escape"});
+            Wait(500);
+        };
+        const QString dialog = openSettings();
+        ASSERT_FALSE(dialog.isEmpty()) << "the system settings did not open";
+        const QRect first = X11Window(dialog).FrameRect();
+        const QPoint offset = first.center() - X11Window(program.Window()).FrameRect().center();
+        EXPECT_LE(offset.manhattanLength(), 2 * scale)
+            << "off the main window's centre by (" << offset.x() << ", " << offset.y() << ")";
+        close(dialog);
+        const QString again = openSettings();
+        EXPECT_EQ(X11Window(again).FrameRect(), first) << "moved between two openings";
+        close(again);
+        program.Key("ctrl+q");
+        ASSERT_TRUE(program.AnswerQuestion("Return"));
+        ASSERT_TRUE(program.WaitForExit(10000));
+        program.Restart();
+        ASSERT_TRUE(program.WaitForWindow()) << "no window on the second start";
+        const QString next = openSettings();
+        EXPECT_EQ(X11Window(next).FrameRect(), first) << "moved between two runs";
+        close(next);
+        program.Terminate();
+        ASSERT_TRUE(program.WaitForExit(10000));
+    }
 }
 
 // The window manager's frame above the window: left, right, top, bottom.
