@@ -10,13 +10,12 @@
 #include "framework/Bitmap.h"
 #include "framework/Forms.h"
 #include "framework/ImageList.h"
-#include "framework/StdCtrls.h"
+#include "framework/Label.h"
 #include "game/UGame.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "components/settings/AutoIni.h"
 #include "framework/Creation.h"
 #include "framework/ImageList.h"
-#include "framework/StdCtrls.h"
+#include "framework/Label.h"
 
 #include <algorithm>
 

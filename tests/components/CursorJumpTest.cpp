@@ -6,10 +6,11 @@
 #include "components/windows/WManager.h"
 #include "components/windows/WinPos.h"
 #include "framework/Application.h"
+#include "framework/Buttons.h"
 #include "framework/Forms.h"
+#include "framework/Label.h"
 #include "framework/MessageWindow.h"
 #include "framework/PeriodicTimer.h"
-#include "framework/StdCtrls.h"
 
 #include <gtest/gtest.h>
 

@@ -8,10 +8,11 @@
 #include "components/dialogs/AboutF.h"
 #include "components/dialogs/YesNoF.h"
 #include "components/dialogs/ZeoDialog.h"
+#include "framework/Buttons.h"
 #include "framework/Exceptions.h"
 #include "framework/Keys.h"
+#include "framework/Label.h"
 #include "framework/Picture.h"
-#include "framework/StdCtrls.h"
 
 #include <gtest/gtest.h>
 

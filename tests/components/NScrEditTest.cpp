@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "components/widgets/NScrEdit.h"
+#include "framework/Buttons.h"
 #include "framework/Exceptions.h"
 #include "framework/Forms.h"
-#include "framework/StdCtrls.h"
+#include "framework/Label.h"
+#include "framework/ScrollBar.h"
 
 #include <gtest/gtest.h>
 

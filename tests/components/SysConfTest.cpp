@@ -10,9 +10,10 @@
 #include "components/widgets/NScrEdit.h"
 #include "components/windows/WManager.h"
 #include "framework/Application.h"
+#include "framework/Buttons.h"
 #include "framework/ComCtrls.h"
 #include "framework/Keys.h"
-#include "framework/StdCtrls.h"
+#include "framework/ScrollBar.h"
 
 #include <gtest/gtest.h>
 

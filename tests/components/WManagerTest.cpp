@@ -8,8 +8,8 @@
 #include "components/settings/AutoIni.h"
 #include "components/windows/WinPos.h"
 #include "framework/Application.h"
+#include "framework/Buttons.h"
 #include "framework/Forms.h"
-#include "framework/StdCtrls.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include "framework/Component.h"
 #include "Fakes.h"
 #include "framework/Application.h"
+#include "framework/Buttons.h"
 #include "framework/Forms.h"
-#include "framework/StdCtrls.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "OwnTitleBars.h"
+#include "framework/Buttons.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
+#include "framework/GroupBox.h"
 #include "framework/Keys.h"
-#include "framework/StdCtrls.h"
+#include "framework/Label.h"
 #include "framework/TitleBar.h"
 #include "framework/Translation.h"
 

@@ -3,9 +3,10 @@
 
 #include "framework/Hints.h"
 #include "framework/Application.h"
+#include "framework/Buttons.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
-#include "framework/StdCtrls.h"
+#include "framework/Label.h"
 
 #include <gtest/gtest.h>
 

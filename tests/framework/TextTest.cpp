@@ -3,10 +3,11 @@
 
 #include "framework/Text.h"
 #include "framework/Application.h"
+#include "framework/Buttons.h"
 #include "framework/Canvas.h"
 #include "framework/Forms.h"
 #include "framework/FrameworkTexts.h"
-#include "framework/StdCtrls.h"
+#include "framework/Label.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,7 @@
 #include "components/media/WavePlay.h"
 #include "framework/Bitmap.h"
 #include "framework/ImageList.h"
-#include "framework/StdCtrls.h"
+#include "framework/Label.h"
 #include "game/Field.h"
 #include "game/UGame.h"
 #include "game/UUnit.h"

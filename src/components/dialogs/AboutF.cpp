@@ -4,10 +4,11 @@
 #include "AboutF.h"
 #include "components/ComponentTexts.h"
 
+#include "framework/Buttons.h"
 #include "framework/Creation.h"
 #include "framework/ExtCtrls.h"
+#include "framework/Label.h"
 #include "framework/Picture.h"
-#include "framework/StdCtrls.h"
 
 #include <cmath>
 #include <tuple>

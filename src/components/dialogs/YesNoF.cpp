@@ -4,8 +4,9 @@
 #include "YesNoF.h"
 #include "components/ComponentTexts.h"
 
+#include "framework/Buttons.h"
 #include "framework/Creation.h"
-#include "framework/StdCtrls.h"
+#include "framework/Label.h"
 
 #include <cmath>
 

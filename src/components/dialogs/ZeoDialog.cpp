@@ -7,8 +7,9 @@
 #include "AboutF.h"
 #include "YesNoF.h"
 #include "framework/Application.h"
+#include "framework/Buttons.h"
 #include "framework/Exceptions.h"
-#include "framework/StdCtrls.h"
+#include "framework/Label.h"
 
 namespace orv {
 namespace {

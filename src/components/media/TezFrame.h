@@ -4,7 +4,7 @@
 #pragma once
 
 #include "framework/ExtCtrls.h"
-#include "framework/StdCtrls.h"
+#include "framework/Label.h"
 
 #include <string>
 

@@ -4,9 +4,10 @@
 #include "GameConf.h"
 #include "components/ComponentTexts.h"
 
+#include "framework/Buttons.h"
 #include "framework/ComCtrls.h"
 #include "framework/Creation.h"
-#include "framework/StdCtrls.h"
+#include "framework/GroupBox.h"
 
 namespace orv {
 

@@ -6,10 +6,11 @@
 
 #include "components/widgets/NScrEdit.h"
 #include "framework/Application.h"
+#include "framework/Buttons.h"
 #include "framework/ComCtrls.h"
 #include "framework/Creation.h"
+#include "framework/GroupBox.h"
 #include "framework/Hints.h"
-#include "framework/StdCtrls.h"
 
 #include "components/windows/CursorGlide.h"
 #include "components/windows/WManager.h"

@@ -6,7 +6,8 @@
 #include "framework/Creation.h"
 #include "framework/Forms.h"
 #include "framework/Keys.h"
-#include "framework/StdCtrls.h"
+#include "framework/Label.h"
+#include "framework/ScrollBar.h"
 
 #include <algorithm>
 #include <cstdlib>
