@@ -7,10 +7,10 @@
 
 #include "components/media/ImageBox.h"
 #include "components/media/WavePlay.h"
-#include "framework/Bitmap.h"
-#include "framework/Forms.h"
-#include "framework/ImageList.h"
-#include "framework/Label.h"
+#include "framework/controls/Forms.h"
+#include "framework/controls/Label.h"
+#include "framework/drawing/Bitmap.h"
+#include "framework/drawing/ImageList.h"
 #include "game/UGame.h"
 
 #include <benchmark/benchmark.h>

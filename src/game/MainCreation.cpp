@@ -15,11 +15,11 @@
 #include "components/settings/SysConf.h"
 #include "components/windows/SysCtrls.h"
 #include "components/windows/WManager.h"
-#include "framework/Bitmap.h"
-#include "framework/Creation.h"
-#include "framework/Label.h"
-#include "framework/Menus.h"
-#include "framework/Resources.h"
+#include "framework/controls/Creation.h"
+#include "framework/controls/Label.h"
+#include "framework/controls/Menus.h"
+#include "framework/drawing/Bitmap.h"
+#include "framework/files/Resources.h"
 
 namespace orv {
 

@@ -4,9 +4,9 @@
 #include "YesNoF.h"
 #include "components/ComponentTexts.h"
 
-#include "framework/Buttons.h"
-#include "framework/Creation.h"
-#include "framework/Label.h"
+#include "framework/controls/Buttons.h"
+#include "framework/controls/Creation.h"
+#include "framework/controls/Label.h"
 
 #include <cmath>
 

@@ -6,10 +6,10 @@
 
 #include "AboutF.h"
 #include "YesNoF.h"
-#include "framework/Application.h"
-#include "framework/Buttons.h"
-#include "framework/Exceptions.h"
-#include "framework/Label.h"
+#include "framework/app/Application.h"
+#include "framework/controls/Buttons.h"
+#include "framework/controls/Label.h"
+#include "framework/texts/Exceptions.h"
 
 namespace orv {
 namespace {

@@ -4,10 +4,10 @@
 #include "GameConf.h"
 #include "components/ComponentTexts.h"
 
-#include "framework/Buttons.h"
-#include "framework/ComCtrls.h"
-#include "framework/Creation.h"
-#include "framework/GroupBox.h"
+#include "framework/controls/Buttons.h"
+#include "framework/controls/ComCtrls.h"
+#include "framework/controls/Creation.h"
+#include "framework/controls/GroupBox.h"
 
 namespace orv {
 

@@ -5,7 +5,7 @@
 #include "components/ComponentTexts.h"
 
 #include "components/settings/AutoIni.h"
-#include "framework/Application.h"
+#include "framework/app/Application.h"
 
 namespace orv {
 

@@ -4,8 +4,8 @@
 #include "CursorGlide.h"
 #include "WManager.h"
 
-#include "framework/Application.h"
-#include "framework/Forms.h"
+#include "framework/app/Application.h"
+#include "framework/controls/Forms.h"
 
 #include <algorithm>
 

@@ -4,8 +4,8 @@
 #include "WManager.h"
 #include "WinPlace.h"
 
-#include "framework/Application.h"
-#include "framework/Forms.h"
+#include "framework/app/Application.h"
+#include "framework/controls/Forms.h"
 
 namespace orv {
 

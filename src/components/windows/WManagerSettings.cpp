@@ -5,8 +5,8 @@
 #include "WinPlace.h"
 
 #include "components/settings/AutoIni.h"
-#include "framework/Application.h"
-#include "framework/Forms.h"
+#include "framework/app/Application.h"
+#include "framework/controls/Forms.h"
 
 #include <cstdio>
 
