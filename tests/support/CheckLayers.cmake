@@ -7,6 +7,9 @@
 # src/framework/internal/, and any framework header that includes Qt or an
 # internal header; a header that includes Qt outside that folder is a fault
 # of its own, as the folder is where a reader looks for them.
+# Fails as well when a file of the framework's core (src/framework/core and
+# src/framework/services, built without Qt as orv_core) includes Qt or a
+# header of ours from outside the core.
 # Run as: cmake -DSOURCE_DIR=<project> -P CheckLayers.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -58,6 +61,33 @@ while(grew)
   endforeach()
 endwhile()
 
+set(core_folders "framework/core/" "framework/services/")
+file(GLOB_RECURSE core_sources "${SOURCE_DIR}/src/framework/core/*" "${SOURCE_DIR}/src/framework/services/*")
+if(NOT core_sources)
+  message(FATAL_ERROR "no file in src/framework/core: the check has nothing to guard")
+endif()
+foreach(source IN LISTS core_sources)
+  file(RELATIVE_PATH shown "${SOURCE_DIR}" "${source}")
+  file(STRINGS "${source}" qt REGEX "${qt_include}")
+  foreach(line IN LISTS qt)
+    list(APPEND faults "${shown}: the core includes Qt: ${line}")
+  endforeach()
+  file(STRINGS "${source}" ours REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  foreach(line IN LISTS ours)
+    string(REGEX REPLACE "${any_include}" "\\1" path "${line}")
+    set(in_core FALSE)
+    foreach(folder IN LISTS core_folders)
+      string(FIND "${path}" "${folder}" at)
+      if(at EQUAL 0)
+        set(in_core TRUE)
+      endif()
+    endforeach()
+    if(NOT in_core)
+      list(APPEND faults "${shown}: the core includes ${path}, which is not in the core")
+    endif()
+  endforeach()
+endforeach()
+
 file(GLOB_RECURSE sources "${SOURCE_DIR}/src/components/*" "${SOURCE_DIR}/src/game/*")
 foreach(source IN LISTS sources)
   file(RELATIVE_PATH shown "${SOURCE_DIR}" "${source}")
@@ -74,7 +104,7 @@ foreach(source IN LISTS sources)
 endforeach()
 if(faults)
   list(JOIN faults "\n  " text)
-  message(FATAL_ERROR "Qt leaks out of the framework:\n  ${text}")
+  message(FATAL_ERROR "Qt or an internal header where it does not belong:\n  ${text}")
 endif()
 list(JOIN internal ", " names)
-message(STATUS "No Qt above the framework; internal headers: ${names}")
+message(STATUS "No Qt above the framework or in its core; internal headers: ${names}")
