@@ -29,7 +29,6 @@
 #include "framework/texts/Exceptions.h"
 
 namespace orv {
-
 namespace {
 
 // The speed menu's items, their commands and tick periods in milliseconds.

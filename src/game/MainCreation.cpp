@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// The main form's construction: its components in their stored order, with
+// their stored properties.
+
 #include "Main.h"
 
 #include "GameTexts.h"
@@ -22,7 +25,6 @@
 #include "framework/files/Resources.h"
 
 namespace orv {
-
 namespace {
 
 constexpr TColor kStoredZeoGreen = RGB(0, 128, 0);

@@ -8,7 +8,6 @@
 #include "framework/app/Application.h"
 
 namespace orv {
-
 namespace {
 
 // More slots than any program has windows; a bigger table would only cost

@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// The cursor jump: the control or point the player left a window at, and the
+// cursor's glide back to it when the window is activated by keyboard.
+
 #include "CursorGlide.h"
 #include "WManager.h"
 
@@ -10,7 +13,6 @@
 #include <algorithm>
 
 namespace orv {
-
 namespace {
 
 // Left and top edges inside, right and bottom edges outside.

@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// Where the window manager puts windows: stored places per screen width, kept
+// on the screen.
+
 #include "WManager.h"
 #include "WinPlace.h"
 
@@ -8,7 +11,6 @@
 #include "framework/controls/Forms.h"
 
 namespace orv {
-
 namespace {
 
 // The smallest window a stored size may make: the frame and one pixel inside.

@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// The window manager's part of the settings file: the [Forms] places and its
+// own properties.
+
 #include "WManager.h"
 #include "WinPlace.h"
 
@@ -11,7 +14,6 @@
 #include <cstdio>
 
 namespace orv {
-
 namespace {
 
 constexpr const char* kFormsSection = "Forms";

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// The window manager's entries and the hash table from window handles to them.
+
 #include "WManager.h"
 
 namespace orv {

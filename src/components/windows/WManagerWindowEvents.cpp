@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// The window manager as a window hook: a window's creation, destruction, moves
+// and sizes, the active form's change and the display's.
+
 #include "WManager.h"
 #include "WinPlace.h"
 

@@ -15,7 +15,6 @@
 #include <QStyle>
 
 namespace orv {
-
 namespace {
 
 // A widget's text shortened to what its text area holds; "&" marks stay.

@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// A form's dialog keys: Enter, Esc and the buttons' underlined letters, and
+// which control has the focus.
+
 #include "framework/controls/Forms.h"
 
 #include "framework/app/Keys.h"
@@ -12,7 +15,6 @@
 #include <QWidget>
 
 namespace orv {
-
 namespace {
 
 void MarkDefault(const TWinControl& container, const TButton* enterButton) {

@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// A form's frame: its bounds, menu bar, title bar and border style, and the
+// client area laid out inside them.
+
 #include "framework/controls/Forms.h"
 
 #include "framework/app/Application.h"

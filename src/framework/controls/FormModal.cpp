@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// A form shown modally: its own event loop, run until a modal result is set.
+
 #include "framework/controls/Forms.h"
 
 #include "framework/app/Application.h"

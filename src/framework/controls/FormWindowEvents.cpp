@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// A form's window handle, and the window events its window raises through the
+// application's hooks.
+
 #include "framework/controls/Forms.h"
 
 #include "framework/app/Application.h"

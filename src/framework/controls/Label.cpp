@@ -6,7 +6,6 @@
 #include <algorithm>
 
 namespace orv {
-
 namespace {
 
 constexpr const char* kEllipsis = "…";

@@ -18,7 +18,6 @@
 #include <QWheelEvent>
 
 namespace orv {
-
 namespace {
 
 class ScrollBarPeer : public QScrollBar {
