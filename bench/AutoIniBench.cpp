@@ -8,7 +8,7 @@
 // some 50 MB), which must grow linearly.
 
 #include "components/settings/AutoIni.h"
-#include "framework/Application.h"
+#include "framework/app/Application.h"
 
 #include <benchmark/benchmark.h>
 

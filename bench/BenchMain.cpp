@@ -4,7 +4,7 @@
 // The main of every Google Benchmark program here: one application object on
 // Qt's offscreen platform, then the benchmarks.
 
-#include "framework/Application.h"
+#include "framework/app/Application.h"
 
 #include <benchmark/benchmark.h>
 

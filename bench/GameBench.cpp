@@ -7,16 +7,15 @@
 
 #include "components/media/ImageBox.h"
 #include "components/media/WavePlay.h"
-#include "framework/Bitmap.h"
-#include "framework/Forms.h"
-#include "framework/ImageList.h"
-#include "framework/StdCtrls.h"
+#include "framework/controls/Forms.h"
+#include "framework/controls/Label.h"
+#include "framework/drawing/Bitmap.h"
+#include "framework/drawing/ImageList.h"
 #include "game/UGame.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-
 
 namespace {
 

@@ -5,12 +5,11 @@
 // then the box repaints synchronously, as every game step does.
 
 #include "components/media/ImageBox.h"
-#include "framework/Forms.h"
+#include "framework/controls/Forms.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-
 
 namespace {
 

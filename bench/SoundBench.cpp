@@ -8,10 +8,10 @@
 // up while nothing plays, before any sound and after one.
 // Prints a note and ends where pulseaudio or parec is missing.
 
-#include "framework/Application.h"
-#include "framework/Resources.h"
-#include "framework/SoundService.h"
-#include "framework/Wave.h"
+#include "framework/app/Application.h"
+#include "framework/core/Wave.h"
+#include "framework/files/Resources.h"
+#include "framework/services/SoundService.h"
 
 #include <QCoreApplication>
 #include <QDir>

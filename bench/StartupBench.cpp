@@ -8,8 +8,8 @@
 // memory. Runs offscreen unless DISPLAY is set.
 
 #include "components/media/ImageBox.h"
-#include "framework/Application.h"
-#include "framework/Menus.h"
+#include "framework/app/Application.h"
+#include "framework/controls/Menus.h"
 #include "game/Main.h"
 #include "game/UGame.h"
 

@@ -8,7 +8,7 @@
 // loaded figures do not depend on what else the machine happens to run.
 
 #include "components/media/ImageBox.h"
-#include "framework/Application.h"
+#include "framework/app/Application.h"
 
 #include <QCoreApplication>
 

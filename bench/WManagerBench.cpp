@@ -6,7 +6,7 @@
 // every window pays it.
 
 #include "components/windows/WManager.h"
-#include "framework/Application.h"
+#include "framework/app/Application.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "framework/Text.h"
+#include "framework/texts/Text.h"
 
 // Every text of the components a user can read, in one place. Captions with
 // "&" mark their access key.

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "GameTexts.h"
-#include "framework/Catalogue.h"
+#include "framework/texts/Catalogue.h"
 
 #include <functional>
 #include <iterator>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "framework/Text.h"
+#include "framework/texts/Text.h"
 
 // Every text of the game's windows a user can read, in one place. The game
 // screen's own words (HIGH SCORE, PAUSE, GAME OVER, ...) are part of its

@@ -5,9 +5,9 @@
 
 #include "Commands.h"
 #include "PlayerInput.h"
-#include "framework/Forms.h"
-#include "framework/GameControllers.h"
-#include "framework/ImageList.h"
+#include "framework/controls/Forms.h"
+#include "framework/drawing/ImageList.h"
+#include "framework/services/GameControllers.h"
 
 #include <cstddef>
 #include <memory>

@@ -5,8 +5,8 @@
 
 #include "GameTexts.h"
 #include "Main.h"
-#include "framework/Creation.h"
-#include "framework/Menus.h"
+#include "framework/controls/Creation.h"
+#include "framework/controls/Menus.h"
 
 namespace orv {
 namespace {

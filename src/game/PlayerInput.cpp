@@ -3,7 +3,7 @@
 
 #include "PlayerInput.h"
 
-#include "framework/Keys.h"
+#include "framework/app/Keys.h"
 
 namespace orv {
 namespace {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "Commands.h"
-#include "framework/GameControllers.h"
+#include "framework/services/GameControllers.h"
 
 #include <cstdint>
 #include <vector>

@@ -8,9 +8,9 @@
 #include "components/media/ImageBox.h"
 #include "components/media/WavePlay.h"
 #include "components/settings/AutoIni.h"
-#include "framework/Creation.h"
-#include "framework/ImageList.h"
-#include "framework/StdCtrls.h"
+#include "framework/controls/Creation.h"
+#include "framework/controls/Label.h"
+#include "framework/drawing/ImageList.h"
 
 #include <algorithm>
 

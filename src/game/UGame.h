@@ -4,8 +4,8 @@
 #pragma once
 
 #include "Random.h"
-#include "framework/Component.h"
-#include "framework/Types.h"
+#include "framework/app/Component.h"
+#include "framework/core/Types.h"
 
 #include <cstdint>
 #include <memory>

@@ -7,8 +7,8 @@
 #include "Random.h"
 #include "UGame.h"
 #include "components/media/WavePlay.h"
-#include "framework/Canvas.h"
-#include "framework/ImageList.h"
+#include "framework/drawing/Canvas.h"
+#include "framework/drawing/ImageList.h"
 
 namespace orv {
 namespace {

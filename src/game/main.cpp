@@ -4,8 +4,8 @@
 #include "Main.h"
 #include "CommandLine.h"
 #include "GameTexts.h"
-#include "framework/Application.h"
-#include "framework/Language.h"
+#include "framework/app/Application.h"
+#include "framework/texts/Language.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -5,7 +5,7 @@
 // write beside themselves, settings files that are no settings files, and the
 // leftovers of a save that was killed.
 #include "AutoIniFixture.h"
-#include "framework/MessageBox.h"
+#include "framework/services/MessageBox.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 // client finds its component.
 #include "AutoIniFixture.h"
 #include "components/ComponentTexts.h"
-#include "framework/Application.h"
-#include "framework/Forms.h"
+#include "framework/app/Application.h"
+#include "framework/controls/Forms.h"
 
 #include <gtest/gtest.h>
 

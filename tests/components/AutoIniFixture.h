@@ -7,9 +7,9 @@
 // operations that fail on request.
 #include "Fakes.h"
 #include "components/settings/AutoIni.h"
-#include "framework/Application.h"
-#include "framework/Exceptions.h"
-#include "framework/Files.h"
+#include "framework/app/Application.h"
+#include "framework/files/Files.h"
+#include "framework/texts/Exceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "Fakes.h"
 #include "components/ComponentTexts.h"
 #include "components/settings/AutoIni.h"
-#include "framework/Exceptions.h"
+#include "framework/texts/Exceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -5,11 +5,12 @@
 #include "Fakes.h"
 #include "components/windows/WManager.h"
 #include "components/windows/WinPos.h"
-#include "framework/Application.h"
-#include "framework/Forms.h"
-#include "framework/MessageWindow.h"
-#include "framework/PeriodicTimer.h"
-#include "framework/StdCtrls.h"
+#include "framework/app/Application.h"
+#include "framework/app/MessageWindow.h"
+#include "framework/controls/Buttons.h"
+#include "framework/controls/Forms.h"
+#include "framework/controls/Label.h"
+#include "framework/core/PeriodicTimer.h"
 
 #include <gtest/gtest.h>
 

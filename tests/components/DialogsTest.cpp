@@ -8,10 +8,11 @@
 #include "components/dialogs/AboutF.h"
 #include "components/dialogs/YesNoF.h"
 #include "components/dialogs/ZeoDialog.h"
-#include "framework/Exceptions.h"
-#include "framework/Keys.h"
-#include "framework/Picture.h"
-#include "framework/StdCtrls.h"
+#include "framework/app/Keys.h"
+#include "framework/controls/Buttons.h"
+#include "framework/controls/Label.h"
+#include "framework/drawing/Picture.h"
+#include "framework/texts/Exceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 
 #include "components/settings/GameConf.h"
 #include "components/ComponentTexts.h"
-#include "framework/ComCtrls.h"
-#include "framework/StdCtrls.h"
+#include "framework/controls/Buttons.h"
+#include "framework/controls/ComCtrls.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "EventLoop.h"
 #include "Fakes.h"
 #include "components/ComponentTexts.h"
-#include "framework/Forms.h"
+#include "framework/controls/Forms.h"
 
 #include <gtest/gtest.h>
 

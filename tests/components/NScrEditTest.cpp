@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "components/widgets/NScrEdit.h"
-#include "framework/Exceptions.h"
-#include "framework/Forms.h"
-#include "framework/StdCtrls.h"
+#include "framework/controls/Buttons.h"
+#include "framework/controls/Forms.h"
+#include "framework/controls/Label.h"
+#include "framework/controls/ScrollBar.h"
+#include "framework/texts/Exceptions.h"
 
 #include <gtest/gtest.h>
 

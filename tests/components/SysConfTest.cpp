@@ -9,10 +9,11 @@
 #include "components/settings/SysConfF.h"
 #include "components/widgets/NScrEdit.h"
 #include "components/windows/WManager.h"
-#include "framework/Application.h"
-#include "framework/ComCtrls.h"
-#include "framework/Keys.h"
-#include "framework/StdCtrls.h"
+#include "framework/app/Application.h"
+#include "framework/app/Keys.h"
+#include "framework/controls/Buttons.h"
+#include "framework/controls/ComCtrls.h"
+#include "framework/controls/ScrollBar.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include "components/windows/SysCtrls.h"
 #include "EventLoop.h"
 #include "Fakes.h"
-#include "framework/Application.h"
-#include "framework/Forms.h"
+#include "framework/app/Application.h"
+#include "framework/controls/Forms.h"
 
 #include <gtest/gtest.h>
 

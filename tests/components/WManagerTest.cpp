@@ -7,9 +7,9 @@
 #include "components/ComponentTexts.h"
 #include "components/settings/AutoIni.h"
 #include "components/windows/WinPos.h"
-#include "framework/Application.h"
-#include "framework/Forms.h"
-#include "framework/StdCtrls.h"
+#include "framework/app/Application.h"
+#include "framework/controls/Buttons.h"
+#include "framework/controls/Forms.h"
 
 #include <gtest/gtest.h>
 

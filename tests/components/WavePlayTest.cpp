@@ -3,8 +3,8 @@
 
 #include "components/media/WavePlay.h"
 #include "Fakes.h"
-#include "framework/Exceptions.h"
-#include "framework/Resources.h"
+#include "framework/files/Resources.h"
+#include "framework/texts/Exceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "framework/Bitmap.h"
-#include "framework/ImageList.h"
+#include "framework/drawing/Bitmap.h"
+#include "framework/drawing/ImageList.h"
 
 #include <gtest/gtest.h>
 

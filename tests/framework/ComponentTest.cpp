@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "framework/Component.h"
+#include "framework/app/Component.h"
 #include "Fakes.h"
-#include "framework/Application.h"
-#include "framework/Forms.h"
-#include "framework/StdCtrls.h"
+#include "framework/app/Application.h"
+#include "framework/controls/Buttons.h"
+#include "framework/controls/Forms.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "OwnTitleBars.h"
-#include "framework/ExtCtrls.h"
-#include "framework/Forms.h"
-#include "framework/Keys.h"
-#include "framework/StdCtrls.h"
-#include "framework/TitleBar.h"
-#include "framework/Translation.h"
+#include "framework/app/Keys.h"
+#include "framework/controls/Buttons.h"
+#include "framework/controls/ExtCtrls.h"
+#include "framework/controls/Forms.h"
+#include "framework/controls/GroupBox.h"
+#include "framework/controls/Label.h"
+#include "framework/internal/TitleBar.h"
+#include "framework/texts/Translation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "framework/Files.h"
-#include "framework/CodePage.h"
-#include "framework/Exceptions.h"
+#include "framework/files/Files.h"
+#include "framework/core/CodePage.h"
+#include "framework/texts/Exceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "framework/GameControllers.h"
+#include "framework/services/GameControllers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "framework/Menus.h"
+#include "framework/controls/Menus.h"
 #include "EventLoop.h"
-#include "framework/Forms.h"
+#include "framework/controls/Forms.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "framework/MessageBox.h"
+#include "framework/services/MessageBox.h"
 #include "OwnTitleBars.h"
-#include "framework/TitleBar.h"
+#include "framework/internal/TitleBar.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 
 #include "EventLoop.h"
 #include "Fakes.h"
-#include "framework/Application.h"
-#include "framework/MessageWindow.h"
-#include "framework/PeriodicTimer.h"
+#include "framework/app/Application.h"
+#include "framework/app/MessageWindow.h"
+#include "framework/core/PeriodicTimer.h"
 
 #include <gtest/gtest.h>
 

@@ -6,9 +6,9 @@
 // sound was heard and that Stop silences it. Skips (exit 77) where
 // pulseaudio or parec is not installed.
 
-#include "framework/Application.h"
-#include "framework/Resources.h"
-#include "framework/Wave.h"
+#include "framework/app/Application.h"
+#include "framework/core/Wave.h"
+#include "framework/files/Resources.h"
 #include "support/AudioServer.h"
 
 #include <gtest/gtest.h>

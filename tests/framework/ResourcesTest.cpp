@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "framework/Resources.h"
-#include "framework/Bitmap.h"
-#include "framework/Exceptions.h"
-#include "framework/Picture.h"
-#include "framework/Wave.h"
+#include "framework/files/Resources.h"
+#include "framework/core/Wave.h"
+#include "framework/drawing/Bitmap.h"
+#include "framework/drawing/Picture.h"
+#include "framework/texts/Exceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "framework/Text.h"
-#include "framework/Application.h"
-#include "framework/Canvas.h"
-#include "framework/Forms.h"
-#include "framework/FrameworkTexts.h"
-#include "framework/StdCtrls.h"
+#include "framework/texts/Text.h"
+#include "framework/app/Application.h"
+#include "framework/controls/Buttons.h"
+#include "framework/controls/Forms.h"
+#include "framework/controls/Label.h"
+#include "framework/drawing/Canvas.h"
+#include "framework/texts/FrameworkTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -10,8 +10,8 @@
 
 #include "components/settings/AutoIni.h"
 #include "components/windows/WManager.h"
-#include "framework/Application.h"
-#include "framework/WindowHook.h"
+#include "framework/app/Application.h"
+#include "framework/core/WindowHook.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "game/CommandLine.h"
-#include "framework/Application.h"
+#include "framework/app/Application.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include "components/media/ImageBox.h"
 #include "components/media/WavePlay.h"
 #include "components/settings/AutoIni.h"
-#include "framework/Application.h"
+#include "framework/app/Application.h"
 #include "game/Main.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "GameRig.h"
-#include "framework/Forms.h"
+#include "framework/controls/Forms.h"
 
 #include <gtest/gtest.h>
 

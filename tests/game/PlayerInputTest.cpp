@@ -3,9 +3,9 @@
 
 #include "MainWindowFixture.h"
 #include "ModalHook.h"
-#include "framework/Application.h"
-#include "framework/Keys.h"
-#include "framework/Menus.h"
+#include "framework/app/Application.h"
+#include "framework/app/Keys.h"
+#include "framework/controls/Menus.h"
 #include "game/UGame.h"
 #include "game/UUnit.h"
 

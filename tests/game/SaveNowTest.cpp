@@ -10,9 +10,9 @@
 #include "components/dialogs/YesNoF.h"
 #include "components/settings/GameConf.h"
 #include "components/settings/SysConfF.h"
-#include "framework/Keys.h"
-#include "framework/Menus.h"
-#include "framework/StdCtrls.h"
+#include "framework/app/Keys.h"
+#include "framework/controls/Buttons.h"
+#include "framework/controls/Menus.h"
 #include "game/UGame.h"
 
 #include <gtest/gtest.h>

@@ -1,16 +1,22 @@
 # SPDX-FileCopyrightText: 2026 The ORBIT RAVEN developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Fails when a source of the components or the game includes Qt, or a
-# framework header that includes Qt: those stay inside the framework, so the
-# layers above it build against the framework's own types only.
+# Fails when a source of the components or the game includes Qt or one of the
+# framework's internal headers: those stay inside the framework, so the layers
+# above it build against the framework's own types only. Internal is all of
+# src/framework/internal/, and any framework header that includes Qt or an
+# internal header; a header that includes Qt outside that folder is a fault
+# of its own, as the folder is where a reader looks for them.
+# Fails as well when a file of the framework's core (src/framework/core and
+# src/framework/services, built without Qt as orv_core) includes Qt or a
+# header of ours from outside the core.
 # Run as: cmake -DSOURCE_DIR=<project> -P CheckLayers.cmake
 cmake_minimum_required(VERSION 3.25)
 
 set(qt_include "^[ \t]*#[ \t]*include[ \t]*<(Q[A-Za-z]|q[a-z]+\\.h)")
 set(any_include "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"]+)[>\"]")
 
-# The included paths of a file, as written.
+# The included paths of a file, as written (from src/).
 function(included_paths file out)
   file(STRINGS "${file}" lines REGEX "${any_include}")
   set(paths "")
@@ -22,10 +28,13 @@ function(included_paths file out)
   set(${out} "${paths}" PARENT_SCOPE)
 endfunction()
 
-# A framework header is internal when it includes Qt or an internal header,
-# by its path from src/ and by its bare name (the framework's own includes).
+set(faults "")
+
+file(GLOB_RECURSE internal RELATIVE "${SOURCE_DIR}/src" "${SOURCE_DIR}/src/framework/internal/*.h")
+if(NOT internal)
+  message(FATAL_ERROR "no header in src/framework/internal: the check has nothing to guard")
+endif()
 file(GLOB_RECURSE framework_headers RELATIVE "${SOURCE_DIR}/src" "${SOURCE_DIR}/src/framework/*.h")
-set(internal "")
 set(grew TRUE)
 while(grew)
   set(grew FALSE)
@@ -38,10 +47,10 @@ while(grew)
     set(is_internal FALSE)
     if(qt)
       set(is_internal TRUE)
+      list(APPEND faults "src/${header}: includes Qt outside src/framework/internal")
     endif()
     foreach(path IN LISTS paths)
-      get_filename_component(name "${path}" NAME)
-      if(path IN_LIST internal OR "framework/${name}" IN_LIST internal)
+      if(path IN_LIST internal)
         set(is_internal TRUE)
       endif()
     endforeach()
@@ -51,12 +60,35 @@ while(grew)
     endif()
   endforeach()
 endwhile()
-if(NOT internal)
-  message(FATAL_ERROR "no framework header includes Qt: the check has nothing to guard")
+
+set(core_folders "framework/core/" "framework/services/")
+file(GLOB_RECURSE core_sources "${SOURCE_DIR}/src/framework/core/*" "${SOURCE_DIR}/src/framework/services/*")
+if(NOT core_sources)
+  message(FATAL_ERROR "no file in src/framework/core: the check has nothing to guard")
 endif()
+foreach(source IN LISTS core_sources)
+  file(RELATIVE_PATH shown "${SOURCE_DIR}" "${source}")
+  file(STRINGS "${source}" qt REGEX "${qt_include}")
+  foreach(line IN LISTS qt)
+    list(APPEND faults "${shown}: the core includes Qt: ${line}")
+  endforeach()
+  file(STRINGS "${source}" ours REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  foreach(line IN LISTS ours)
+    string(REGEX REPLACE "${any_include}" "\\1" path "${line}")
+    set(in_core FALSE)
+    foreach(folder IN LISTS core_folders)
+      string(FIND "${path}" "${folder}" at)
+      if(at EQUAL 0)
+        set(in_core TRUE)
+      endif()
+    endforeach()
+    if(NOT in_core)
+      list(APPEND faults "${shown}: the core includes ${path}, which is not in the core")
+    endif()
+  endforeach()
+endforeach()
 
 file(GLOB_RECURSE sources "${SOURCE_DIR}/src/components/*" "${SOURCE_DIR}/src/game/*")
-set(faults "")
 foreach(source IN LISTS sources)
   file(RELATIVE_PATH shown "${SOURCE_DIR}" "${source}")
   file(STRINGS "${source}" qt REGEX "${qt_include}")
@@ -72,7 +104,7 @@ foreach(source IN LISTS sources)
 endforeach()
 if(faults)
   list(JOIN faults "\n  " text)
-  message(FATAL_ERROR "Qt leaks out of the framework:\n  ${text}")
+  message(FATAL_ERROR "Qt or an internal header where it does not belong:\n  ${text}")
 endif()
 list(JOIN internal ", " names)
-message(STATUS "No Qt above the framework; internal headers: ${names}")
+message(STATUS "No Qt above the framework or in its core; internal headers: ${names}")

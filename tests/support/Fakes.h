@@ -3,12 +3,12 @@
 
 #pragma once
 
-#include "framework/Cursor.h"
-#include "framework/GameControllers.h"
-#include "framework/MessageBox.h"
-#include "framework/Shell.h"
-#include "framework/Sleeper.h"
-#include "framework/SoundService.h"
+#include "framework/services/Cursor.h"
+#include "framework/services/GameControllers.h"
+#include "framework/services/MessageBox.h"
+#include "framework/services/Shell.h"
+#include "framework/services/Sleeper.h"
+#include "framework/services/SoundService.h"
 
 #include <cstddef>
 #include <string>

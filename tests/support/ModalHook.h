@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "framework/Application.h"
-#include "framework/Forms.h"
+#include "framework/app/Application.h"
+#include "framework/controls/Forms.h"
 
 #include <functional>
 #include <string>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "framework/Application.h"
+#include "framework/app/Application.h"
 
 namespace orv::test {
 

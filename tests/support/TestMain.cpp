@@ -5,7 +5,7 @@
 // offscreen platform, with message boxes and sound replaced by fakes.
 
 #include "Fakes.h"
-#include "framework/Application.h"
+#include "framework/app/Application.h"
 
 #include <gtest/gtest.h>
 

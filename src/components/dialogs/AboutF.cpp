@@ -4,10 +4,11 @@
 #include "AboutF.h"
 #include "components/ComponentTexts.h"
 
-#include "framework/Creation.h"
-#include "framework/ExtCtrls.h"
-#include "framework/Picture.h"
-#include "framework/StdCtrls.h"
+#include "framework/controls/Buttons.h"
+#include "framework/controls/Creation.h"
+#include "framework/controls/ExtCtrls.h"
+#include "framework/controls/Label.h"
+#include "framework/drawing/Picture.h"
 
 #include <cmath>
 #include <tuple>

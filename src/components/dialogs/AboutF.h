@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "framework/Forms.h"
+#include "framework/controls/Forms.h"
 
 namespace orv {
 

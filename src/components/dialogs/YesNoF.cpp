@@ -4,8 +4,9 @@
 #include "YesNoF.h"
 #include "components/ComponentTexts.h"
 
-#include "framework/Creation.h"
-#include "framework/StdCtrls.h"
+#include "framework/controls/Buttons.h"
+#include "framework/controls/Creation.h"
+#include "framework/controls/Label.h"
 
 #include <cmath>
 

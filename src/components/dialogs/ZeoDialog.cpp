@@ -6,9 +6,10 @@
 
 #include "AboutF.h"
 #include "YesNoF.h"
-#include "framework/Application.h"
-#include "framework/Exceptions.h"
-#include "framework/StdCtrls.h"
+#include "framework/app/Application.h"
+#include "framework/controls/Buttons.h"
+#include "framework/controls/Label.h"
+#include "framework/texts/Exceptions.h"
 
 namespace orv {
 namespace {

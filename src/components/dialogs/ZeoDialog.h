@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "framework/Component.h"
-#include "framework/Picture.h"
-#include "framework/Text.h"
+#include "framework/app/Component.h"
+#include "framework/drawing/Picture.h"
+#include "framework/texts/Text.h"
 
 #include <cstdint>
 #include <string>

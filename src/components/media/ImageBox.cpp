@@ -4,9 +4,9 @@
 #include "ImageBox.h"
 #include "components/ComponentTexts.h"
 
-#include "framework/Application.h"
-#include "framework/MessageWindow.h"
-#include "framework/PeriodicTimer.h"
+#include "framework/app/Application.h"
+#include "framework/app/MessageWindow.h"
+#include "framework/core/PeriodicTimer.h"
 
 namespace orv {
 

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "framework/Bitmap.h"
-#include "framework/Controls.h"
+#include "framework/controls/Controls.h"
+#include "framework/drawing/Bitmap.h"
 
 #include <memory>
 #include <vector>

@@ -3,7 +3,7 @@
 
 #include "TezFrame.h"
 
-#include "framework/Creation.h"
+#include "framework/controls/Creation.h"
 
 namespace orv {
 

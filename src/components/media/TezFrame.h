@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "framework/ExtCtrls.h"
-#include "framework/StdCtrls.h"
+#include "framework/controls/ExtCtrls.h"
+#include "framework/controls/Label.h"
 
 #include <string>
 

@@ -4,9 +4,9 @@
 #include "WavePlay.h"
 #include "components/ComponentTexts.h"
 
-#include "framework/Application.h"
-#include "framework/Exceptions.h"
-#include "framework/Resources.h"
+#include "framework/app/Application.h"
+#include "framework/files/Resources.h"
+#include "framework/texts/Exceptions.h"
 
 #include <filesystem>
 #include <fstream>

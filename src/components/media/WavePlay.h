@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "framework/Component.h"
-#include "framework/SoundService.h"
+#include "framework/app/Component.h"
+#include "framework/services/SoundService.h"
 
 #include <string>
 

@@ -4,9 +4,9 @@
 #include "AutoIni.h"
 #include "components/ComponentTexts.h"
 
-#include "framework/Application.h"
-#include "framework/Exceptions.h"
-#include "framework/Forms.h"
+#include "framework/app/Application.h"
+#include "framework/controls/Forms.h"
+#include "framework/texts/Exceptions.h"
 
 namespace orv {
 

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "IniImage.h"
-#include "framework/Component.h"
-#include "framework/Files.h"
+#include "framework/app/Component.h"
+#include "framework/files/Files.h"
 
 #include <array>
 #include <climits>

@@ -4,9 +4,10 @@
 #include "GameConf.h"
 #include "components/ComponentTexts.h"
 
-#include "framework/ComCtrls.h"
-#include "framework/Creation.h"
-#include "framework/StdCtrls.h"
+#include "framework/controls/Buttons.h"
+#include "framework/controls/ComCtrls.h"
+#include "framework/controls/Creation.h"
+#include "framework/controls/GroupBox.h"
 
 namespace orv {
 

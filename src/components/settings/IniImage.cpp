@@ -5,8 +5,8 @@
 
 #include "components/ComponentTexts.h"
 
-#include "framework/CodePage.h"
-#include "framework/Exceptions.h"
+#include "framework/core/CodePage.h"
+#include "framework/texts/Exceptions.h"
 
 #include <cstdint>
 

@@ -5,7 +5,7 @@
 
 #include "AutoIni.h"
 #include "SysConfF.h"
-#include "framework/Application.h"
+#include "framework/app/Application.h"
 
 #include "components/windows/WManager.h"
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "framework/Component.h"
+#include "framework/app/Component.h"
 
 namespace orv {
 

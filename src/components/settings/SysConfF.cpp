@@ -5,11 +5,12 @@
 #include "components/ComponentTexts.h"
 
 #include "components/widgets/NScrEdit.h"
-#include "framework/Application.h"
-#include "framework/ComCtrls.h"
-#include "framework/Creation.h"
-#include "framework/Hints.h"
-#include "framework/StdCtrls.h"
+#include "framework/app/Application.h"
+#include "framework/app/Hints.h"
+#include "framework/controls/Buttons.h"
+#include "framework/controls/ComCtrls.h"
+#include "framework/controls/Creation.h"
+#include "framework/controls/GroupBox.h"
 
 #include "components/windows/CursorGlide.h"
 #include "components/windows/WManager.h"

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "SysConf.h"
-#include "framework/Forms.h"
+#include "framework/controls/Forms.h"
 
 namespace orv {
 

@@ -3,10 +3,11 @@
 
 #include "NScrEdit.h"
 
-#include "framework/Creation.h"
-#include "framework/Forms.h"
-#include "framework/Keys.h"
-#include "framework/StdCtrls.h"
+#include "framework/app/Keys.h"
+#include "framework/controls/Creation.h"
+#include "framework/controls/Forms.h"
+#include "framework/controls/Label.h"
+#include "framework/controls/ScrollBar.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "framework/ExtCtrls.h"
-#include "framework/Font.h"
+#include "framework/controls/ExtCtrls.h"
+#include "framework/drawing/Font.h"
 
 #include <string>
 

@@ -3,8 +3,8 @@
 
 #include "CursorGlide.h"
 
-#include "framework/Cursor.h"
-#include "framework/Sleeper.h"
+#include "framework/services/Cursor.h"
+#include "framework/services/Sleeper.h"
 
 #include <algorithm>
 #include <cmath>

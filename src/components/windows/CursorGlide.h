@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "framework/Types.h"
+#include "framework/core/Types.h"
 
 #include <vector>
 

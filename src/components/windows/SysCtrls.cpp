@@ -3,8 +3,8 @@
 
 #include "SysCtrls.h"
 
-#include "framework/Application.h"
-#include "framework/Forms.h"
+#include "framework/app/Application.h"
+#include "framework/controls/Forms.h"
 
 namespace orv {
 namespace {

@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "framework/Component.h"
-#include "framework/Event.h"
-#include "framework/Exceptions.h"
+#include "framework/app/Component.h"
+#include "framework/core/Event.h"
+#include "framework/texts/Exceptions.h"
 
 namespace orv {
 

@@ -4,10 +4,10 @@
 #pragma once
 
 #include "WinPos.h"
-#include "framework/Component.h"
-#include "framework/Event.h"
-#include "framework/Types.h"
-#include "framework/WindowHook.h"
+#include "framework/app/Component.h"
+#include "framework/core/Event.h"
+#include "framework/core/Types.h"
+#include "framework/core/WindowHook.h"
 
 #include <functional>
 #include <optional>
