@@ -192,4 +192,12 @@ private:
 // else null (the client then keeps no settings).
 TAutoIniFile* FindAutoIniFile(TComponent* client);
 
+// Used by both the client list and the load and save steps.
+template <typename Fn> void TAutoIniFile::ForEachSlot(Fn fn) {
+    // The bound is read anew on every step: a callback may register more.
+    for (TClientBlock* block = firstBlock_.get(); block; block = block->Next.get())
+        for (int i = 0; i < (block == lastBlock_ ? clientCount_ : kClientsPerBlock); ++i)
+            fn(*block, i);
+}
+
 } // namespace orv
