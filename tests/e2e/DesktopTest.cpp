@@ -218,9 +218,7 @@ TEST(WindowManager, DialogsBelongToTheMainWindow) {
 TEST(WindowManager, ADialogOpensCentredAndReopensWhereItWasAtEachScale) {
     for (const int scale : {1, 2}) {
         SCOPED_TRACE(scale);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_SCALE_FACTOR", QString::number(scale));
-        Program program(env);
+        Program program(ScaledEnvironment(scale));
         ASSERT_TRUE(program.WaitForWindow()) << "no window appeared";
         const auto openSettings = [&program] {
             program.Key("alt+c");

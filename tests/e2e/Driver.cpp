@@ -47,6 +47,12 @@ void SetRunPaths(const QString& program, const QString& shots) {
     Paths() = {program, shots};
 }
 
+QProcessEnvironment ScaledEnvironment(int scale) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_SCALE_FACTOR", QString::number(scale));
+    return env;
+}
+
 QString RunTool(const QString& program, const QStringList& args, int timeoutMs) {
     QProcess process;
     process.start(program, args);

@@ -23,6 +23,9 @@ namespace orv::e2e {
 // kept); main() sets them from its command line before any test runs.
 void SetRunPaths(const QString& program, const QString& shots);
 
+// The test's own environment with the program's pixels scaled by a factor.
+QProcessEnvironment ScaledEnvironment(int scale);
+
 QString RunTool(const QString& program, const QStringList& args, int timeoutMs = 10000);
 void Wait(int ms);
 

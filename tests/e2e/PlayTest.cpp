@@ -150,9 +150,7 @@ TEST(WholeProgram, JapaneseUnderAnEnglishDesktopAndEnglishOnRequest) {
 TEST(WholeProgram, MinimisedAndRestoredWindowComesBackWhereItWas) {
     for (const int scale : {1, 2}) {
         SCOPED_TRACE(scale);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_SCALE_FACTOR", QString::number(scale));
-        Program program(env);
+        Program program(ScaledEnvironment(scale));
         ASSERT_TRUE(program.WaitForWindow()) << "no window appeared";
         const QPoint before = program.Position();
         for (int round = 0; round < 2; ++round) {

@@ -44,9 +44,7 @@ bool Near(QPoint a, QPoint b, int scale) {
 TEST(WholeProgram, KeyboardClosedDialogBringsTheCursorBack) {
     for (const int scale : {1, 2}) {
         SCOPED_TRACE(scale);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_SCALE_FACTOR", QString::number(scale));
-        Program program(env);
+        Program program(ScaledEnvironment(scale));
         ASSERT_TRUE(program.WaitForWindow()) << "no window appeared";
         const QPoint clientOrigin(0, program.Height() - scale * 422);
         const QPoint point = program.Position() + clientOrigin + scale * QPoint(200, 150);
@@ -89,8 +87,7 @@ QString Describe(QPoint p) {
 // window is not dragged; the places are stored for the screen's own width.
 TEST(WholeProgram, TheCursorJumpFollowsActivationBetweenWindowsAndPrograms) {
     const int scale = 2;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_SCALE_FACTOR", QString::number(scale));
+    const QProcessEnvironment env = ScaledEnvironment(scale);
     // Held below on the window manager's title bar, which the program never
     // hears of.
     Program program(env, {}, {"--title-bar=desktop"});
@@ -165,9 +162,7 @@ TEST(WholeProgram, TheCursorJumpFollowsActivationBetweenWindowsAndPrograms) {
 }
 
 TEST(WholeProgram, HiDpiScreenScalesThePixelArtCrisply) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_SCALE_FACTOR", "2");
-    Program program(env);
+    Program program(ScaledEnvironment(2));
     ASSERT_TRUE(program.WaitForWindow()) << "no window appeared";
     // The window keeps its logical size: twice as many pixels each way.
     EXPECT_EQ(program.Width(), 2 * 604);
@@ -307,9 +302,7 @@ TEST(WholeProgram, SystemSettingsShowHintsOnARestingMouseAndKeepThemOnCancel) {
 }
 
 TEST(WholeProgram, WithHintsOffNoHintEverShowsOnADoubledScreen) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_SCALE_FACTOR", "2");
-    Program program(env, "[SystemConfig]\r\nShowHint=No\r\nHintPause=300\r\n");
+    Program program(ScaledEnvironment(2), "[SystemConfig]\r\nShowHint=No\r\nHintPause=300\r\n");
     ASSERT_TRUE(program.WaitForWindow()) << "no window appeared";
     const HintRun run = RestOnTheHelpGroup(program, 2, "sysconfig-hidpi.png");
     ASSERT_TRUE(run.opened);
