@@ -37,11 +37,17 @@ bool CompositorOffersDecorations() {
     return offered;
 }
 
+// xcb's replies are malloc'ed.
+template <typename Reply> using TReply = std::unique_ptr<Reply, decltype(&std::free)>;
+
+template <typename Reply> TReply<Reply> Owned(Reply* reply) {
+    return {reply, &std::free};
+}
+
 xcb_atom_t FrameExtentsAtom(xcb_connection_t* connection) {
     static constexpr char kName[] = "_NET_FRAME_EXTENTS";
-    const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(connection, 0, sizeof kName - 1, kName);
-    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply{
-        xcb_intern_atom_reply(connection, cookie, nullptr), &std::free};
+    const auto reply = Owned(xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, sizeof kName - 1, kName), nullptr));
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
@@ -50,12 +56,6 @@ xcb_atom_t FrameExtentsAtom() {
     static const xcb_atom_t atom =
         X11Connection() ? FrameExtentsAtom(X11Connection()) : xcb_atom_t{XCB_ATOM_NONE};
     return atom;
-}
-
-template <typename Reply> using TReply = std::unique_ptr<Reply, decltype(&std::free)>;
-
-template <typename Reply> TReply<Reply> Owned(Reply* reply) {
-    return {reply, &std::free};
 }
 
 // The frame's left and top widths as the window manager tells them.
