@@ -246,19 +246,13 @@ void LeavingPauses(Program& program) {
     const QImage before = program.Grab();
     Wait(700);
     ASSERT_NE(program.Grab().copy(field), before.copy(field)) << "the game did not start";
-    QProcess other;
-    other.start("xmessage", {"-geometry", "+1800+100", "-title", "OTHER", "another program"});
-    const QString otherWindow = VisibleWindowNamed("OTHER");
-    ASSERT_FALSE(otherWindow.isEmpty()) << "xmessage showed no window";
-    RunTool("xdotool", {"windowactivate", "--sync", otherWindow});
-    Wait(800);
+    const AnotherProgram other("+1800+100");
+    ASSERT_TRUE(other.Active()) << "xmessage showed no window";
     program.Restore();
     const QImage back = program.Grab();
     EXPECT_GT(Count(back, FieldRect(program, 100, 170, 200, 60), IsWhite), 30) << "no PAUSE";
     Wait(700);
     EXPECT_EQ(program.Grab().copy(field), back.copy(field)) << "the game ran on";
-    other.kill();
-    other.waitForFinished(3000);
     program.Key("g");
 }
 

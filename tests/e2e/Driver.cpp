@@ -47,6 +47,24 @@ void SetRunPaths(const QString& program, const QString& shots) {
     Paths() = {program, shots};
 }
 
+AnotherProgram::AnotherProgram(const QString& geometry) {
+    QStringList args{"-title", "OTHER", "another program"};
+    if (!geometry.isEmpty())
+        args = QStringList{"-geometry", geometry} + args;
+    process_.start("xmessage", args);
+    const QString window = VisibleWindowNamed("OTHER");
+    if (window.isEmpty())
+        return;
+    RunTool("xdotool", {"windowactivate", "--sync", window});
+    Wait(800);
+    active_ = true;
+}
+
+AnotherProgram::~AnotherProgram() {
+    process_.kill();
+    process_.waitForFinished(3000);
+}
+
 QProcessEnvironment ScaledEnvironment(int scale) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_SCALE_FACTOR", QString::number(scale));

@@ -38,6 +38,20 @@ QString StartOwnXServer(QProcess& xvfb);
 // the legacy name in Latin-1, which xdotool's own name search would miss.
 QString VisibleWindowNamed(const QString& title, int timeoutMs = 10000);
 
+// Another program's window (xmessage, at an X geometry such as "+1800+100"
+// if given) that takes the activation from ours; it goes when this does.
+class AnotherProgram {
+public:
+    explicit AnotherProgram(const QString& geometry = {});
+    ~AnotherProgram();
+    // Whether its window showed and was given the activation.
+    bool Active() const { return active_; }
+
+private:
+    QProcess process_;
+    bool active_ = false;
+};
+
 // The program started from a fresh copy of its folder.
 class Program {
 public:

@@ -123,25 +123,22 @@ TEST(WholeProgram, TheCursorJumpFollowsActivationBetweenWindowsAndPrograms) {
     closeDialog();
 
     // Another program's window, then a press on our title bar held a while.
-    QProcess other;
-    other.start("xmessage", {"-geometry", "+2000+100", "elsewhere"});
-    const QString otherWindow = VisibleWindowNamed("xmessage");
-    ASSERT_FALSE(otherWindow.isEmpty()) << "xmessage showed no window";
-    RunTool("xdotool", {"windowactivate", "--sync", otherWindow});
-    Wait(1000);
-    const QPoint placeBefore = program.Position();
-    const QPoint titleBar(program.X() + program.Width() / 2, program.Y() - 9);
-    MouseTo(titleBar);
-    RunTool("xdotool", {"mousedown", "1"});
-    Wait(800);
-    const QPoint held = MouseLocation();
-    RunTool("xdotool", {"mouseup", "1"});
-    Wait(300);
-    other.kill();
-    other.waitForFinished(3000);
-    EXPECT_EQ(held, titleBar) << "the cursor jumped while the title bar was held, to "
-                              << Describe(held).toStdString();
-    EXPECT_EQ(program.Position(), placeBefore) << "the window was dragged";
+    {
+        const AnotherProgram other("+2000+100");
+        ASSERT_TRUE(other.Active()) << "xmessage showed no window";
+        Wait(200);
+        const QPoint placeBefore = program.Position();
+        const QPoint titleBar(program.X() + program.Width() / 2, program.Y() - 9);
+        MouseTo(titleBar);
+        RunTool("xdotool", {"mousedown", "1"});
+        Wait(800);
+        const QPoint held = MouseLocation();
+        RunTool("xdotool", {"mouseup", "1"});
+        Wait(300);
+        EXPECT_EQ(held, titleBar) << "the cursor jumped while the title bar was held, to "
+                                  << Describe(held).toStdString();
+        EXPECT_EQ(program.Position(), placeBefore) << "the window was dragged";
+    }
 
     ASSERT_TRUE(program.Running());
     program.Key("ctrl+q");
